@@ -1,0 +1,15 @@
+#include "core/GameServices.h"
+
+#include <cmath>
+
+namespace dunemark {
+
+bool OneChanceIn(RandomSource& random, int n) {
+    return std::floor(static_cast<double>(random.Rnd()) * n) == 1.0;
+}
+
+void Tell(GameServices& services, const std::string& text, MsgIcon icon) {
+    services.messages.Show(text, std::string(AppTitle), icon, MsgButtons::Ok);
+}
+
+} // namespace dunemark

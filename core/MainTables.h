@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/DeclareVars.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace dunemark {
+
+// The main window's own tables and counters; the window owns them and the rules take them as
+// an argument. Index k - 1 of the item tables belongs to item k.
+struct MainTables {
+    std::array<std::string, ItemCount> ItemNames{};
+    std::array<std::int32_t, ItemCount> BasePrices{};
+    std::array<std::string, TownCount> TownNames{};
+    std::int16_t CurrentDay = 0; // days begun in this game
+    std::int16_t LastDay = 45;   // the last trading day
+    Boolean MishapsEnabled = VbTrue;
+};
+
+} // namespace dunemark

@@ -1,0 +1,29 @@
+#include "core/NewGame.h"
+
+namespace dunemark {
+
+void FillTables(MainTables& tables) {
+    tables.ItemNames = {"Gold",    "Silver",         "Grapes", "Water",  "Wheat",
+                        "Papyrus", "Granite Statue", "Sphinx", "Marble", "Granite"};
+    tables.BasePrices = {2000, 900, 20, 10, 200, 500, 90000, 40000, 1000, 3000};
+    tables.TownNames = {"Origon", "Wailey", "Foxton"};
+}
+
+void ResetGame(DeclareVars& vars, MainTables& tables) {
+    tables.CurrentDay = 0;
+    vars.HasPyramidBank = VbFalse;
+    vars.CurrentTown = 0;
+    vars.Cash = 2000;
+    vars.SlaveCount = 100;
+    vars.ItemsCarried = 0;
+    vars.Debt = 5000;
+    vars.BankBalance = 0;
+    tables.MishapsEnabled = VbTrue;
+    tables.LastDay = 45;
+    vars.Favour = 0;
+    vars.FavourStep = 3;
+    for (auto& row : vars.Holdings)
+        row.fill(Cell{});
+}
+
+} // namespace dunemark

@@ -1,0 +1,85 @@
+#include "core/Travel.h"
+
+#include "core/Market.h"
+#include "core/NumberText.h"
+#include "core/Saturate.h"
+
+#include <cmath>
+
+namespace dunemark {
+
+namespace {
+
+constexpr int MuggingChance = 100;
+constexpr int RobberyChance = 50;
+constexpr int FavourForBonus = 100;
+constexpr double LargestBonus = 300000;
+
+void PayFavourBonus(DeclareVars& vars, GameServices& services) {
+    vars.Favour = 0;
+    const auto bonus = static_cast<std::int32_t>(
+        std::floor(static_cast<double>(services.random.Rnd()) * LargestBonus));
+    vars.Cash = AddMoney(vars.Cash, bonus);
+    Tell(services,
+         "The Pharoah is pleased with you progress\r\nYou received a cash bonus of " +
+             FormatMoney(bonus, services.groupSeparator),
+         MsgIcon::Exclamation);
+}
+
+} // namespace
+
+std::string DayCaption(std::int16_t day) {
+    return std::string(AppTitle) + " - Day " + std::to_string(day);
+}
+
+void CarryOutDay(DeclareVars& vars, const MainTables& tables, GameServices& services) {
+    vars.Debt = RoundMoney(vars.Debt * 1.1);
+    vars.BankBalance = RoundMoney(vars.BankBalance * 1.05);
+
+    if (tables.MishapsEnabled != VbFalse) {
+        if (OneChanceIn(services.random, MuggingChance)) {
+            vars.Cash = RoundMoney(vars.Cash * 0.75);
+            Tell(services, "You have been mugged", MsgIcon::Critical);
+        }
+        if (vars.HasPyramidBank != VbFalse && OneChanceIn(services.random, RobberyChance)) {
+            vars.BankBalance = RoundMoney(vars.BankBalance * 0.5);
+            Tell(services, "Your pyramid bank was robbed, half your fortune has gone",
+                 MsgIcon::Critical);
+        }
+    }
+
+    if (vars.Favour >= FavourForBonus)
+        PayFavourBonus(vars, services);
+}
+
+MoveResult MoveToTown(DeclareVars& vars, MainTables& tables, std::int16_t town,
+                      GameServices& services, TravelView& view) {
+    // The game is over once the day after the last has begun: no further move counts.
+    if (town == vars.CurrentTown || tables.CurrentDay > tables.LastDay)
+        return MoveResult::Stayed;
+
+    view.MarkTowns(town);
+    view.SuspendMarketRepaint();
+    vars.CurrentTown = town;
+    GenerateMarket(vars, tables, services);
+    view.ShowMarket();
+    view.ResumeMarketRepaint();
+
+    tables.CurrentDay = AddShort(tables.CurrentDay, 1);
+    view.ShowDay(tables.CurrentDay);
+
+    if (tables.CurrentDay == tables.LastDay) {
+        view.LastDayReached();
+        Tell(services, "This is you last day, better sell your stock", MsgIcon::Critical);
+    }
+    if (tables.CurrentDay == tables.LastDay + 1) {
+        view.GameOver();
+        return MoveResult::GameEnded;
+    }
+
+    CarryOutDay(vars, tables, services);
+    view.ShowStatus();
+    return MoveResult::DayBegun;
+}
+
+} // namespace dunemark

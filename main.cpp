@@ -1,0 +1,32 @@
+#include "forms/frmMain.h"
+#include "platform/ClockSeededRandom.h"
+#include "platform/qt/QtInputBox.h"
+#include "platform/qt/QtLinkOpener.h"
+#include "platform/qt/QtMessageBox.h"
+#include "platform/qt/QtModalShower.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/SystemClock.h"
+
+#include <QApplication>
+#include <random>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Dunemark"));
+    QApplication::setOrganizationName(QStringLiteral("Dunemark"));
+
+    dunemark::QtMessageBox messages;
+    dunemark::QtInputBox input;
+    dunemark::QtSettingsStore settings;
+    dunemark::SystemClock clock;
+    std::random_device entropy;
+    dunemark::ClockSeededRandom random((static_cast<std::uint64_t>(entropy()) << 32) ^ entropy());
+    dunemark::QtLinkOpener links;
+    dunemark::QtModalShower modal;
+    dunemark::Platform platform{messages, input, settings, clock, random, links, modal};
+
+    dunemark::DeclareVars vars;
+    dunemark::frmMain window(vars, platform);
+    window.show();
+    return QApplication::exec();
+}

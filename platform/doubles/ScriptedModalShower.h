@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/ModalShower.h"
+
+#include <QString>
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace dunemark {
+
+// Instead of a nested event loop, shows the dialog and runs the next script on it: the script
+// types, clicks and closes, and the caller then goes on as after a real modal showing. A dialog
+// still open once its script has run (or with no script) is closed with its close box.
+class ScriptedModalShower final : public ModalShower {
+public:
+    using Script = std::function<void(QDialog&)>;
+
+    int ShowModal(QDialog& dialog) override;
+
+    std::deque<Script> scripts;
+    std::vector<QString> shownTitles;
+};
+
+} // namespace dunemark

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+namespace dunemark {
+
+class SystemClock final : public Clock {
+public:
+    double SecondsSinceMidnight() override;
+    std::string ShortDate() override;
+};
+
+} // namespace dunemark
