@@ -1,0 +1,67 @@
+#include "forms/Look.h"
+
+#include <QLocale>
+#include <QWidget>
+
+namespace dunemark {
+
+namespace {
+
+QFont Face(const QStringList& families, double points)
+{
+    QFont font;
+    font.setFamilies(families);
+    font.setPointSizeF(points);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+} // namespace
+
+QFont Arial(double points, bool bold)
+{
+    QFont font = Face({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont ArialBlack(double points)
+{
+    QFont font = Face({QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans")}, points);
+    font.setWeight(QFont::Black);
+    return font;
+}
+
+QFont NarrowSans(double points)
+{
+    return Face({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow")},
+                points);
+}
+
+QFont SansSerif(double points)
+{
+    return Face({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")}, points);
+}
+
+void SetColours(QWidget* widget, const QColor& text, const QColor& background)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, text);
+    if (background.isValid()) {
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::Base, background);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+QString Money(double value)
+{
+    return QString::fromStdString(FormatMoney(value, QLocale().groupSeparator().toStdString()));
+}
+
+QString Plain(double value) { return QString::fromStdString(PlainNumber(value)); }
+
+} // namespace dunemark

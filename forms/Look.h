@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/NumberText.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace dunemark {
+
+// Windows are laid out in twips; 15 twips make one pixel at 96 dpi (Qt scales for high dpi).
+constexpr int Px(int twips) { return twips / 15; }
+inline QRect TwipsRect(int left, int top, int width, int height)
+{
+    return {Px(left), Px(top), Px(width), Px(height)};
+}
+
+namespace colours {
+inline const QColor Green{0, 255, 0};
+inline const QColor Yellow{255, 255, 0};
+inline const QColor DarkGreen{0, 128, 0};
+inline const QColor Blue{0, 0, 255};
+inline const QColor Red{255, 0, 0};
+inline const QColor White{255, 255, 255};
+inline const QColor Black{0, 0, 0};
+} // namespace colours
+
+// The game's type faces, each with free fallbacks that share its metrics where one exists.
+QFont Arial(double points, bool bold = false);
+QFont ArialBlack(double points);
+QFont NarrowSans(double points);
+QFont SansSerif(double points = 8.25); // the dialogs' and grids' small default face
+
+// Foreground and background colours of a widget.
+void SetColours(QWidget* widget, const QColor& text, const QColor& background = QColor());
+
+// Money through the user's thousands separator; 0 shows as nothing.
+QString Money(double value);
+
+// A number in plain number text.
+QString Plain(double value);
+
+} // namespace dunemark
