@@ -127,4 +127,13 @@ std::string FormatMoney(double value, std::string_view groupSeparator) {
     return out;
 }
 
+std::string NumberBoxText(std::string_view text, double limit, LimitCheck check) {
+    const double number = LeadingNumber(text);
+    if (number < 0)
+        return "0";
+    const double compared = check == LimitCheck::WholePart ? std::floor(number) : number;
+    limit = std::max(limit, 0.0);
+    return compared > limit ? PlainNumber(limit) : PlainNumber(number);
+}
+
 } // namespace dunemark

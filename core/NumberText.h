@@ -18,4 +18,13 @@ std::string PlainNumber(double value);
 // separator, a leading "-" when negative, and the empty text for 0.
 std::string FormatMoney(double value, std::string_view groupSeparator);
 
+// How a number box compares its number with its limit: by the whole part (quantities) or
+// exactly, fractions included (amounts of money).
+enum class LimitCheck { WholePart, Exact };
+
+// The text a number box holds after any change: the number the text begins with, in plain
+// number text; 0 for a negative number; the limit for a number above it. A negative limit
+// counts as 0.
+std::string NumberBoxText(std::string_view text, double limit, LimitCheck check);
+
 } // namespace dunemark

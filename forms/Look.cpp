@@ -7,8 +7,7 @@ namespace dunemark {
 
 namespace {
 
-QFont Face(const QStringList& families, double points)
-{
+QFont Face(const QStringList& families, double points) {
     QFont font;
     font.setFamilies(families);
     font.setPointSizeF(points);
@@ -18,50 +17,50 @@ QFont Face(const QStringList& families, double points)
 
 } // namespace
 
-QFont Arial(double points, bool bold)
-{
+QFont Arial(double points, bool bold) {
     QFont font = Face({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, points);
     font.setBold(bold);
     return font;
 }
 
-QFont ArialBlack(double points)
-{
+QFont ArialBlack(double points) {
     QFont font = Face({QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans")}, points);
     font.setWeight(QFont::Black);
     return font;
 }
 
-QFont NarrowSans(double points)
-{
-    return Face({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow")},
-                points);
+QFont NarrowSans(double points) {
+    return Face({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow")}, points);
 }
 
-QFont SansSerif(double points)
-{
+QFont SansSerif(double points) {
     return Face({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")}, points);
 }
 
-void SetColours(QWidget* widget, const QColor& text, const QColor& background)
-{
+void SetColours(QWidget* widget, const QColor& text, const QColor& background) {
+    // The disabled colours stay the style's own, so a disabled control shows greyed.
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::ButtonText, text);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, text);
+        palette.setColor(group, QPalette::Text, text);
+        palette.setColor(group, QPalette::ButtonText, text);
+    }
     if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        palette.setColor(QPalette::Base, background);
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            palette.setColor(group, QPalette::Window, background);
+            palette.setColor(group, QPalette::Base, background);
+        }
         widget->setAutoFillBackground(true);
     }
     widget->setPalette(palette);
 }
 
-QString Money(double value)
-{
+QString Money(double value) {
     return QString::fromStdString(FormatMoney(value, QLocale().groupSeparator().toStdString()));
 }
 
-QString Plain(double value) { return QString::fromStdString(PlainNumber(value)); }
+QString Plain(double value) {
+    return QString::fromStdString(PlainNumber(value));
+}
 
 } // namespace dunemark

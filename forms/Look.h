@@ -12,9 +12,10 @@ class QWidget;
 namespace dunemark {
 
 // Windows are laid out in twips; 15 twips make one pixel at 96 dpi (Qt scales for high dpi).
-constexpr int Px(int twips) { return twips / 15; }
-inline QRect TwipsRect(int left, int top, int width, int height)
-{
+constexpr int Px(int twips) {
+    return twips / 15;
+}
+inline QRect TwipsRect(int left, int top, int width, int height) {
     return {Px(left), Px(top), Px(width), Px(height)};
 }
 

@@ -67,3 +67,39 @@ TEST(FormatMoney, RoundsFractionsToWholeMoney) {
 
 } // namespace
 } // namespace dunemark
+
+namespace dunemark {
+namespace {
+
+struct BoxCase {
+    const char* typed;
+    double limit;
+    LimitCheck check;
+    const char* shown;
+};
+
+TEST(NumberBoxText, KeepsAValidNumberBetweenZeroAndTheLimit) {
+    constexpr auto Whole = LimitCheck::WholePart;
+    constexpr auto Exact = LimitCheck::Exact;
+    const BoxCase cases[] = {
+        {"12abc", 100, Whole, "12"},   {"abc", 100, Whole, "0"},     {"", 100, Whole, "0"},
+        {"007", 100, Whole, "7"},      {"2.50", 100, Whole, "2.5"},  {"40", 5, Whole, "5"},
+        {"-5", 100, Whole, "0"},       {"5.5", 5, Whole, "5.5"},     {"6", 5, Whole, "5"},
+        {"5000", 2000, Exact, "2000"}, {"-50", 2000, Exact, "0"},    {"1,500", 2000, Exact, "1"},
+        {"99.9", 100, Exact, "99.9"},  {"100.5", 100, Exact, "100"}, {"2e3", 5000, Exact, "2000"},
+        {"7", 0, Exact, "0"},          {"3", -4, Exact, "0"},        {"1e999", 9999, Whole, "9999"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(NumberBoxText(c.typed, c.limit, c.check), c.shown)
+            << '"' << c.typed << "\" limit " << c.limit;
+}
+
+TEST(NumberBoxText, ARewrittenTextStaysAsItIs) {
+    for (const char* typed : {"12abc", "-3", "", "2.50", "400", "1e5"}) {
+        const std::string once = NumberBoxText(typed, 300, LimitCheck::WholePart);
+        EXPECT_EQ(NumberBoxText(once, 300, LimitCheck::WholePart), once) << typed;
+    }
+}
+
+} // namespace
+} // namespace dunemark
