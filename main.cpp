@@ -1,4 +1,5 @@
-#include "forms/frmMain.h"
+#include "forms/Assets.h"
+#include "forms/StartUp.h"
 #include "platform/ClockSeededRandom.h"
 #include "platform/qt/QtInputBox.h"
 #include "platform/qt/QtLinkOpener.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dunemark"));
     QApplication::setOrganizationName(QStringLiteral("Dunemark"));
+    dunemark::InitAssets();
 
     dunemark::QtMessageBox messages;
     dunemark::QtInputBox input;
@@ -25,8 +27,7 @@ int main(int argc, char* argv[]) {
     dunemark::QtModalShower modal;
     dunemark::Platform platform{messages, input, settings, clock, random, links, modal};
 
-    dunemark::DeclareVars vars;
-    dunemark::frmMain window(vars, platform);
-    window.show();
+    dunemark::StartUp startUp(platform);
+    startUp.Begin();
     return QApplication::exec();
 }

@@ -1,19 +1,194 @@
 #include "forms/frmMain.h"
 
+#include "core/Market.h"
 #include "core/NewGame.h"
+#include "forms/Grid.h"
+#include "forms/Look.h"
+#include "forms/SvgPicture.h"
+#include "forms/TownLabel.h"
+#include "forms/frmStory.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QToolButton>
 
 namespace dunemark {
 
 frmMain::frmMain(DeclareVars& vars, Platform& platform, QWidget* parent)
     : QMainWindow(parent)
     , vars_(vars)
-    , platform_(platform) {
-    FillTables(tables_);
-    ResetGame(vars_, tables_);
-    setWindowTitle(QStringLiteral("Dunemark"));
-    setCentralWidget(new QLabel(tr("Cash: %1").arg(vars_.Cash), this));
+    , platform_(platform)
+    , services_{platform.messages, platform.random, platform.clock,
+                QLocale().groupSeparator().toStdString()} {
+    CreateControls();
+    CreateMenus();
+    setWindowIcon(QIcon(QStringLiteral(":/assets/logo.svg")));
+    Form_Load();
+    setFixedSize(sizeHint());
 }
+
+frmMain::~frmMain() {
+    delete story_;
+}
+
+frmStory* frmMain::Story() const {
+    return story_;
+}
+
+void frmMain::Form_Load() {
+    FillTables(tables_);
+    setWindowTitle(QString::fromUtf8(AppTitle.data(), AppTitle.size()));
+    Grid1->setHorizontalHeaderLabels({tr("Item"), tr("Price")});
+    Grid2->setHorizontalHeaderLabels({tr("Item"), tr("Price"), tr("Qty")});
+    for (int i = 0; i < TownCount; ++i) {
+        lblTown[i]->setText(QString::fromStdString(tables_.TownNames[i]));
+        lblTown[i]->setAccessibleName(lblTown[i]->text());
+    }
+    ResetGame(vars_, tables_);
+    Grid1->setColumnWidth(0, Px(1300));
+    GenerateMarket(vars_, tables_, services_);
+    ShowMarket();
+    lblTown_Click(0);
+    ColourTowns();
+    ShowHoldings();
+}
+
+void frmMain::ColourTowns() {
+    for (int i = 0; i < TownCount; ++i)
+        lblTown[i]->SetCurrent(i == vars_.CurrentTown);
+}
+
+void frmMain::ShowStatus() {
+    lblCash->setText(Money(vars_.Cash));
+    lblBank->setText(Money(vars_.BankBalance));
+    lblDebt->setText(Money(vars_.Debt));
+    lblJacketSpace->setText(
+        tr("Slaves: %1/%2").arg(vars_.SlaveCount - vars_.ItemsCarried).arg(vars_.SlaveCount));
+    lblFavour->setText(tr("Favour = %1%").arg(vars_.Favour));
+    const bool bank = vars_.HasPyramidBank != VbFalse;
+    Label6->setEnabled(bank);
+    lblBank->setEnabled(bank);
+}
+
+void frmMain::ShowHoldings() {
+    for (int c = 0; c < 3; ++c)
+        for (int r = 1; r <= ItemCount; ++r)
+            Grid2->SetTextMatrix(r, c, QString::fromStdString(CellText(vars_.Holdings[r][c])));
+    ShowStatus();
+}
+
+void frmMain::ShowMarket() {
+    for (int r = 1; r <= ItemCount; ++r) {
+        const auto& item = vars_.MarketItems[r];
+        Grid1->SetTextMatrix(r, 0,
+                             QString::fromStdString(CellText(item[NameField][vars_.CurrentTown])));
+        Grid1->SetTextMatrix(r, 1, Money(CellNumber(item[PriceField][vars_.CurrentTown])));
+    }
+    // Until the player picks a row, Buy offers the last item.
+    Grid1->setCurrentCell(ItemCount - 1, 1);
+}
+
+void frmMain::lblTown_Click(int index) {
+    MoveToTown(vars_, tables_, static_cast<std::int16_t>(index), services_, *this);
+}
+
+void frmMain::MarkTowns(std::int16_t currentTown) {
+    for (int i = 0; i < TownCount; ++i)
+        lblTown[i]->SetCurrent(i == currentTown);
+}
+
+void frmMain::SuspendMarketRepaint() {
+    Grid1->setUpdatesEnabled(false);
+}
+
+void frmMain::ResumeMarketRepaint() {
+    Grid1->setUpdatesEnabled(true);
+}
+
+void frmMain::ShowDay(std::int16_t day) {
+    setWindowTitle(QString::fromStdString(DayCaption(day)));
+}
+
+void frmMain::LastDayReached() {
+    cmdBuy->setEnabled(false);
+    cmdFinish->show();
+    cmdFinish->raise();
+}
+
+void frmMain::Grid2_SelChange() {
+    if (gameIsOver_)
+        return;
+    cmdSell->setEnabled(!Grid2->TextMatrix(Grid2->Row(), 0).isEmpty());
+}
+
+void frmMain::cmdBuy_Click() {}
+
+void frmMain::cmdSell_Click() {}
+
+void frmMain::cmdFinances_Click() {}
+
+void frmMain::cmdSpecial_Click() {}
+
+void frmMain::cmdFinish_Click() {
+    if (tables_.CurrentDay != tables_.LastDay)
+        return;
+    cmdFinish->setEnabled(false);
+    GameOver();
+}
+
+void frmMain::GameOver() {
+    gameIsOver_ = true;
+    for (TownLabel* town : lblTown)
+        town->setEnabled(false);
+    for (QToolButton* button : {cmdBuy, cmdSell, cmdFinances, cmdSpecial})
+        button->setEnabled(false);
+}
+
+void frmMain::mnuNewGame_Click() {
+    const MsgResult answer =
+        platform_.messages.Show("Are you sure you wish to start a new game?", std::string(AppTitle),
+                                MsgIcon::Question, MsgButtons::YesNo);
+    if (answer != MsgResult::Yes)
+        return;
+    Form_Load();
+    gameIsOver_ = false;
+    for (TownLabel* town : lblTown)
+        town->setEnabled(true);
+    for (QToolButton* button : {cmdBuy, cmdSell, cmdFinances, cmdSpecial})
+        button->setEnabled(true);
+    cmdFinish->hide();
+    cmdFinish->setEnabled(true);
+}
+
+void frmMain::mnuExit_Click() {
+    close();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // Leaving the game closes every window at once; nothing is saved or asked.
+    event->accept();
+    delete story_;
+    QApplication::quit();
+}
+
+void frmMain::mnuHighS_Click() {}
+
+void frmMain::mnuStory_Click() {
+    if (!story_) {
+        story_ = new frmStory([this] {
+            raise();
+            activateWindow();
+        });
+        story_->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    story_->show();
+    story_->raise();
+    story_->activateWindow();
+}
+
+void frmMain::mnuAbout_Click() {}
 
 } // namespace dunemark

@@ -1,22 +1,108 @@
 #pragma once
 
 #include "core/DeclareVars.h"
+#include "core/GameServices.h"
 #include "core/MainTables.h"
+#include "core/Travel.h"
 #include "platform/Platform.h"
 
 #include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolButton;
+class QPushButton;
 
 namespace dunemark {
 
-class frmMain : public QMainWindow {
+class Grid;
+class SvgPicture;
+class TownLabel;
+class frmStory;
+
+// The game's main window: the money, the map with the three towns, the market and the goods
+// carried, and the buttons and menus that reach everything else.
+class frmMain : public QMainWindow, private TravelView {
     Q_OBJECT
 public:
     frmMain(DeclareVars& vars, Platform& platform, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Starts a game on this window.
+    void Form_Load();
+
+    void ShowStatus() override;
+    void ShowHoldings();
+    void ShowMarket() override;
+    void GameOver() override;
+
+    void lblTown_Click(int index);
+    void cmdBuy_Click();
+    void cmdSell_Click();
+    void cmdFinances_Click();
+    void cmdSpecial_Click();
+    void cmdFinish_Click();
+    void Grid2_SelChange();
+    void mnuNewGame_Click();
+    void mnuExit_Click();
+    void mnuHighS_Click();
+    void mnuStory_Click();
+    void mnuAbout_Click();
+
+    const MainTables& Tables() const { return tables_; }
+    frmStory* Story() const;
+
+    QLabel* Label1;
+    QLabel* lblCash;
+    QLabel* Label6;
+    QLabel* lblBank;
+    QLabel* Label8;
+    QLabel* lblDebt;
+    SvgPicture* Picture1;
+    std::array<TownLabel*, TownCount> lblTown;
+    QPushButton* cmdFinish;
+    QLabel* lblFavour;
+    QToolButton* cmdSpecial;
+    QToolButton* cmdBuy;
+    QToolButton* cmdSell;
+    QToolButton* cmdFinances;
+    QLabel* lblJacketSpace;
+    QLabel* Label2;
+    Grid* Grid1;
+    Grid* Grid2;
+    QMenu* mnufile;
+    QAction* mnuNewGame;
+    QAction* mnuExit;
+    QMenu* mnuview;
+    QAction* mnuHighS;
+    QAction* mnuStory;
+    QMenu* mnuhelp;
+    QAction* mnuAbout;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void CreateControls();
+    void CreateMenus();
+    void ColourTowns();
+
+    // The window's part of a move.
+    void MarkTowns(std::int16_t currentTown) override;
+    void SuspendMarketRepaint() override;
+    void ResumeMarketRepaint() override;
+    void ShowDay(std::int16_t day) override;
+    void LastDayReached() override;
+
     DeclareVars& vars_;
     Platform& platform_;
+    GameServices services_;
     MainTables tables_;
+    bool gameIsOver_ = false;
+    QPointer<frmStory> story_;
 };
 
 } // namespace dunemark

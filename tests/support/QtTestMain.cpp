@@ -1,3 +1,5 @@
+#include "forms/Assets.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -8,6 +10,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QApplication app(argc, argv);
+    dunemark::InitAssets();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

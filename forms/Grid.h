@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QTableWidget>
+
+namespace dunemark {
+
+// A grid of ten data rows under one fixed header row. Rows are numbered as the game numbers its
+// items: the header is row 0 and item k stands in row k.
+class Grid : public QTableWidget {
+    Q_OBJECT
+public:
+    Grid(const QStringList& headers, QWidget* parent = nullptr);
+
+    static constexpr int DataRows = 10;
+
+    int Row() const; // the selected data row, 1..10
+    void SetRow(int row);
+    QString TextMatrix(int row, int col) const;
+    void SetTextMatrix(int row, int col, const QString& text);
+
+    // Whole rows are shown: scrolling to a cell moves only up and down.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
+signals:
+    // Whenever the player selects a row, by mouse or keyboard, even the one already selected.
+    void rowSelected(int row);
+};
+
+} // namespace dunemark

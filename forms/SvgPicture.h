@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QSvgRenderer>
+#include <QWidget>
+
+namespace dunemark {
+
+// A picture from the program's resources, drawn from its vector source at whatever size the
+// widget has, so it stays crisp on any screen. A missing picture leaves the widget's own
+// background showing.
+class SvgPicture : public QWidget {
+    Q_OBJECT
+public:
+    explicit SvgPicture(const QString& resourcePath, QWidget* parent = nullptr);
+
+    void SetPicture(const QString& resourcePath);
+    bool HasPicture() const { return renderer_.isValid(); }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QSvgRenderer renderer_;
+};
+
+} // namespace dunemark

@@ -1,0 +1,145 @@
+// The controls of the main window, at their places.
+#include "forms/Grid.h"
+#include "forms/Look.h"
+#include "forms/SvgPicture.h"
+#include "forms/TownLabel.h"
+#include "forms/frmMain.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace dunemark {
+
+namespace {
+
+constexpr int ClientWidth = 5520;
+constexpr int ClientHeight = 5805;
+
+QLabel* Caption(QWidget* parent, const QString& text, const QColor& colour, QRect place) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(Arial(12, true));
+    SetColours(label, colour);
+    label->setGeometry(place);
+    return label;
+}
+
+QLabel* MoneyBox(QWidget* parent, QRect place, const QString& name) {
+    auto* label = new QLabel(parent);
+    label->setFont(Arial(12, true));
+    SetColours(label, colours::Green, colours::DarkGreen);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setContentsMargins(0, 0, 4, 0);
+    label->setGeometry(place);
+    label->setAccessibleName(name);
+    return label;
+}
+
+QToolButton* PictureButton(QWidget* parent, const QString& text, const QString& picture,
+                           QRect place) {
+    auto* button = new QToolButton(parent);
+    button->setText(text);
+    button->setIcon(QIcon(picture));
+    button->setIconSize(QSize(22, 22));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setGeometry(place);
+    return button;
+}
+
+} // namespace
+
+void frmMain::CreateControls() {
+    auto* client = new QWidget(this);
+    client->setFixedSize(Px(ClientWidth), Px(ClientHeight));
+    setCentralWidget(client);
+
+    Label1 = Caption(client, tr("Cash:"), colours::Blue, TwipsRect(120, 120, 690, 285));
+    lblCash = MoneyBox(client, TwipsRect(900, 120, 1530, 345), tr("Cash"));
+    Label6 = Caption(client, tr("Bank"), colours::Blue, TwipsRect(120, 600, 600, 285));
+    lblBank = MoneyBox(client, TwipsRect(900, 600, 1530, 345), tr("Bank"));
+    Label8 = Caption(client, tr("Debt:"), colours::Red, TwipsRect(120, 1080, 630, 285));
+    lblDebt = MoneyBox(client, TwipsRect(900, 1080, 1530, 345), tr("Debt"));
+    Label1->setBuddy(lblCash);
+    Label6->setBuddy(lblBank);
+    Label8->setBuddy(lblDebt);
+
+    Picture1 = new SvgPicture(QStringLiteral(":/assets/map.svg"), client);
+    Picture1->setGeometry(TwipsRect(2520, 120, 2895, 1335));
+    SetColours(Picture1, colours::Black, QColor(196, 160, 96));
+    const QRect townPlaces[TownCount] = {TwipsRect(120, 960, 1290, 285),
+                                         TwipsRect(555, 360, 1290, 285),
+                                         TwipsRect(1470, 720, 1290, 285)};
+    for (int i = 0; i < TownCount; ++i) {
+        lblTown[i] = new TownLabel(Picture1);
+        lblTown[i]->setGeometry(townPlaces[i]);
+        connect(lblTown[i], &TownLabel::clicked, this, [this, i] { lblTown_Click(i); });
+    }
+
+    cmdFinish = new QPushButton(tr("Finish"), client);
+    cmdFinish->setFont(ArialBlack(18));
+    cmdFinish->setIcon(QIcon(QStringLiteral(":/assets/finish.svg")));
+    cmdFinish->setIconSize(QSize(32, 32));
+    cmdFinish->setGeometry(Picture1->geometry());
+    cmdFinish->hide();
+    connect(cmdFinish, &QPushButton::clicked, this, &frmMain::cmdFinish_Click);
+
+    lblFavour = new QLabel(client);
+    lblFavour->setFont(SansSerif());
+    lblFavour->setGeometry(TwipsRect(4425, 1500, 945, 195));
+
+    cmdSpecial =
+        PictureButton(client, tr("Special products"), QStringLiteral(":/assets/special.svg"),
+                      TwipsRect(120, 1800, 2295, 735));
+    cmdBuy = PictureButton(client, tr("&Buy"), QStringLiteral(":/assets/buy.svg"),
+                           TwipsRect(2520, 1920, 950, 615));
+    cmdSell = PictureButton(client, tr("&Sell"), QStringLiteral(":/assets/sell.svg"),
+                            TwipsRect(3480, 1920, 950, 615));
+    cmdFinances = PictureButton(client, tr("Finances"), QStringLiteral(":/assets/finances.svg"),
+                                TwipsRect(4440, 1800, 950, 735));
+    for (QToolButton* button : {cmdSpecial, cmdBuy, cmdSell, cmdFinances})
+        button->setFont(SansSerif());
+    connect(cmdSpecial, &QToolButton::clicked, this, &frmMain::cmdSpecial_Click);
+    connect(cmdBuy, &QToolButton::clicked, this, &frmMain::cmdBuy_Click);
+    connect(cmdSell, &QToolButton::clicked, this, &frmMain::cmdSell_Click);
+    connect(cmdFinances, &QToolButton::clicked, this, &frmMain::cmdFinances_Click);
+
+    lblJacketSpace = new QLabel(client);
+    lblJacketSpace->setFont(SansSerif());
+    lblJacketSpace->setGeometry(TwipsRect(2520, 2640, 2775, 255));
+    Label2 = new QLabel(tr("Items available:"), client);
+    Label2->setFont(SansSerif());
+    Label2->setGeometry(TwipsRect(120, 2760, 2055, 255));
+
+    Grid1 = new Grid({tr("Item"), tr("Price")}, client);
+    Grid1->setGeometry(TwipsRect(120, 3000, 2295, 2685));
+    Grid1->setToolTip(tr("Items you can buy"));
+    Grid1->setAccessibleName(tr("Items you can buy"));
+    Grid2 = new Grid({tr("Item"), tr("Price"), tr("Qty")}, client);
+    Grid2->setGeometry(TwipsRect(2520, 3000, 2895, 2685));
+    Grid2->setToolTip(tr("Items you have bought"));
+    Grid2->setAccessibleName(tr("Items you have bought"));
+    Grid2->setColumnWidth(0, Px(1300));
+    Grid2->setColumnWidth(1, Px(750));
+    Grid2->setColumnWidth(2, Px(750));
+    Grid2->SetRow(1);
+    connect(Grid2, &Grid::rowSelected, this, &frmMain::Grid2_SelChange);
+}
+
+void frmMain::CreateMenus() {
+    mnufile = menuBar()->addMenu(tr("&File"));
+    mnuNewGame = mnufile->addAction(tr("&New Game"), this, &frmMain::mnuNewGame_Click);
+    mnufile->addSeparator();
+    mnuExit = mnufile->addAction(tr("E&xit"), this, &frmMain::mnuExit_Click);
+
+    mnuview = menuBar()->addMenu(tr("&View"));
+    mnuHighS = mnuview->addAction(tr("&Highscores"), this, &frmMain::mnuHighS_Click);
+    mnuStory = mnuview->addAction(tr("&Story"), this, &frmMain::mnuStory_Click);
+
+    mnuhelp = menuBar()->addMenu(tr("&Help"));
+    mnuAbout = mnuhelp->addAction(tr("&About"), this, &frmMain::mnuAbout_Click);
+}
+
+} // namespace dunemark

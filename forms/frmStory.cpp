@@ -1,0 +1,96 @@
+#include "forms/frmStory.h"
+
+#include "forms/Look.h"
+#include "forms/SvgPicture.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QStyle>
+
+namespace dunemark {
+
+namespace {
+constexpr int Width = 248;
+constexpr int Height = 235;
+} // namespace
+
+frmStory::frmStory(std::function<void()> showMain, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)
+    , showMain_(std::move(showMain)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("Story"));
+    setFixedSize(Width, Height);
+    SetColours(this, colours::Black, QColor(255, 255, 192));
+    setFocusPolicy(Qt::StrongFocus);
+
+    Image2 = new SvgPicture(QStringLiteral(":/assets/parchment.svg"), this);
+    Image2->setGeometry(0, 0, Width, Height);
+    lblStory = new QLabel(this);
+    lblStory->setGeometry(16, 32, 209, 169);
+    lblStory->setWordWrap(true);
+    lblStory->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QFont font = NarrowSans(9.75);
+    font.setItalic(true);
+    lblStory->setFont(font);
+    lblStory->setAccessibleName(tr("Story"));
+    Image2->installEventFilter(this);
+    lblStory->installEventFilter(this);
+
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                    QGuiApplication::primaryScreen()->availableGeometry()));
+    Form_Load();
+}
+
+QString frmStory::StoryText() {
+    return QStringLiteral("You have been sentenced to death. ") +
+           QStringLiteral("After you pleaded with the pharoah, ") +
+           QStringLiteral("that you have no tomb, ") +
+           QStringLiteral("and hence will be unable to enter the afterlife. ") +
+           QStringLiteral("He agrees to grant you some money, ") +
+           QStringLiteral("a loan (for your bail), ") + QStringLiteral("and 2 months, ") +
+           QStringLiteral("to make as much money as you can, from trading items. ") +
+           QStringLiteral("The amount of money you make, will decide where you get buried") +
+           QStringLiteral("\r\n\r\n") + QStringLiteral("Good Luck !");
+}
+
+void frmStory::Form_Load() {
+    // A label breaks lines at the line feed alone.
+    lblStory->setText(StoryText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void frmStory::CloseStory() {
+    // The main window comes up before the story goes, so the program never finds itself
+    // without a window in between.
+    if (showMain_)
+        showMain_();
+    close();
+}
+
+void frmStory::keyPressEvent(QKeyEvent* event) {
+    // Keys that type a character dismiss the story; arrows, function keys and Shift do not.
+    if (!event->text().isEmpty())
+        CloseStory();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void frmStory::mouseReleaseEvent(QMouseEvent* event) {
+    if (rect().contains(event->position().toPoint()))
+        Form_Click();
+}
+
+bool frmStory::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == lblStory)
+            lblStory_Click();
+        else if (watched == Image2)
+            Image2_Click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace dunemark
