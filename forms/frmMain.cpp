@@ -6,6 +6,7 @@
 #include "forms/Look.h"
 #include "forms/SvgPicture.h"
 #include "forms/TownLabel.h"
+#include "forms/frmAbout.h"
 #include "forms/frmStory.h"
 
 #include <QApplication>
@@ -189,6 +190,9 @@ void frmMain::mnuStory_Click() {
     story_->activateWindow();
 }
 
-void frmMain::mnuAbout_Click() {}
+void frmMain::mnuAbout_Click() {
+    frmAbout about(platform_.links, this);
+    platform_.modal.ShowModal(about);
+}
 
 } // namespace dunemark

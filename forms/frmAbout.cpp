@@ -1,0 +1,280 @@
+#include "forms/frmAbout.h"
+
+#include "core/GameServices.h"
+#include "core/ProgramVersion.h"
+#include "core/VersionText.h"
+#include "forms/Look.h"
+
+#include <QCursor>
+#include <QFile>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+#include <QTimer>
+#include <cmath>
+
+namespace dunemark {
+
+namespace {
+
+const QString Description =
+    QStringLiteral("A trading game. Make as much money as you can before all your days go.");
+const QString Disclaimer =
+    QStringLiteral("Use this product at your own risk. Do not blame me if anything goes wrong. "
+                   "If you don't agree with this, then stop using this product.");
+const QString Publisher = QStringLiteral("Dunemark Games");
+const QString LegalNotice = QStringLiteral("(C) 2026 the Dunemark authors");
+const QString WebAddress = QStringLiteral("https://www.example.org/");
+const QString EmailAddress = QStringLiteral("dunemark@example.org");
+
+const QColor CopyrightBlue{80, 80, 255};
+const QColor Sand{240, 190, 90};
+const QColor SandShade{184, 112, 42};
+
+constexpr QPoint LogoHome{8, 8};
+constexpr int LogoSize = 78;
+constexpr int DragInterval = 50;
+constexpr int RestInterval = 200;
+constexpr int ScrollInterval = 50;
+constexpr int DisclaimerTime = 5000;
+constexpr double ScrollStep = 0.5;
+
+// An SVG picture of the program's resources drawn at the given size, or a null pixmap while the
+// picture is not among them.
+QPixmap SvgPicture(const QString& resource, QSize size) {
+    if (!QFile::exists(resource))
+        return {};
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap picture(size * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    QSvgRenderer(resource).render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return picture;
+}
+
+// Without its picture the logo is a plain pyramid on sand.
+QPixmap PlainLogo() {
+    QPixmap picture(LogoSize, LogoSize);
+    picture.fill(Sand);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(SandShade);
+    const QPointF pyramid[] = {{39, 12}, {8, 66}, {70, 66}};
+    painter.drawPolygon(pyramid, 3);
+    return picture;
+}
+
+QPixmap LogoPicture() {
+    const QPixmap picture = SvgPicture(QStringLiteral(":/assets/logo.svg"), {LogoSize, LogoSize});
+    return picture.isNull() ? PlainLogo() : picture;
+}
+
+// The pointer over the links: the hand picture with its finger tip as the hot spot.
+QCursor LinkCursor() {
+    const QPixmap hand = SvgPicture(QStringLiteral(":/assets/hand.svg"), {32, 32});
+    return hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 10, 1);
+}
+
+QLabel* MakeLabel(QWidget* parent, const QRect& place, const QFont& font, const QColor& colour,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
+    auto* label = new QLabel(parent);
+    label->setGeometry(place);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    SetColours(label, colour);
+    return label;
+}
+
+// A face with one more style switched on: With(font, &QFont::setBold).
+QFont With(QFont font, void (QFont::*style)(bool)) {
+    (font.*style)(true);
+    return font;
+}
+
+} // namespace
+
+frmAbout::frmAbout(LinkOpener& links, QWidget* parent)
+    : QDialog(parent)
+    , pointerPosition([] { return QCursor::pos(); })
+    , links_(links) {
+    setWindowTitle(QStringLiteral("About"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(312, 213);
+    setFont(SansSerif());
+    SetColours(this, colours::Black, colours::Yellow);
+    BuildControls();
+    Form_Load();
+    StartTimers();
+}
+
+void frmAbout::BuildControls() {
+    // Made from the back to the front: the decorations lie under everything, the logo over it.
+    Shape1 = new QFrame(this);
+    Shape1->setGeometry(4, 4, 86, 86);
+    Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    SetColours(Shape1, colours::Red);
+    Line1 = new QFrame(this);
+    Line1->setGeometry(0, 192, 312, 1);
+    SetColours(Line1, colours::Blue, colours::Blue);
+
+    lblTit = MakeLabel(this, {96, 0, 217, 37}, With(ArialBlack(18), &QFont::setUnderline),
+                       colours::Red, Qt::AlignHCenter | Qt::AlignTop);
+    lblVersion = MakeLabel(this, {104, 32, 209, 16}, Arial(9.75), colours::Black,
+                           Qt::AlignHCenter | Qt::AlignTop);
+    picCont = new QWidget(this);
+    picCont->setGeometry(104, 48, 217, 121);
+    lblComments =
+        MakeLabel(picCont, {8, 0, 198, 0}, font(), colours::Black, Qt::AlignHCenter | Qt::AlignTop);
+    lblComments->setWordWrap(true);
+    lblDisc = MakeLabel(this, {8, 104, 89, 89}, Arial(6.75), colours::Red);
+    lblDisc->setWordWrap(true);
+    lblDisc->setText(Disclaimer);
+    Label3 =
+        MakeLabel(this, {4, 88, 93, 13}, With(Arial(7.5, true), &QFont::setItalic), colours::Blue);
+    Label3->setText(Publisher);
+    lblCopyright =
+        MakeLabel(this, {96, 176, 216, 13}, With(font(), &QFont::setBold), colours::Black);
+    lblWeb = MakeLabel(this, {0, 195, 136, 16}, With(font(), &QFont::setUnderline), colours::Blue);
+    lblWeb->setText(WebAddress);
+    lblEmail = MakeLabel(this, {155, 195, 157, 16}, font(), colours::Blue);
+    const QCursor pointer = LinkCursor();
+    lblWeb->setCursor(pointer);
+    lblEmail->setCursor(pointer);
+
+    imgLogo = new QLabel(this);
+    imgLogo->setGeometry(QRect(LogoHome, QSize(LogoSize, LogoSize)));
+    imgLogo->setScaledContents(true);
+    imgLogo->setPixmap(LogoPicture());
+
+    for (QLabel* control : {imgLogo, lblWeb, lblEmail})
+        control->installEventFilter(this);
+
+    Timer1 = new QTimer(this);
+    tmrScroll = new QTimer(this);
+    tmrHideDisc = new QTimer(this);
+    connect(Timer1, &QTimer::timeout, this, &frmAbout::Timer1_Timer);
+    connect(tmrScroll, &QTimer::timeout, this, &frmAbout::tmrScroll_Timer);
+    connect(tmrHideDisc, &QTimer::timeout, this, &frmAbout::tmrHideDisc_Timer);
+    connect(this, &QDialog::finished, this, &frmAbout::StopTimers);
+}
+
+void frmAbout::Form_Load() {
+    ShowTitle(QString::fromUtf8(AppTitle.data(), static_cast<qsizetype>(AppTitle.size())));
+    lblVersion->setText(
+        QString::fromStdString(VersionText(VersionMajor, VersionMinor, VersionRevision)));
+    lblComments->setText(Description);
+    FitComments();
+    lblCopyright->setText(LegalNotice);
+    lblEmail->setText(EmailAddress);
+    SetColours(lblVersion, colours::Blue);
+    SetColours(lblCopyright, CopyrightBlue);
+    SetColours(picCont, colours::Black, palette().color(QPalette::Window));
+}
+
+void frmAbout::StartTimers() {
+    Timer1->start(RestInterval);
+    tmrScroll->start(ScrollInterval);
+    tmrHideDisc->start(DisclaimerTime);
+}
+
+void frmAbout::StopTimers() {
+    Timer1->stop();
+    tmrScroll->stop();
+    tmrHideDisc->stop();
+}
+
+void frmAbout::ShowTitle(const QString& title) {
+    lblTit->setText(title);
+    lblTit->resize(lblTit->sizeHint());
+    if (lblTit->width() > lblComments->width())
+        lblTit->setGeometry(0, lblTit->y(), frameGeometry().width(), lblTit->height());
+}
+
+void frmAbout::FitComments() {
+    lblComments->resize(lblComments->width(), lblComments->heightForWidth(lblComments->width()));
+}
+
+void frmAbout::imgLogo_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift) {
+    lblDisc->setVisible(lblDisc->isHidden());
+    const auto shiftKeys =
+        shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (button == Qt::LeftButton && shiftKeys == Qt::ControlModifier)
+        DragLogo = true;
+}
+
+void frmAbout::imgLogo_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers) {
+    DragLogo = false;
+    Timer1->setInterval(RestInterval);
+}
+
+void frmAbout::Timer1_Timer() {
+    Timer1->setInterval(DragInterval);
+    CursorPos = pointerPosition();
+    // Measured from the window's outer corner, so the dragged logo sits off the pointer by the
+    // frame and the title bar.
+    const QPoint m = CursorPos - frameGeometry().topLeft();
+    if (DragLogo)
+        imgLogo->move(m.x() - imgLogo->width() / 2, m.y() - imgLogo->height() / 2);
+    else
+        imgLogo->move(LogoHome);
+}
+
+void frmAbout::tmrScroll_Timer() {
+    FitComments();
+    const int height = lblComments->height();
+    if (height <= picCont->height())
+        return;
+    commentsTop_ -= ScrollStep;
+    // Once it has left the box at the top it comes in again from below.
+    if (commentsTop_ <= -height)
+        commentsTop_ = picCont->height() + 2;
+    lblComments->move(lblComments->x(), static_cast<int>(std::floor(commentsTop_)));
+}
+
+void frmAbout::tmrHideDisc_Timer() {
+    lblDisc->hide();
+    tmrHideDisc->stop();
+}
+
+void frmAbout::lblWeb_Click() {
+    links_.Open(WebAddress.toStdString());
+}
+
+void frmAbout::lblEmail_Click() {
+    links_.Open("mailto:" + EmailAddress.toStdString());
+}
+
+bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+        type != QEvent::MouseButtonRelease)
+        return QDialog::eventFilter(watched, event);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (watched == imgLogo) {
+        // The second press of a double click is a press like any other.
+        if (type == QEvent::MouseButtonRelease)
+            imgLogo_MouseUp(mouse->button(), mouse->modifiers());
+        else
+            imgLogo_MouseDown(mouse->button(), mouse->modifiers());
+        return true;
+    }
+    // A link is clicked when the left button is let go over the link it was pressed on.
+    const auto* link = static_cast<QWidget*>(watched);
+    if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton &&
+        link->rect().contains(mouse->position().toPoint())) {
+        if (link == lblWeb)
+            lblWeb_Click();
+        else
+            lblEmail_Click();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace dunemark
