@@ -2,11 +2,14 @@
 
 #include "core/Market.h"
 #include "core/NewGame.h"
+#include "core/Trade.h"
 #include "forms/Grid.h"
 #include "forms/Look.h"
 #include "forms/SvgPicture.h"
 #include "forms/TownLabel.h"
 #include "forms/frmAbout.h"
+#include "forms/frmBuy.h"
+#include "forms/frmSell.h"
 #include "forms/frmStory.h"
 
 #include <QApplication>
@@ -125,9 +128,33 @@ void frmMain::Grid2_SelChange() {
     cmdSell->setEnabled(!Grid2->TextMatrix(Grid2->Row(), 0).isEmpty());
 }
 
-void frmMain::cmdBuy_Click() {}
+void frmMain::cmdBuy_Click() {
+    const int r = Grid1->Row();
+    // The price as the market grid shows it, read back with its separators.
+    const double shownPrice =
+        ReadMoney(Grid1->TextMatrix(r, 1).toStdString(), services_.groupSeparator);
+    if (const auto refusal = BuyRefusal(vars_, shownPrice)) {
+        platform_.messages.Show(*refusal, std::string(AppTitle), MsgIcon::None, MsgButtons::Ok);
+        return;
+    }
+    frmBuy dialog(vars_, r, this);
+    dialog.setWindowTitle(QStringLiteral("Buy - ") + Grid1->TextMatrix(r, 0));
+    platform_.modal.ShowModal(dialog);
+    ShowHoldings();
+}
 
-void frmMain::cmdSell_Click() {}
+void frmMain::cmdSell_Click() {
+    const int r = Grid2->Row();
+    const QString name = Grid2->TextMatrix(r, 0);
+    if (const auto refusal = SellRefusal(name.toStdString())) {
+        platform_.messages.Show(*refusal, std::string(AppTitle), MsgIcon::None, MsgButtons::Ok);
+        return;
+    }
+    frmSell dialog(vars_, r, LeadingNumber(Grid2->TextMatrix(r, 2).toStdString()), this);
+    dialog.setWindowTitle(QStringLiteral("Sell - ") + name);
+    platform_.modal.ShowModal(dialog);
+    ShowHoldings();
+}
 
 void frmMain::cmdFinances_Click() {}
 
