@@ -10,6 +10,7 @@
 #include "forms/frmAbout.h"
 #include "forms/frmBuy.h"
 #include "forms/frmSell.h"
+#include "forms/frmSpecial.h"
 #include "forms/frmStory.h"
 
 #include <QApplication>
@@ -158,7 +159,11 @@ void frmMain::cmdSell_Click() {
 
 void frmMain::cmdFinances_Click() {}
 
-void frmMain::cmdSpecial_Click() {}
+void frmMain::cmdSpecial_Click() {
+    frmSpecial dialog(vars_, platform_, lblFavour, lblCash, this);
+    platform_.modal.ShowModal(dialog);
+    ShowStatus();
+}
 
 void frmMain::cmdFinish_Click() {
     if (tables_.CurrentDay != tables_.LastDay)

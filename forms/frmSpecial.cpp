@@ -1,0 +1,244 @@
+#include "forms/frmSpecial.h"
+
+#include "forms/SvgPicture.h"
+
+#include "core/GameServices.h"
+#include "core/SpecialProducts.h"
+#include "forms/Look.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <string>
+
+namespace dunemark {
+
+namespace {
+
+constexpr int PictureSide = 32;
+
+SvgPicture* NewPanelPicture(const QString& resourcePath, QWidget* parent) {
+    auto* picture = new SvgPicture(resourcePath, parent);
+    picture->setFixedSize(PictureSide, PictureSide);
+    return picture;
+}
+
+QLabel* Caption(QWidget* parent, const QString& text, const QRect& place) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(place);
+    label->setWordWrap(place.height() > 20);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// A bordered, right-aligned figure on dark green.
+QLabel* ValueBox(QWidget* parent, const QColor& text, const QRect& place) {
+    auto* label = new QLabel(parent);
+    label->setGeometry(place);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setIndent(3);
+    SetColours(label, text, colours::DarkGreen);
+    return label;
+}
+
+QPushButton* Button(QWidget* parent, const QString& text, const QRect& place) {
+    auto* button = new QPushButton(text, parent);
+    button->setGeometry(place);
+    button->setAutoDefault(false); // Enter always means OK
+    return button;
+}
+
+QLineEdit* TextField(QWidget* parent, const QRect& place) {
+    auto* box = new QLineEdit(parent);
+    box->setGeometry(place);
+    return box;
+}
+
+// A caption shown as it is written: "&" would otherwise mark an accelerator letter.
+QString Literal(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+        .replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+const QRect PanelPlace{2, 2, 464, 196};
+const QRect PicturePlace{12, 12, PictureSide, PictureSide};
+
+} // namespace
+
+frmSpecial::frmSpecial(DeclareVars& vars, Platform& platform, QLabel* mainFavour, QLabel* mainCash,
+                       QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint)
+    , vars_(vars)
+    , platform_(platform)
+    , mainFavour_(mainFavour)
+    , mainCash_(mainCash) {
+    setWindowTitle(QStringLiteral("Special items"));
+    setFont(SansSerif());
+    setFixedSize(484, 284);
+
+    const QString tabCaptions[] = {QStringLiteral("Buy a Pyramid Bank"),
+                                   QStringLiteral("Buy more slaves"),
+                                   QStringLiteral("Give gift to Pharoah")};
+    for (int i = 0; i < SpecialTabCount; ++i)
+        cmdButton[i] = Button(this, tabCaptions[i], {8 + i * 156, 8, 156, 28});
+
+    Frame1 = new QFrame(this);
+    Frame1->setGeometry(8, 40, 468, 200);
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    BuildPyramidPanel();
+    BuildSlavesPanel();
+    BuildGiftPanel();
+
+    cmdOK = Button(this, QStringLiteral("OK"), {388, 248, 88, 28});
+    cmdOK->setDefault(true);
+
+    Form_Load();
+
+    for (int i = 0; i < SpecialTabCount; ++i)
+        connect(cmdButton[i], &QPushButton::clicked, this, [this, i] { cmdButton_Click(i); });
+    for (int i = 0; i < GiftCount; ++i)
+        connect(OptGift[i], &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                OptGift_Click(i);
+        });
+    connect(cmdGiveGift, &QPushButton::clicked, this, &frmSpecial::cmdGiveGift_Click);
+    connect(CmdIncreaseJacketSize, &QPushButton::clicked, this,
+            &frmSpecial::CmdIncreaseJacketSize_Click);
+    connect(cmdBuyPyramidBank, &QPushButton::clicked, this, &frmSpecial::cmdBuyPyramidBank_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmSpecial::cmdOK_Click);
+}
+
+void frmSpecial::BuildPyramidPanel() {
+    picPyramid = new QWidget(Frame1);
+    picPyramid->setGeometry(PanelPlace);
+    Image1 = NewPanelPicture(QStringLiteral(":/assets/pyramid.svg"), picPyramid);
+    Image1->move(PicturePlace.topLeft());
+    Caption(picPyramid, QStringLiteral("Cost:"), {60, 18, 40, 16});
+    txtPyramidCost = TextField(picPyramid, {104, 14, 80, 22});
+    cmdBuyPyramidBank = Button(picPyramid, QStringLiteral("Buy"), {196, 12, 80, 26});
+    Caption(
+        picPyramid,
+        QStringLiteral("Buying a pyramid bank, will allow you to deposit your money into a safe "
+                       "place. You will then receive intrest on what you deposit. You can "
+                       "withdraw your money at any time."),
+        {60, 60, 380, 60});
+}
+
+void frmSpecial::BuildSlavesPanel() {
+    picSlaves = new QWidget(Frame1);
+    picSlaves->setGeometry(PanelPlace);
+    Image2 = NewPanelPicture(QStringLiteral(":/assets/slaves.svg"), picSlaves);
+    Image2->move(PicturePlace.topLeft());
+    Caption(picSlaves, QStringLiteral("You currently have:"), {60, 18, 110, 16});
+    txtSlaves = TextField(picSlaves, {172, 14, 60, 22});
+    Caption(picSlaves, QStringLiteral("slaves"), {240, 18, 50, 16});
+    CmdIncreaseJacketSize = Button(picSlaves, QString(), {60, 52, 230, 30});
+    Caption(picSlaves,
+            QStringLiteral("The more slaves you have, the more items you can buy. Each slave is "
+                           "responsible for one item."),
+            {60, 100, 380, 40});
+}
+
+void frmSpecial::BuildGiftPanel() {
+    picGift = new QWidget(Frame1);
+    picGift->setGeometry(PanelPlace);
+    Image3 = NewPanelPicture(QStringLiteral(":/assets/gift.svg"), picGift);
+    Image3->move(PicturePlace.topLeft());
+    for (int i = 0; i < GiftCount; ++i) {
+        OptGift[i] = new QRadioButton(picGift);
+        OptGift[i]->setGeometry(60, 10 + i * 22, 140, 20);
+    }
+    Caption(picGift, QStringLiteral("Cost:"), {220, 14, 140, 16});
+    lblCost = ValueBox(picGift, colours::White, {364, 10, 88, 22});
+    Caption(picGift, QStringLiteral("Favour will increase by:"), {220, 42, 140, 16});
+    lblFav = ValueBox(picGift, colours::White, {364, 38, 88, 22});
+    Caption(picGift, QStringLiteral("Your cash:"), {220, 70, 140, 16});
+    lblCash = ValueBox(picGift, colours::Green, {364, 66, 88, 22});
+    Caption(picGift,
+            QStringLiteral("Giving the pharoah gifts will increase his favour towards you and "
+                           "cold be profitable in the future."),
+            {12, 128, 300, 48});
+    cmdGiveGift = Button(picGift, QStringLiteral("Give Gift"), {352, 150, 100, 28});
+}
+
+void frmSpecial::Form_Load() {
+    cmdButton[PyramidTab]->setEnabled(PyramidTabEnabled(vars_));
+    if (!SlavesTabEnabled(vars_))
+        cmdButton[SlavesTab]->setEnabled(false);
+    cmdButton_Click(FirstSpecialTab(vars_));
+    for (int i = 0; i < GiftCount; ++i)
+        OptGift[i]->setText(Literal(Gifts.GiftName[static_cast<std::size_t>(i)]));
+    CmdIncreaseJacketSize->setText(QStringLiteral("Buy %1 more slaves for %2")
+                                       .arg(Plain(SlavesPerPack), Plain(SlavePackPrice)));
+    lblCash->setText(Money(vars_.Cash));
+    txtSlaves->setText(Plain(vars_.SlaveCount));
+    txtPyramidCost->setText(Money(PyramidBankPrice));
+    OptGift[FirstGiftOffered]->setChecked(true);
+    OptGift_Click(FirstGiftOffered);
+}
+
+void frmSpecial::cmdButton_Click(int Index) {
+    QWidget* const panels[] = {picPyramid, picSlaves, picGift};
+    for (QWidget* panel : panels)
+        panel->hide();
+    panels[Index]->show();
+    for (int i = 0; i < SpecialTabCount; ++i) {
+        QFont face = cmdButton[i]->font();
+        face.setItalic(i == Index);
+        cmdButton[i]->setFont(face);
+    }
+}
+
+void frmSpecial::OptGift_Click(int Index) {
+    const auto gift = static_cast<std::size_t>(Index);
+    lblCost->setText(Money(Gifts.GiftCost[gift]));
+    lblFav->setText(Plain(Gifts.GiftFavour[gift]) + QLatin1Char('%'));
+}
+
+void frmSpecial::cmdGiveGift_Click() {
+    int chosen = 0;
+    while (chosen < GiftCount - 1 && !OptGift[chosen]->isChecked())
+        ++chosen;
+    if (const auto refusal = GiveGift(vars_, chosen)) {
+        Refuse(*refusal);
+        return;
+    }
+    cmdGiveGift->setEnabled(false); // one gift for each opening of the window
+    lblCash->setText(Money(vars_.Cash));
+    if (mainFavour_)
+        mainFavour_->setText(QStringLiteral("Favour = ") + Plain(vars_.Favour) + QLatin1Char('%'));
+}
+
+void frmSpecial::CmdIncreaseJacketSize_Click() {
+    if (const auto refusal = BuySlaves(vars_)) {
+        Refuse(*refusal);
+        return;
+    }
+    txtSlaves->setText(Plain(vars_.SlaveCount));
+    if (mainCash_)
+        mainCash_->setText(Money(vars_.Cash));
+}
+
+void frmSpecial::cmdBuyPyramidBank_Click() {
+    if (const auto refusal = BuyPyramidBank(vars_)) {
+        Refuse(*refusal);
+        return;
+    }
+    cmdButton[PyramidTab]->setEnabled(false);
+    cmdButton_Click(SlavesTab); // even when no slaves are left to buy
+}
+
+void frmSpecial::cmdOK_Click() {
+    accept();
+}
+
+void frmSpecial::Refuse(const Refusal& refusal) {
+    platform_.messages.Show(std::string(refusal.text), std::string(AppTitle), refusal.icon,
+                            MsgButtons::Ok);
+}
+
+} // namespace dunemark
