@@ -12,6 +12,7 @@ SvgPicture::SvgPicture(const QString& resourcePath, QWidget* parent)
 }
 
 void SvgPicture::SetPicture(const QString& resourcePath) {
+    resourcePath_ = resourcePath;
     if (resourcePath.isEmpty() || !QFile::exists(resourcePath))
         renderer_.load(QByteArray());
     else

@@ -14,6 +14,7 @@ public:
     explicit SvgPicture(const QString& resourcePath, QWidget* parent = nullptr);
 
     void SetPicture(const QString& resourcePath);
+    const QString& ResourcePath() const { return resourcePath_; }
     bool HasPicture() const { return renderer_.isValid(); }
 
 signals:
@@ -24,6 +25,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QString resourcePath_;
     QSvgRenderer renderer_;
 };
 

@@ -9,6 +9,7 @@
 #include "forms/TownLabel.h"
 #include "forms/frmAbout.h"
 #include "forms/frmBuy.h"
+#include "forms/frmFinances.h"
 #include "forms/frmSell.h"
 #include "forms/frmSpecial.h"
 #include "forms/frmStory.h"
@@ -157,7 +158,11 @@ void frmMain::cmdSell_Click() {
     ShowHoldings();
 }
 
-void frmMain::cmdFinances_Click() {}
+void frmMain::cmdFinances_Click() {
+    frmFinances dialog(vars_, platform_, this);
+    platform_.modal.ShowModal(dialog);
+    ShowStatus();
+}
 
 void frmMain::cmdSpecial_Click() {
     frmSpecial dialog(vars_, platform_, lblFavour, lblCash, this);

@@ -1,10 +1,9 @@
 #include "forms/frmSpecial.h"
 
-#include "forms/SvgPicture.h"
-
 #include "core/GameServices.h"
 #include "core/SpecialProducts.h"
 #include "forms/Look.h"
+#include "forms/SvgPicture.h"
 
 #include <QFrame>
 #include <QLabel>

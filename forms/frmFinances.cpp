@@ -1,0 +1,103 @@
+#include "forms/frmFinances.h"
+
+#include "core/Finances.h"
+#include "forms/Look.h"
+#include "forms/SvgPicture.h"
+#include "forms/frmGetNumber.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <array>
+
+namespace dunemark {
+
+namespace {
+
+// One row of the frame: caption, read-only box and button, at the given height.
+void PlaceRow(QLabel* label, QLineEdit* box, QPushButton* button, int top) {
+    label->setGeometry(12, top + 3, 40, 17);
+    box->setGeometry(56, top, 108, 23);
+    box->setReadOnly(true);
+    button->setGeometry(176, top, 88, 23);
+}
+
+} // namespace
+
+frmFinances::frmFinances(DeclareVars& vars, Platform& platform, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint)
+    , Frame1(new QGroupBox(this))
+    , Label1(new QLabel(QStringLiteral("Cash:"), Frame1))
+    , Label2(new QLabel(QStringLiteral("Bank:"), Frame1))
+    , Label3(new QLabel(QStringLiteral("Debt:"), Frame1))
+    , txtCash(new QLineEdit(Frame1))
+    , txtBank(new QLineEdit(Frame1))
+    , txtDebt(new QLineEdit(Frame1))
+    , cmdDeposit(new QPushButton(QStringLiteral("Deposit"), Frame1))
+    , cmdWithdraw(new QPushButton(QStringLiteral("Withdraw"), Frame1))
+    , cmdPayLoan(new QPushButton(QStringLiteral("Pay Loan"), Frame1))
+    , cmdOK(new QPushButton(QStringLiteral("OK"), this))
+    , Image2(new SvgPicture(QStringLiteral(":/assets/finances_deco.svg"), this))
+    , vars_(vars)
+    , platform_(platform) {
+    setWindowTitle(QStringLiteral("Finances"));
+    setFont(SansSerif());
+    setFixedSize(292, 170);
+    Frame1->setGeometry(8, 4, 276, 114);
+    PlaceRow(Label1, txtCash, cmdDeposit, 16);
+    PlaceRow(Label2, txtBank, cmdWithdraw, 48);
+    PlaceRow(Label3, txtDebt, cmdPayLoan, 80);
+    Image2->setGeometry(12, 127, 66, 35);
+    cmdOK->setGeometry(196, 132, 88, 27);
+    cmdOK->setDefault(true);
+    cmdOK->setFocus();
+
+    connect(cmdDeposit, &QPushButton::clicked, this, &frmFinances::cmdDeposit_Click);
+    connect(cmdWithdraw, &QPushButton::clicked, this, &frmFinances::cmdWithdraw_Click);
+    connect(cmdPayLoan, &QPushButton::clicked, this, &frmFinances::cmdPayLoan_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmFinances::cmdOK_Click);
+    Form_Load();
+}
+
+void frmFinances::Form_Load() {
+    txtCash->setText(Plain(vars_.Cash));
+    txtBank->setText(Plain(vars_.BankBalance));
+    txtDebt->setText(Plain(vars_.Debt));
+    const bool hasBank = vars_.HasPyramidBank == VbTrue;
+    const std::array<QWidget*, 4> bankParts{Label2, txtBank, cmdDeposit, cmdWithdraw};
+    for (QWidget* part : bankParts)
+        part->setEnabled(hasBank);
+}
+
+void frmFinances::cmdDeposit_Click() {
+    Deposit(vars_, AskAmount(vars_.Cash));
+    Form_Load();
+}
+
+void frmFinances::cmdWithdraw_Click() {
+    Withdraw(vars_, AskAmount(vars_.BankBalance));
+    Form_Load();
+}
+
+void frmFinances::cmdPayLoan_Click() {
+    if (vars_.Debt == 0)
+        return;
+    PayLoan(vars_, AskAmount(PayLoanLimit(vars_.Cash, vars_.Debt)));
+    Form_Load();
+}
+
+void frmFinances::cmdOK_Click() {
+    accept();
+}
+
+std::int32_t frmFinances::AskAmount(std::int32_t limit) {
+    vars_.AmountLimit = limit;
+    vars_.AmountEntered = 0;
+    frmGetNumber dialog(vars_, this);
+    platform_.modal.ShowModal(dialog);
+    return vars_.AmountEntered;
+}
+
+} // namespace dunemark
