@@ -1,14 +1,8 @@
 #include "forms/frmFinances.h"
 
+#include "PlatformDoubles.h"
 #include "forms/SvgPicture.h"
 #include "forms/frmGetNumber.h"
-#include "platform/doubles/FakeClock.h"
-#include "platform/doubles/FakeInputBox.h"
-#include "platform/doubles/FakeLinkOpener.h"
-#include "platform/doubles/FakeMessageBox.h"
-#include "platform/doubles/MemorySettingsStore.h"
-#include "platform/doubles/ScriptedModalShower.h"
-#include "platform/doubles/ScriptedRandom.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -46,7 +40,7 @@ ScriptedModalShower::Script Accept(QString* proposed) {
     };
 }
 
-class FinancesTest : public ::testing::Test {
+class FinancesTest : public ::testing::Test, protected PlatformDoubles {
 protected:
     // The three boxes as the window shows them.
     static std::vector<QString> Shown(const frmFinances& form) {
@@ -60,14 +54,6 @@ protected:
     }
 
     DeclareVars vars; // as a game starts: cash 2000, debt 5000, no bank
-    FakeMessageBox messages;
-    FakeInputBox input;
-    MemorySettingsStore settings;
-    FakeClock clock;
-    ScriptedRandom random;
-    FakeLinkOpener links;
-    ScriptedModalShower modal;
-    Platform platform{messages, input, settings, clock, random, links, modal};
 };
 
 TEST_F(FinancesTest, AtTheStartShowsTheMoneyWithTheBankGreyed) {

@@ -1,13 +1,7 @@
 #include "forms/frmSpecial.h"
 
+#include "PlatformDoubles.h"
 #include "forms/Look.h"
-#include "platform/doubles/FakeClock.h"
-#include "platform/doubles/FakeInputBox.h"
-#include "platform/doubles/FakeLinkOpener.h"
-#include "platform/doubles/FakeMessageBox.h"
-#include "platform/doubles/MemorySettingsStore.h"
-#include "platform/doubles/ScriptedModalShower.h"
-#include "platform/doubles/ScriptedRandom.h"
 
 #include <QFrame>
 #include <QKeySequence>
@@ -22,7 +16,7 @@
 namespace dunemark {
 namespace {
 
-class frmSpecialTest : public ::testing::Test {
+class frmSpecialTest : public ::testing::Test, protected PlatformDoubles {
 protected:
     // The window as the main window shows it, with two labels standing in for the main window's.
     std::unique_ptr<frmSpecial> Open() {
@@ -43,14 +37,6 @@ protected:
     }
 
     DeclareVars vars;
-    FakeMessageBox messages;
-    FakeInputBox input;
-    MemorySettingsStore settings;
-    FakeClock clock;
-    ScriptedRandom random;
-    FakeLinkOpener links;
-    ScriptedModalShower modal;
-    Platform platform{messages, input, settings, clock, random, links, modal};
     QLabel mainFavour{QStringLiteral("Favour = 0%")};
     QLabel mainCash{QStringLiteral("2,000")};
 };
