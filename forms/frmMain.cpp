@@ -1,5 +1,6 @@
 #include "forms/frmMain.h"
 
+#include "core/GameOver.h"
 #include "core/Market.h"
 #include "core/NewGame.h"
 #include "core/Trade.h"
@@ -10,7 +11,9 @@
 #include "forms/frmAbout.h"
 #include "forms/frmBuy.h"
 #include "forms/frmFinances.h"
+#include "forms/frmHighScores.h"
 #include "forms/frmSell.h"
+#include "forms/frmShowEndTomb.h"
 #include "forms/frmSpecial.h"
 #include "forms/frmStory.h"
 
@@ -183,6 +186,20 @@ void frmMain::GameOver() {
         town->setEnabled(false);
     for (QToolButton* button : {cmdBuy, cmdSell, cmdFinances, cmdSpecial})
         button->setEnabled(false);
+
+    const std::int32_t total = FinalTotal(vars_.BankBalance, vars_.Cash, vars_.Debt);
+    platform_.messages.Show(GameOverMessage(total, services_.groupSeparator), "Game Over",
+                            MsgIcon::Information, MsgButtons::Ok);
+    vars_.FinalScore = total;
+    {
+        frmShowEndTomb tomb(vars_, this);
+        platform_.modal.ShowModal(tomb);
+    }
+    if (total >= 0) {
+        frmHighScores scores(vars_, platform_, this);
+        platform_.modal.ShowModal(scores);
+        vars_.FinalScore = 0;
+    }
 }
 
 void frmMain::mnuNewGame_Click() {
@@ -212,7 +229,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
     QApplication::quit();
 }
 
-void frmMain::mnuHighS_Click() {}
+void frmMain::mnuHighS_Click() {
+    frmHighScores scores(vars_, platform_, this);
+    platform_.modal.ShowModal(scores);
+}
 
 void frmMain::mnuStory_Click() {
     if (!story_) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace dunemark {
@@ -14,6 +15,13 @@ public:
     // Creates or overwrites one value.
     virtual void SaveSetting(const std::string& app, const std::string& section,
                              const std::string& key, const std::string& value) = 0;
+
+    // Runs `change` as one step that no other copy of the program can come between: what it
+    // reads through `locked` is what is stored at that moment, and everything it writes there
+    // is stored together, before another copy's step begins. Only this application's values
+    // may be read and written through `locked`.
+    using Change = std::function<void(SettingsStore& locked)>;
+    virtual void Update(const std::string& app, const Change& change) = 0;
 };
 
 } // namespace dunemark

@@ -25,8 +25,16 @@ public:
         ++writes;
     }
 
+    // One copy of the program in memory: nothing can come between, so the change just runs.
+    void Update(const std::string& app, const Change& change) override {
+        (void)app;
+        ++updates;
+        change(*this);
+    }
+
     std::map<Key, std::string> values;
     int writes = 0;
+    int updates = 0;
 };
 
 } // namespace dunemark

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace dunemark {
+
+// Where the player is buried, from 0 (next to the gods) down to 5 (tossed into the desert).
+// Ranks 0 to 4 each have a picture; rank 5 has the desert story instead.
+inline constexpr int BurialRanks = 6;
+inline constexpr int DesertRank = 5;
+
+// The rank a final total earns: each step must be beaten, not merely reached.
+int BurialRank(std::int32_t total);
+
+// The caption shown under the picture for a rank (0 to 5).
+std::string BurialCaption(int rank);
+
+// The story told instead of a picture for the lowest rank.
+std::string DesertStory();
+
+} // namespace dunemark

@@ -1,0 +1,122 @@
+#include "forms/frmShowEndTomb.h"
+
+#include "forms/Look.h"
+#include "forms/RenderSvg.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace dunemark {
+
+namespace {
+
+const QSize PictureSize{320, 240};
+const QColor LightYellow{255, 255, 128};
+const QColor Olive{192, 192, 0};
+constexpr int Margin = 8;
+constexpr int CaptionHeight = 25;
+constexpr int StoryMargin = 8; // the story keeps clear of the picture's left and top edges
+
+// A click as the player means it: the left button let go over the control it was pressed on.
+bool IsClick(const QWidget* widget, const QEvent* event) {
+    if (event->type() != QEvent::MouseButtonRelease)
+        return false;
+    const auto* mouse = static_cast<const QMouseEvent*>(event);
+    return mouse->button() == Qt::LeftButton &&
+           widget->rect().contains(mouse->position().toPoint());
+}
+
+} // namespace
+
+frmShowEndTomb::frmShowEndTomb(DeclareVars& vars, QWidget* parent)
+    : QDialog(parent)
+    , vars_(vars) {
+    setWindowTitle(QStringLiteral("What happened to you?"));
+
+    picTomb = new QLabel(this);
+    picTomb->setGeometry(QRect(QPoint(Margin, Margin), PictureSize));
+    SetColours(picTomb, colours::Black, LightYellow);
+
+    lblPoor = new QLabel(picTomb);
+    lblPoor->setGeometry(StoryMargin, StoryMargin, PictureSize.width() - StoryMargin,
+                         PictureSize.height() - StoryMargin);
+    lblPoor->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblPoor->setWordWrap(true);
+    QFont storyFont = NarrowSans(12);
+    storyFont.setBold(true);
+    storyFont.setItalic(true);
+    lblPoor->setFont(storyFont);
+
+    lblCaption = new QLabel(this);
+    lblCaption->setGeometry(Margin, Margin + PictureSize.height() + 4, PictureSize.width(),
+                            CaptionHeight);
+    lblCaption->setFrameStyle(QFrame::Box | QFrame::Plain);
+    lblCaption->setAlignment(Qt::AlignCenter);
+    QFont captionFont = NarrowSans(11.25);
+    captionFont.setBold(true);
+    lblCaption->setFont(captionFont);
+    SetColours(lblCaption, colours::Black, Olive);
+
+    for (QLabel* label : {picTomb, lblPoor, lblCaption})
+        label->installEventFilter(this);
+
+    const int width = PictureSize.width() + 2 * Margin;
+    setFixedSize(width, lblCaption->geometry().bottom() + 1 + Margin);
+    if (const QScreen* shown = screen())
+        move(shown->availableGeometry().center() - rect().center());
+
+    Form_Load();
+}
+
+QString frmShowEndTomb::TombPicturePath(int rank) {
+    return QStringLiteral(":/assets/tomb%1.svg").arg(rank);
+}
+
+void frmShowEndTomb::Form_Load() {
+    lblPoor->setText(QString::fromStdString(DesertStory()));
+    lblPoor->hide();
+    for (int rank = 0; rank < BurialRanks; ++rank)
+        Caption[static_cast<std::size_t>(rank)] = QString::fromStdString(BurialCaption(rank));
+
+    BurialRank = dunemark::BurialRank(vars_.FinalScore);
+    if (BurialRank == DesertRank) {
+        lblPoor->show();
+    } else {
+        // Without its picture the rank still shows its caption over the empty area.
+        const QPixmap picture = RenderSvg(TombPicturePath(BurialRank), PictureSize, LightYellow);
+        if (!picture.isNull())
+            picTomb->setPixmap(picture);
+    }
+    lblCaption->setText(Caption[static_cast<std::size_t>(BurialRank)]);
+}
+
+void frmShowEndTomb::lblCaption_Click() {
+    close();
+}
+
+void frmShowEndTomb::lblPoor_Click() {
+    close();
+}
+
+void frmShowEndTomb::picTomb_Click() {
+    close();
+}
+
+bool frmShowEndTomb::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lblCaption && IsClick(lblCaption, event)) {
+        lblCaption_Click();
+        return true;
+    }
+    if (watched == lblPoor && IsClick(lblPoor, event)) {
+        lblPoor_Click();
+        return true;
+    }
+    if (watched == picTomb && IsClick(picTomb, event)) {
+        picTomb_Click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace dunemark

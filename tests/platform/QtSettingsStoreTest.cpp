@@ -1,0 +1,185 @@
+#include "platform/qt/QtSettingsStore.h"
+
+#include "platform/doubles/FakeClock.h"
+#include "scores/HighScoreTable.h"
+#include "support/TempSettingsDir.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <string>
+#include <thread>
+
+namespace dunemark {
+namespace {
+
+class QtSettingsStoreTest : public ::testing::Test {
+protected:
+    std::string Get(const std::string& key) { return store.GetSetting("Dunemark", "Scores", key); }
+    void Save(const std::string& key, const std::string& value) {
+        store.SaveSetting("Dunemark", "Scores", key, value);
+    }
+    HighScoreTable LoadedTable() {
+        HighScoreTable table(store, clock);
+        table.LoadHighScores();
+        return table;
+    }
+
+    TempSettingsDir settings;
+    QtSettingsStore store;
+    FakeClock clock;
+};
+
+TEST_F(QtSettingsStoreTest, KeepsTheTableInTheScoresGroupOfTheProgramsOwnFile) {
+    HighScoreTable table = LoadedTable();
+    table.AddHighScore(101, [] { return std::string("Ann"); });
+
+    QSettings file(settings.ConfPath(), QSettings::IniFormat);
+    file.beginGroup(QStringLiteral("Scores"));
+    EXPECT_EQ(file.childKeys().size(), 30);
+    EXPECT_EQ(file.value(QStringLiteral("Name0")).toString(), QStringLiteral("Ann"));
+    EXPECT_EQ(file.value(QStringLiteral("Time0")).toString(), QStringLiteral("101"));
+    EXPECT_EQ(file.value(QStringLiteral("Time9")).toString(), QStringLiteral("100"));
+    EXPECT_EQ(QDir(settings.Dir() + QStringLiteral("/Dunemark")).entryList(QDir::Files),
+              QStringList{QStringLiteral("Dunemark.conf")}); // no lock file left behind
+}
+
+TEST_F(QtSettingsStoreTest, AMissingKeyReadsAsEmpty) {
+    EXPECT_EQ(Get("Name0"), "");
+    Save("Name1", "Ann");
+    EXPECT_EQ(Get("Name0"), "");
+}
+
+TEST_F(QtSettingsStoreTest, AnyNameReadsBackExactlyInTheNextRun) {
+    const std::string names[] = {
+        "Smith, John",
+        "\"quoted\"",
+        "a = b",
+        "semi;colon",
+        "#hash",
+        "; comment",
+        "[Scores]",
+        "back\\slash\\",
+        "  spaces around  ",
+        " ",
+        "two\nlines",
+        "dos\r\nline",
+        "tab\there",
+        "Ωμέγα Ælfrīc 名前 🐪",
+        "@Invalid()",
+        "@ByteArray(abc)",
+        "@Variant(\\0\\0\\0\\x7f)",
+        "@@",
+        "true",
+        "",
+        "a,b,c",
+        "\"a\", \"b\"",
+        std::string("nul\0in", 6),
+        "\x01\x1f control",
+    };
+    for (std::size_t k = 0; k < std::size(names); ++k)
+        Save("Name" + std::to_string(k), names[k]);
+
+    settings.Reopen();
+    ASSERT_TRUE(settings.ReadConf().startsWith("[Scores]"));
+    for (std::size_t k = 0; k < std::size(names); ++k)
+        EXPECT_EQ(Get("Name" + std::to_string(k)), names[k]) << k;
+}
+
+TEST_F(QtSettingsStoreTest, HandEditedValuesReadAsTheirText) {
+    settings.WriteConf("[Scores]\n"
+                       "Name0=Smith, John\n"
+                       "Name1=a,b\n"
+                       "Name2=\"Quoted, kept\"\n"
+                       "Date0=1/2/26\n"
+                       "Time0=500\n"
+                       "Time1=1,500\n"
+                       "Time2=99999999999\n");
+    EXPECT_EQ(Get("Name0"), "Smith, John");
+    EXPECT_EQ(Get("Name1"), "a, b");
+    EXPECT_EQ(Get("Name2"), "Quoted, kept");
+
+    const HighScoreTable table = LoadedTable();
+    EXPECT_EQ(table.Entries()[0], (HighScoreEntry{"Smith, John", "1/2/26", 500}));
+    EXPECT_EQ(table.Entries()[1], (HighScoreEntry{"a, b", "", 1}));
+    EXPECT_EQ(table.Entries()[2], DefaultHighScore()); // a total beyond the range of money
+}
+
+TEST_F(QtSettingsStoreTest, ABrokenFileReadsAsTheDefaultTableAndIsMendedByTheNextEntry) {
+    const QByteArray broken[] = {
+        QByteArray(),
+        QByteArray("\x00\xff\xfe garbage \x01\x02", 16),
+        "[Scores\nName0\n=\n\"\n",
+        "[Scores]\nTime0\nTime1=\nName2=\"unterminated\n",
+        QByteArray(5000, '\xaa'),
+    };
+    for (const QByteArray& contents : broken) {
+        settings.Reopen();
+        settings.WriteConf(contents);
+        HighScoreTable table = LoadedTable();
+        for (const auto& entry : table.Entries())
+            EXPECT_EQ(entry, DefaultHighScore()) << contents.toHex().left(40).constData();
+
+        table.AddHighScore(2000, [] { return std::string("Ann"); });
+        settings.Reopen();
+        const HighScoreTable reread = LoadedTable();
+        EXPECT_EQ(reread.Entries()[0], (HighScoreEntry{"Ann", "06/12/2026", 2000}));
+        EXPECT_EQ(reread.Entries()[1], DefaultHighScore());
+    }
+}
+
+TEST_F(QtSettingsStoreTest, AnUnreadableFileReadsAsTheDefaultTable) {
+    QDir().mkpath(settings.ConfPath()); // a directory where the file should be
+    HighScoreTable table = LoadedTable();
+    for (const auto& entry : table.Entries())
+        EXPECT_EQ(entry, DefaultHighScore());
+    table.AddHighScore(2000, [] { return std::string("Ann"); });
+    EXPECT_EQ(table.Entries()[0].Name, "Ann");
+}
+
+TEST_F(QtSettingsStoreTest, AStoreThatCannotBeWrittenLeavesTheGameRunning) {
+    // A file where the program's directory should be: nothing can be created under it.
+    QFile blocker(settings.Dir() + QStringLiteral("/Dunemark"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    QElapsedTimer timer;
+    timer.start();
+    HighScoreTable table = LoadedTable();
+    table.AddHighScore(2000, [] { return std::string("Ann"); });
+    Save("Name5", "Bob");
+    EXPECT_LT(timer.elapsed(), 2000); // no waiting for a lock that can never be had
+    EXPECT_EQ(table.Entries()[0], (HighScoreEntry{"Ann", "06/12/2026", 2000}));
+    EXPECT_TRUE(blocker.exists());
+    EXPECT_EQ(blocker.size(), 0);
+}
+
+TEST_F(QtSettingsStoreTest, AnUpdateWaitsForTheOneUnderway) {
+    // Each update reads a count and writes it back one higher. The second starts while the first
+    // is between its read and its write, and must not write over it.
+    const auto increment = [](SettingsStore& locked) {
+        const int count = std::stoi("0" + locked.GetSetting("Dunemark", "Scores", "Count"));
+        return [&locked, count] {
+            locked.SaveSetting("Dunemark", "Scores", "Count", std::to_string(count + 1));
+        };
+    };
+    std::thread second;
+    store.Update("Dunemark", [&](SettingsStore& locked) {
+        const auto write = increment(locked);
+        second = std::thread([&] {
+            QtSettingsStore other;
+            other.Update("Dunemark", [&](SettingsStore& otherLocked) { increment(otherLocked)(); });
+        });
+        QThread::msleep(300);
+        write();
+    });
+    second.join();
+
+    settings.Reopen();
+    EXPECT_EQ(Get("Count"), "2");
+}
+
+} // namespace
+} // namespace dunemark
