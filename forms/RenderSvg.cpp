@@ -1,5 +1,6 @@
 #include "forms/RenderSvg.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -13,7 +14,10 @@ QPixmap RenderSvg(const QString& path, const QSize& size, const QColor& backgrou
     if (!renderer.isValid())
         return {};
     renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
-    QPixmap picture(size);
+    // Drawn at the screen's own density, so the picture stays crisp on high-dpi screens.
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap picture(size * ratio);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(background);
     QPainter painter(&picture);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));

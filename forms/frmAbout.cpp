@@ -1,19 +1,18 @@
 #include "forms/frmAbout.h"
 
+#include "forms/RenderSvg.h"
+
 #include "core/GameServices.h"
 #include "core/ProgramVersion.h"
 #include "core/VersionText.h"
 #include "forms/Look.h"
 
 #include <QCursor>
-#include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
 #include <QTimer>
 #include <cmath>
 
@@ -32,8 +31,6 @@ const QString WebAddress = QStringLiteral("https://www.example.org/");
 const QString EmailAddress = QStringLiteral("dunemark@example.org");
 
 const QColor CopyrightBlue{80, 80, 255};
-const QColor Sand{240, 190, 90};
-const QColor SandShade{184, 112, 42};
 
 constexpr QPoint LogoHome{8, 8};
 constexpr int LogoSize = 78;
@@ -43,41 +40,13 @@ constexpr int ScrollInterval = 50;
 constexpr int DisclaimerTime = 5000;
 constexpr double ScrollStep = 0.5;
 
-// An SVG picture of the program's resources drawn at the given size, or a null pixmap while the
-// picture is not among them.
-QPixmap SvgPicture(const QString& resource, QSize size) {
-    if (!QFile::exists(resource))
-        return {};
-    const qreal ratio = qApp->devicePixelRatio();
-    QPixmap picture(size * ratio);
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    QSvgRenderer(resource).render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    return picture;
-}
-
-// Without its picture the logo is a plain pyramid on sand.
-QPixmap PlainLogo() {
-    QPixmap picture(LogoSize, LogoSize);
-    picture.fill(Sand);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(SandShade);
-    const QPointF pyramid[] = {{39, 12}, {8, 66}, {70, 66}};
-    painter.drawPolygon(pyramid, 3);
-    return picture;
-}
-
 QPixmap LogoPicture() {
-    const QPixmap picture = SvgPicture(QStringLiteral(":/assets/logo.svg"), {LogoSize, LogoSize});
-    return picture.isNull() ? PlainLogo() : picture;
+    return RenderSvg(QStringLiteral(":/assets/logo.svg"), {LogoSize, LogoSize}, Qt::transparent);
 }
 
 // The pointer over the links: the hand picture with its finger tip as the hot spot.
 QCursor LinkCursor() {
-    const QPixmap hand = SvgPicture(QStringLiteral(":/assets/hand.svg"), {32, 32});
+    const QPixmap hand = RenderSvg(QStringLiteral(":/assets/hand.svg"), {32, 32}, Qt::transparent);
     return hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 10, 1);
 }
 
