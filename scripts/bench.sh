@@ -58,7 +58,7 @@ row() { # label, column, divisor for the unit
 }
 
 printf '\n%-30s %11s %11s %7s\n' "median of $runs runs" "minimal Qt" "Dunemark" "ratio"
-row "window mapped (ms)" 2 1
+row "window mapped, not drawn (ms)" 2 1
 row "first window drawn (ms)" 3 1
 row "processor time (ms)" 4 1
 row "resident memory, idle (MiB)" 5 1024
