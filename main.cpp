@@ -15,6 +15,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dunemark"));
     QApplication::setOrganizationName(QStringLiteral("Dunemark"));
+    // Ties the windows to the installed desktop entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Dunemark"));
     dunemark::InitAssets();
 
     dunemark::QtMessageBox messages;

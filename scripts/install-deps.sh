@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing the game needs on Debian 12, and nothing when it
-# is all there already. Uses sudo when not run as root.
+# Installs what building and running the game needs on Debian 12, and nothing when it is all
+# there already. Uses sudo when not run as root. Each argument adds the tools of one task:
+#   test     the validators of the desktop entry and the metainfo
+#   bench    the X server, the probe's headers and Google Benchmark (make bench)
+#   package  the Debian packaging tools and what the screenshot script uses (make package)
 set -euo pipefail
 
 packages=(
@@ -9,6 +12,17 @@ packages=(
     libgtest-dev libgmock-dev
     fonts-liberation fonts-liberation2
 )
+for task in "$@"; do
+    case "$task" in
+    test) packages+=(desktop-file-utils appstream) ;;
+    bench) packages+=(xvfb libx11-dev libxdamage-dev libbenchmark-dev) ;;
+    package) packages+=(dpkg-dev file fakeroot xvfb xdotool imagemagick) ;;
+    *)
+        echo "unknown task: $task" >&2
+        exit 2
+        ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

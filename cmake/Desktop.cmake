@@ -1,0 +1,35 @@
+# Installing the game as a desktop application, and its Debian package.
+include(GNUInstallDirs)
+
+set(DUNEMARK_APP_ID org.example.Dunemark)
+set(DUNEMARK_RELEASE_DATE 2026-12-06)
+
+configure_file(data/${DUNEMARK_APP_ID}.metainfo.xml.in ${DUNEMARK_APP_ID}.metainfo.xml @ONLY)
+
+install(TARGETS dunemark RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES data/${DUNEMARK_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES assets/logo.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${DUNEMARK_APP_ID}.svg)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${DUNEMARK_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME dunemark)
+set(CPACK_PACKAGE_VENDOR "Dunemark Games")
+set(CPACK_PACKAGE_CONTACT "Dunemark Games <dunemark@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desert trading game")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Sentenced to death, you have a loan, 45 days and three desert towns to trade\n"
+    "in. Buy where goods are cheap, sell where they are dear, and the money you\n"
+    "make decides where you are buried.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.org/")
+# dpkg-shlibdeps declares the Qt and C++ libraries the program links. The Liberation fonts are
+# the ones its windows name; DejaVu stays the default sans-serif face of menus, which would
+# otherwise fall to Liberation Mono on a system where Liberation is the only font installed.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-liberation2, fonts-dejavu-core")
+include(CPack)
