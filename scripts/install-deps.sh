@@ -10,7 +10,7 @@ packages=(
     cmake ninja-build g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
     libgtest-dev libgmock-dev
-    fonts-liberation fonts-liberation2
+    fonts-liberation fonts-liberation2 fonts-dejavu-core
 )
 for task in "$@"; do
     case "$task" in
