@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing the game needs on Debian 12, and nothing when it
 # is all there already. Uses sudo when not run as root.
+#   scripts/install-deps.sh        what the game and its tests need
+#   scripts/install-deps.sh a11y   what scripts/a11y-check.sh needs besides: the accessibility
+#                                  bus, its Python binding, a virtual screen and a key typist
 set -euo pipefail
 
 packages=(
@@ -9,6 +12,9 @@ packages=(
     libgtest-dev libgmock-dev
     fonts-liberation fonts-liberation2
 )
+if [ "${1:-}" = "a11y" ]; then
+    packages=(at-spi2-core python3-gi gir1.2-atspi-2.0 dbus-x11 xvfb xdotool)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
