@@ -3,6 +3,7 @@
 #include "forms/Look.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScrollBar>
 
 namespace dunemark {
@@ -47,6 +48,15 @@ Grid::Grid(const QStringList& headers, QWidget* parent)
 void Grid::scrollTo(const QModelIndex& index, ScrollHint hint) {
     QTableWidget::scrollTo(index, hint);
     horizontalScrollBar()->setValue(0);
+}
+
+void Grid::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        emit rowChosen(Row());
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
 }
 
 int Grid::Row() const {

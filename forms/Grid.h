@@ -24,6 +24,11 @@ public:
 signals:
     // Whenever the player selects a row, by mouse or keyboard, even the one already selected.
     void rowSelected(int row);
+    // Enter on the selected row: the player wants the grid's action on it.
+    void rowChosen(int row);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace dunemark

@@ -36,6 +36,7 @@ QuantityDialog::QuantityDialog(const QString& question, QWidget* parent)
     Label2->setGeometry(TwipsRect(180, 330, 2610, 255));
     txtQuantity->setGeometry(TwipsRect(2880, 270, 1095, 330));
     txtQuantity->setMaxLength(TypedLength);
+    Label2->setBuddy(txtQuantity); // names the box for a screen reader
     lblInfo->setGeometry(TwipsRect(180, 750, 3855, 450));
     lblInfo->setWordWrap(true);
     lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -3,12 +3,18 @@
 #include "forms/Look.h"
 
 #include <QKeyEvent>
-#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
 namespace dunemark {
 
+namespace {
+constexpr auto TextPlace = Qt::AlignLeft | Qt::AlignVCenter;
+}
+
 TownLabel::TownLabel(QWidget* parent)
-    : QLabel(parent) {
+    : QAbstractButton(parent) {
     setFont(Arial(12, true));
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
@@ -19,22 +25,39 @@ void TownLabel::SetCurrent(bool current) {
     SetColours(this, current ? colours::Yellow : colours::Green);
 }
 
-void TownLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-    QLabel::mouseReleaseEvent(event);
+void TownLabel::SetTown(const QString& name, const QKeySequence& keys) {
+    setText(name);
+    setShortcut(keys);
+    setToolTip(tr("Travel to %1 (%2)").arg(name, keys.toString(QKeySequence::NativeText)));
+}
+
+QSize TownLabel::sizeHint() const {
+    return fontMetrics().size(Qt::TextSingleLine, text());
+}
+
+void TownLabel::paintEvent(QPaintEvent*) {
+    // Drawn as a label draws its text: no button face, the map showing through.
+    QStyleOption option;
+    option.initFrom(this);
+    QPainter painter(this);
+    style()->drawItemText(&painter, rect(), TextPlace, option.palette, isEnabled(), text(),
+                          QPalette::WindowText);
+    // The outline shows once the player moves about with the keyboard, as styles draw theirs.
+    if (hasFocus() && (option.state & QStyle::State_KeyboardFocusChange)) {
+        const QRect textArea = fontMetrics().boundingRect(rect(), TextPlace, text());
+        painter.setPen(QPen(option.palette.color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(textArea.adjusted(0, 0, 1, -1).intersected(rect().adjusted(0, 0, -1, -1)));
+    }
 }
 
 void TownLabel::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        emit clicked();
+    // Space presses it as it presses any button; Enter does too, as the town is all it offers.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
         return;
-    default:
-        QLabel::keyPressEvent(event);
     }
+    QAbstractButton::keyPressEvent(event);
 }
 
 } // namespace dunemark

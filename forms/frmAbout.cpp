@@ -10,6 +10,7 @@
 #include <QCursor>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -124,6 +125,13 @@ void frmAbout::BuildControls() {
 
     for (QLabel* control : {imgLogo, lblWeb, lblEmail})
         control->installEventFilter(this);
+    // Tab reaches the links and Enter or Space opens them; the window itself holds the focus
+    // at first, so Enter on opening opens nothing.
+    for (QLabel* link : {lblWeb, lblEmail})
+        link->setFocusPolicy(Qt::TabFocus);
+    setFocus();
+    lblWeb->setAccessibleDescription(tr("Opens the web page"));
+    lblEmail->setAccessibleDescription(tr("Writes an e-mail to the author"));
 
     Timer1 = new QTimer(this);
     tmrScroll = new QTimer(this);
@@ -220,7 +228,35 @@ void frmAbout::lblEmail_Click() {
     links_.Open("mailto:" + EmailAddress.toStdString());
 }
 
+bool frmAbout::LinkKeyEvent(QLabel* link, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        // Outlined while the keyboard is on it, as a button shows its focus.
+        if (window()->testAttribute(Qt::WA_KeyboardFocusChange))
+            link->setFrameStyle(QFrame::Box | QFrame::Plain);
+        return false;
+    case QEvent::FocusOut:
+        link->setFrameStyle(QFrame::NoFrame);
+        return false;
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+            return false;
+        if (link == lblWeb)
+            lblWeb_Click();
+        else
+            lblEmail_Click();
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == lblWeb || watched == lblEmail) &&
+        LinkKeyEvent(static_cast<QLabel*>(watched), event))
+        return true;
     const auto type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
         type != QEvent::MouseButtonRelease)

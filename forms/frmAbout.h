@@ -58,6 +58,8 @@ private:
     void StartTimers();
     void StopTimers();
     void FitComments();
+    // The keyboard on a link: Enter or Space opens it. True when the event is used up.
+    bool LinkKeyEvent(QLabel* link, QEvent* event);
 
     LinkOpener& links_;
     bool DragLogo = false;

@@ -28,6 +28,7 @@ frmGetNumber::frmGetNumber(DeclareVars& vars, QWidget* parent)
     setFixedSize(250, 96);
     Label1->setGeometry(12, 16, 60, 21);
     txtMoney->setGeometry(76, 16, 162, 21);
+    Label1->setBuddy(txtMoney); // names the box for a screen reader
     Image1->setGeometry(12, 56, 70, 30);
     cmdOK->setGeometry(98, 58, 66, 25);
     cmdCancel->setGeometry(172, 58, 66, 25);

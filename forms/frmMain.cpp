@@ -52,10 +52,9 @@ void frmMain::Form_Load() {
     setWindowTitle(QString::fromUtf8(AppTitle.data(), AppTitle.size()));
     Grid1->setHorizontalHeaderLabels({tr("Item"), tr("Price")});
     Grid2->setHorizontalHeaderLabels({tr("Item"), tr("Price"), tr("Qty")});
-    for (int i = 0; i < TownCount; ++i) {
-        lblTown[i]->setText(QString::fromStdString(tables_.TownNames[i]));
-        lblTown[i]->setAccessibleName(lblTown[i]->text());
-    }
+    for (int i = 0; i < TownCount; ++i)
+        lblTown[i]->SetTown(QString::fromStdString(tables_.TownNames[i]),
+                            QKeySequence(Qt::ControlModifier | Qt::Key(Qt::Key_1 + i)));
     ResetGame(vars_, tables_);
     Grid1->setColumnWidth(0, Px(1300));
     GenerateMarket(vars_, tables_, services_);
@@ -123,7 +122,14 @@ void frmMain::ShowDay(std::int16_t day) {
 
 void frmMain::LastDayReached() {
     cmdBuy->setEnabled(false);
-    cmdFinish->show();
+    CoverMap(true);
+}
+
+void frmMain::CoverMap(bool covered) {
+    // The towns under Finish can no more be reached by Tab or their shortcuts than by the mouse.
+    for (TownLabel* town : lblTown)
+        town->setVisible(!covered);
+    cmdFinish->setVisible(covered);
     cmdFinish->raise();
 }
 
@@ -214,7 +220,7 @@ void frmMain::mnuNewGame_Click() {
         town->setEnabled(true);
     for (QToolButton* button : {cmdBuy, cmdSell, cmdFinances, cmdSpecial})
         button->setEnabled(true);
-    cmdFinish->hide();
+    CoverMap(false);
     cmdFinish->setEnabled(true);
 }
 

@@ -89,6 +89,7 @@ private:
     void CreateControls();
     void CreateMenus();
     void ColourTowns();
+    void CoverMap(bool covered);
 
     // The window's part of a move.
     void MarkTowns(std::int16_t currentTown) override;

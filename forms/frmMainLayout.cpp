@@ -3,6 +3,7 @@
 #include "forms/Look.h"
 #include "forms/SvgPicture.h"
 #include "forms/TownLabel.h"
+#include "forms/ValueLabel.h"
 #include "forms/frmMain.h"
 
 #include <QAction>
@@ -27,14 +28,13 @@ QLabel* Caption(QWidget* parent, const QString& text, const QColor& colour, QRec
     return label;
 }
 
-QLabel* MoneyBox(QWidget* parent, QRect place, const QString& name) {
-    auto* label = new QLabel(parent);
+QLabel* MoneyBox(QWidget* parent, QRect place, const QString& caption) {
+    auto* label = new ValueLabel(caption, parent);
     label->setFont(Arial(12, true));
     SetColours(label, colours::Green, colours::DarkGreen);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setContentsMargins(0, 0, 4, 0);
     label->setGeometry(place);
-    label->setAccessibleName(name);
     return label;
 }
 
@@ -69,6 +69,7 @@ void frmMain::CreateControls() {
     Picture1 = new SvgPicture(QStringLiteral(":/assets/map.svg"), client);
     Picture1->setGeometry(TwipsRect(2520, 120, 2895, 1335));
     SetColours(Picture1, colours::Black, QColor(196, 160, 96));
+    Picture1->setAccessibleName(tr("Map"));
     const QRect townPlaces[TownCount] = {TwipsRect(120, 960, 1290, 285),
                                          TwipsRect(555, 360, 1290, 285),
                                          TwipsRect(1470, 720, 1290, 285)};
@@ -117,15 +118,28 @@ void frmMain::CreateControls() {
     Grid1->setGeometry(TwipsRect(120, 3000, 2295, 2685));
     Grid1->setToolTip(tr("Items you can buy"));
     Grid1->setAccessibleName(tr("Items you can buy"));
+    Grid1->setAccessibleDescription(tr("Enter buys the selected item"));
+    Label2->setBuddy(Grid1);
     Grid2 = new Grid({tr("Item"), tr("Price"), tr("Qty")}, client);
     Grid2->setGeometry(TwipsRect(2520, 3000, 2895, 2685));
     Grid2->setToolTip(tr("Items you have bought"));
     Grid2->setAccessibleName(tr("Items you have bought"));
+    Grid2->setAccessibleDescription(tr("Enter sells the selected item"));
     Grid2->setColumnWidth(0, Px(1300));
     Grid2->setColumnWidth(1, Px(750));
     Grid2->setColumnWidth(2, Px(750));
     Grid2->SetRow(1);
     connect(Grid2, &Grid::rowSelected, this, &frmMain::Grid2_SelChange);
+    // Enter in a grid presses the button that acts on its row, when that button can be pressed.
+    connect(Grid1, &Grid::rowChosen, cmdBuy, &QToolButton::click);
+    connect(Grid2, &Grid::rowChosen, cmdSell, &QToolButton::click);
+
+    // The keyboard goes round as the eye does: the map (or Finish over it), the buttons from
+    // left to right, then the market and the goods carried.
+    QWidget* const tabOrder[] = {lblTown[0], lblTown[1], lblTown[2],  cmdFinish, cmdSpecial,
+                                 cmdBuy,     cmdSell,    cmdFinances, Grid1,     Grid2};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 void frmMain::CreateMenus() {

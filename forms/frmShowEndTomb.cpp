@@ -3,6 +3,7 @@
 #include "forms/Look.h"
 #include "forms/RenderSvg.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
@@ -60,6 +61,7 @@ frmShowEndTomb::frmShowEndTomb(DeclareVars& vars, QWidget* parent)
 
     for (QLabel* label : {picTomb, lblPoor, lblCaption})
         label->installEventFilter(this);
+    picTomb->setAccessibleName(tr("Your burial place"));
 
     const int width = PictureSize.width() + 2 * Margin;
     setFixedSize(width, lblCaption->geometry().bottom() + 1 + Margin);
@@ -101,6 +103,20 @@ void frmShowEndTomb::lblPoor_Click() {
 
 void frmShowEndTomb::picTomb_Click() {
     close();
+}
+
+void frmShowEndTomb::keyPressEvent(QKeyEvent* event) {
+    // From the keyboard, the keys that would press a button close it as a click does.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Escape:
+        close();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
 }
 
 bool frmShowEndTomb::eventFilter(QObject* watched, QEvent* event) {

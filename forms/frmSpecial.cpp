@@ -4,12 +4,15 @@
 #include "core/SpecialProducts.h"
 #include "forms/Look.h"
 #include "forms/SvgPicture.h"
+#include "forms/ValueLabel.h"
 
+#include <QButtonGroup>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <string>
 
 namespace dunemark {
@@ -32,9 +35,9 @@ QLabel* Caption(QWidget* parent, const QString& text, const QRect& place) {
     return label;
 }
 
-// A bordered, right-aligned figure on dark green.
-QLabel* ValueBox(QWidget* parent, const QColor& text, const QRect& place) {
-    auto* label = new QLabel(parent);
+// A bordered, right-aligned figure on dark green, read out under its caption.
+QLabel* ValueBox(QWidget* parent, const QString& caption, const QColor& text, const QRect& place) {
+    auto* label = new ValueLabel(caption, parent);
     label->setGeometry(place);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -82,8 +85,12 @@ frmSpecial::frmSpecial(DeclareVars& vars, Platform& platform, QLabel* mainFavour
     const QString tabCaptions[] = {QStringLiteral("Buy a Pyramid Bank"),
                                    QStringLiteral("Buy more slaves"),
                                    QStringLiteral("Give gift to Pharoah")};
-    for (int i = 0; i < SpecialTabCount; ++i)
+    // The arrow keys go from tab to tab; Space shows the one they are on.
+    auto* tabs = new QButtonGroup(this);
+    for (int i = 0; i < SpecialTabCount; ++i) {
         cmdButton[i] = Button(this, tabCaptions[i], {8 + i * 156, 8, 156, 28});
+        tabs->addButton(cmdButton[i], i);
+    }
 
     Frame1 = new QFrame(this);
     Frame1->setGeometry(8, 40, 468, 200);
@@ -91,6 +98,8 @@ frmSpecial::frmSpecial(DeclareVars& vars, Platform& platform, QLabel* mainFavour
     BuildPyramidPanel();
     BuildSlavesPanel();
     BuildGiftPanel();
+    for (int i = 0; i < SpecialTabCount; ++i)
+        Panel(i)->setAccessibleName(tabCaptions[i]);
 
     cmdOK = Button(this, QStringLiteral("OK"), {388, 248, 88, 28});
     cmdOK->setDefault(true);
@@ -109,6 +118,28 @@ frmSpecial::frmSpecial(DeclareVars& vars, Platform& platform, QLabel* mainFavour
             &frmSpecial::CmdIncreaseJacketSize_Click);
     connect(cmdBuyPyramidBank, &QPushButton::clicked, this, &frmSpecial::cmdBuyPyramidBank_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmSpecial::cmdOK_Click);
+    // Ctrl+Tab and Ctrl+Shift+Tab turn to the next and the previous tab, as in any tabbed window.
+    connect(new QShortcut(QKeySequence::NextChild, this), &QShortcut::activated, this,
+            [this] { TurnTab(1); });
+    auto* previous = new QShortcut(this);
+    previous->setKeys(QKeySequence::keyBindings(QKeySequence::PreviousChild) +
+                      QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)});
+    connect(previous, &QShortcut::activated, this, [this] { TurnTab(SpecialTabCount - 1); });
+}
+
+QWidget* frmSpecial::Panel(int Index) const {
+    QWidget* const panels[] = {picPyramid, picSlaves, picGift};
+    return panels[Index];
+}
+
+void frmSpecial::TurnTab(int step) {
+    for (int k = 1; k < SpecialTabCount; ++k) {
+        const int next = (shownTab_ + k * step) % SpecialTabCount;
+        if (cmdButton[next]->isEnabled()) {
+            cmdButton_Click(next);
+            return;
+        }
+    }
 }
 
 void frmSpecial::BuildPyramidPanel() {
@@ -116,8 +147,9 @@ void frmSpecial::BuildPyramidPanel() {
     picPyramid->setGeometry(PanelPlace);
     Image1 = NewPanelPicture(QStringLiteral(":/assets/pyramid.svg"), picPyramid);
     Image1->move(PicturePlace.topLeft());
-    Caption(picPyramid, QStringLiteral("Cost:"), {60, 18, 40, 16});
+    QLabel* cost = Caption(picPyramid, QStringLiteral("Cost:"), {60, 18, 40, 16});
     txtPyramidCost = TextField(picPyramid, {104, 14, 80, 22});
+    cost->setBuddy(txtPyramidCost);
     cmdBuyPyramidBank = Button(picPyramid, QStringLiteral("Buy"), {196, 12, 80, 26});
     Caption(
         picPyramid,
@@ -132,8 +164,9 @@ void frmSpecial::BuildSlavesPanel() {
     picSlaves->setGeometry(PanelPlace);
     Image2 = NewPanelPicture(QStringLiteral(":/assets/slaves.svg"), picSlaves);
     Image2->move(PicturePlace.topLeft());
-    Caption(picSlaves, QStringLiteral("You currently have:"), {60, 18, 110, 16});
+    QLabel* have = Caption(picSlaves, QStringLiteral("You currently have:"), {60, 18, 110, 16});
     txtSlaves = TextField(picSlaves, {172, 14, 60, 22});
+    have->setBuddy(txtSlaves);
     Caption(picSlaves, QStringLiteral("slaves"), {240, 18, 50, 16});
     CmdIncreaseJacketSize = Button(picSlaves, QString(), {60, 52, 230, 30});
     Caption(picSlaves,
@@ -152,11 +185,12 @@ void frmSpecial::BuildGiftPanel() {
         OptGift[i]->setGeometry(60, 10 + i * 22, 140, 20);
     }
     Caption(picGift, QStringLiteral("Cost:"), {220, 14, 140, 16});
-    lblCost = ValueBox(picGift, colours::White, {364, 10, 88, 22});
+    lblCost = ValueBox(picGift, QStringLiteral("Cost"), colours::White, {364, 10, 88, 22});
     Caption(picGift, QStringLiteral("Favour will increase by:"), {220, 42, 140, 16});
-    lblFav = ValueBox(picGift, colours::White, {364, 38, 88, 22});
+    lblFav = ValueBox(picGift, QStringLiteral("Favour will increase by"), colours::White,
+                      {364, 38, 88, 22});
     Caption(picGift, QStringLiteral("Your cash:"), {220, 70, 140, 16});
-    lblCash = ValueBox(picGift, colours::Green, {364, 66, 88, 22});
+    lblCash = ValueBox(picGift, QStringLiteral("Your cash"), colours::Green, {364, 66, 88, 22});
     Caption(picGift,
             QStringLiteral("Giving the pharoah gifts will increase his favour towards you and "
                            "cold be profitable in the future."),
@@ -181,10 +215,10 @@ void frmSpecial::Form_Load() {
 }
 
 void frmSpecial::cmdButton_Click(int Index) {
-    QWidget* const panels[] = {picPyramid, picSlaves, picGift};
-    for (QWidget* panel : panels)
-        panel->hide();
-    panels[Index]->show();
+    for (int i = 0; i < SpecialTabCount; ++i)
+        Panel(i)->hide();
+    Panel(Index)->show();
+    shownTab_ = Index;
     for (int i = 0; i < SpecialTabCount; ++i) {
         QFont face = cmdButton[i]->font();
         face.setItalic(i == Index);

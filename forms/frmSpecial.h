@@ -61,11 +61,15 @@ private:
     void BuildSlavesPanel();
     void BuildPyramidPanel();
     void Refuse(const Refusal& refusal);
+    QWidget* Panel(int Index) const;
+    // Shows the enabled tab `step` places further round.
+    void TurnTab(int step);
 
     DeclareVars& vars_;
     Platform& platform_;
     QLabel* mainFavour_;
     QLabel* mainCash_;
+    int shownTab_ = 0;
 };
 
 } // namespace dunemark

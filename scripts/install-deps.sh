@@ -4,6 +4,8 @@
 #   test     the validators of the desktop entry and the metainfo
 #   bench    the X server, the probe's headers and Google Benchmark (make bench)
 #   package  the Debian packaging tools and what the screenshot script uses (make package)
+#   a11y     the accessibility bus, its Python binding, a virtual screen and a key typist
+#            (scripts/a11y-check.sh)
 set -euo pipefail
 
 packages=(
@@ -17,6 +19,7 @@ for task in "$@"; do
     test) packages+=(desktop-file-utils appstream) ;;
     bench) packages+=(xvfb libx11-dev libxdamage-dev libbenchmark-dev) ;;
     package) packages+=(dpkg-dev file fakeroot xvfb xdotool imagemagick) ;;
+    a11y) packages+=(at-spi2-core python3-gi gir1.2-atspi-2.0 dbus-x11 xvfb xdotool) ;;
     *)
         echo "unknown task: $task" >&2
         exit 2
