@@ -1,0 +1,170 @@
+#include "StoredTable.h"
+#include "support/TempSettingsDir.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <random>
+#include <set>
+#include <unistd.h>
+
+namespace dunemark {
+namespace {
+
+constexpr int ProcessWaitMs = 15'000;
+constexpr int KillRounds = 40;
+constexpr int KillTimeLimitMs = 20'000;
+constexpr int AddRounds = 10;
+constexpr uid_t Nobody = 65534;
+
+// The store driven from other processes, as other runs of the game would.
+class StoreFaultTest : public ::testing::Test {
+protected:
+    // Starts the helper on the store under test; `setUp` runs in the child before it starts.
+    void Start(QProcess& helper, const QStringList& arguments,
+               const std::function<void()>& setUp = {}) {
+        helper.setProcessEnvironment(environment);
+        if (setUp)
+            helper.setChildProcessModifier(setUp);
+        helper.start(QStringLiteral(DUNEMARK_STORE_HELPER), arguments);
+        ASSERT_TRUE(helper.waitForStarted(ProcessWaitMs));
+    }
+
+    // Runs the helper to its end; false if it failed or took too long.
+    bool Run(const QStringList& arguments, const std::function<void()>& setUp = {}) {
+        QProcess helper;
+        Start(helper, arguments, setUp);
+        return helper.waitForFinished(ProcessWaitMs) &&
+               helper.exitStatus() == QProcess::NormalExit && helper.exitCode() == 0;
+    }
+
+    // The table as the next run of the game reads it.
+    HighScoreTable::Places Show(const std::function<void()>& setUp = {}) {
+        QProcess helper;
+        Start(helper, {QStringLiteral("show")}, setUp);
+        helper.waitForFinished(ProcessWaitMs);
+        HighScoreTable::Places places;
+        const QList<QByteArray> lines = helper.readAllStandardOutput().split('\n');
+        for (int k = 0; k < HighScorePlaces && k < lines.size(); ++k) {
+            const QList<QByteArray> fields = lines[k].split('\t');
+            if (fields.size() == 3)
+                places[static_cast<std::size_t>(k)] = {fields[0].toStdString(),
+                                                       fields[1].toStdString(), fields[2].toInt()};
+        }
+        return places;
+    }
+
+    static std::string Describe(const HighScoreTable::Places& places) {
+        std::string text;
+        for (const HighScoreEntry& entry : places)
+            text += "\n  " + entry.Name + " | " + entry.Date + " | " + std::to_string(entry.Total);
+        return text;
+    }
+
+    TempSettingsDir settings;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+};
+
+TEST_F(StoreFaultTest, AKilledSaveLeavesEitherTheOldTableOrTheNew) {
+    const unsigned seed = std::random_device()();
+    std::printf("Killed saves: seed %u\n", seed);
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 chance(seed);
+
+    ASSERT_TRUE(Run({QStringLiteral("tables"), QStringLiteral("1"), QStringLiteral("1")}));
+    long stored = 1;
+    int rounds = 0;
+    QElapsedTimer timer;
+    timer.start();
+    for (; rounds < KillRounds && timer.elapsed() < KillTimeLimitMs; ++rounds) {
+        // The writer stores one whole table after another until it is killed, at any moment
+        // from its start-up to well into its saves.
+        QProcess writer;
+        Start(writer,
+              {QStringLiteral("tables"), QString::number(stored + 1), QStringLiteral("1000000")});
+        QThread::usleep(std::uniform_int_distribution<unsigned>(0, 80'000)(chance));
+        writer.kill();
+        ASSERT_TRUE(writer.waitForFinished(ProcessWaitMs));
+
+        const HighScoreTable::Places places = Show();
+        const std::optional<long> number = WholeTableNumber(places);
+        ASSERT_TRUE(number) << "not one whole table after round " << rounds << Describe(places);
+        ASSERT_GE(*number, stored) << "an older table came back";
+        stored = *number;
+    }
+    std::printf("Killed saves: %d writers killed, %ld tables stored\n", rounds, stored);
+    EXPECT_GT(stored, 1) << "no save ever got through";
+
+    // What the killed writers left behind does not stop the next entry.
+    QElapsedTimer adding;
+    adding.start();
+    ASSERT_TRUE(Run({QStringLiteral("add"), QStringLiteral("Ann"), QStringLiteral("99999999"),
+                     QStringLiteral("1")}));
+    EXPECT_LT(adding.elapsed(), 5000);
+    EXPECT_EQ(Show()[0], (HighScoreEntry{"Ann", "06/12/2026", 99999999}));
+}
+
+TEST_F(StoreFaultTest, TwoCopiesAddingAtOnceKeepEveryEntry) {
+    // In each round two copies add five entries each, all of them good enough for the table,
+    // in falling order so that they land between each other's.
+    for (int round = 1; round <= AddRounds; ++round) {
+        const int base = round * 1000;
+        QProcess ann, bob;
+        Start(ann, {QStringLiteral("add"), QStringLiteral("Ann"), QString::number(base), "5"});
+        Start(bob, {QStringLiteral("add"), QStringLiteral("Bob"), QString::number(base + 5), "5"});
+        ASSERT_TRUE(ann.waitForFinished(ProcessWaitMs) && bob.waitForFinished(ProcessWaitMs));
+
+        const HighScoreTable::Places places = Show();
+        for (int k = 0; k < HighScorePlaces; ++k) {
+            const std::int32_t total = base + HighScorePlaces - 1 - k;
+            const std::string name = total < base + 5 ? "Ann" : "Bob";
+            ASSERT_EQ(places[static_cast<std::size_t>(k)],
+                      (HighScoreEntry{name, "06/12/2026", total}))
+                << "round " << round << Describe(places);
+        }
+    }
+}
+
+TEST_F(StoreFaultTest, AMissingConfigDirectoryIsMadeForTheFirstEntry) {
+    const QString missing = settings.Dir() + QStringLiteral("/not/there/yet");
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), missing);
+    EXPECT_EQ(Show()[0], DefaultHighScore());
+    ASSERT_TRUE(Run({QStringLiteral("add"), QStringLiteral("Ann"), QStringLiteral("5000"),
+                     QStringLiteral("1")}));
+    EXPECT_EQ(Show()[0], (HighScoreEntry{"Ann", "06/12/2026", 5000}));
+    EXPECT_TRUE(QFile::exists(missing + QStringLiteral("/Dunemark/Dunemark.conf")));
+}
+
+TEST_F(StoreFaultTest, AReadOnlyStoreKeepsItsTableAndTheGameGoesOn) {
+    ASSERT_TRUE(Run({QStringLiteral("tables"), QStringLiteral("7"), QStringLiteral("1")}));
+    // Nothing under the store can be written: by its modes for an ordinary player, and for the
+    // superuser, who ignores modes, by playing as nobody.
+    const QString dir = settings.Dir() + QStringLiteral("/Dunemark");
+    QFile::setPermissions(settings.ConfPath(),
+                          QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                   QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(settings.Dir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                              QFile::ReadOther | QFile::ExeOther);
+    const auto asPlayer = [] {
+        if (geteuid() == 0 && (setgid(Nobody) != 0 || setuid(Nobody) != 0))
+            _exit(3);
+    };
+
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_TRUE(Run({QStringLiteral("add"), QStringLiteral("Ann"), QStringLiteral("99999"),
+                     QStringLiteral("3")},
+                    asPlayer));
+    EXPECT_LT(timer.elapsed(), 5000) << "no waiting for a lock that cannot be made";
+    EXPECT_EQ(WholeTableNumber(Show(asPlayer)), 7);
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files), QStringList{QStringLiteral("Dunemark.conf")});
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+} // namespace
+} // namespace dunemark
