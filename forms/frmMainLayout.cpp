@@ -1,4 +1,5 @@
 // The controls of the main window, at their places.
+#include "forms/FitLabel.h"
 #include "forms/Grid.h"
 #include "forms/Look.h"
 #include "forms/SvgPicture.h"
@@ -28,7 +29,7 @@ QLabel* Caption(QWidget* parent, const QString& text, const QColor& colour, QRec
 }
 
 QLabel* MoneyBox(QWidget* parent, QRect place, const QString& name) {
-    auto* label = new QLabel(parent);
+    auto* label = new FitLabel(parent);
     label->setFont(Arial(12, true));
     SetColours(label, colours::Green, colours::DarkGreen);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -86,7 +87,7 @@ void frmMain::CreateControls() {
     cmdFinish->hide();
     connect(cmdFinish, &QPushButton::clicked, this, &frmMain::cmdFinish_Click);
 
-    lblFavour = new QLabel(client);
+    lblFavour = new FitLabel(client);
     lblFavour->setFont(SansSerif());
     lblFavour->setGeometry(TwipsRect(4425, 1500, 945, 195));
 

@@ -2,6 +2,7 @@
 
 #include "core/GameServices.h"
 #include "core/SpecialProducts.h"
+#include "forms/FitLabel.h"
 #include "forms/Look.h"
 #include "forms/SvgPicture.h"
 
@@ -34,7 +35,7 @@ QLabel* Caption(QWidget* parent, const QString& text, const QRect& place) {
 
 // A bordered, right-aligned figure on dark green.
 QLabel* ValueBox(QWidget* parent, const QColor& text, const QRect& place) {
-    auto* label = new QLabel(parent);
+    auto* label = new FitLabel(parent);
     label->setGeometry(place);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
