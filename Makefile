@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all build configure deps run test clean format test-sanitize fuzz
+.PHONY: all build configure deps run test clean format test-sanitize fuzz fuzz-build
 
 all: build
 
@@ -39,8 +39,29 @@ test-sanitize: deps
 	DUNEMARK_SOAK_GAMES=$(SANITIZE_GAMES) QT_QPA_PLATFORM=offscreen \
 		ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j2
 
+# libFuzzer on the number reader and on the store's file, a minute each (FUZZ_SECONDS). New
+# inputs collect in $(FUZZ_DIR)/corpus, a crashing one in $(FUZZ_DIR) as <fuzzer>-crash-*.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZERS := fuzz_leading_number fuzz_highscore_store
+# Qt keeps what it learns of every store file it reads: without this the fuzzer would take each
+# new file for a leak and scan the whole heap after it. The sanitizer suite checks for leaks.
+FUZZ_OPTIONS_fuzz_highscore_store := -detect_leaks=0
+
+fuzz: $(FUZZERS:%=fuzz-run-%)
+
+fuzz-build:
+	scripts/install-deps.sh fuzz
+	cmake -S fuzz -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_DIR) --target $(FUZZERS)
+
+fuzz-run-%: fuzz-build
+	mkdir -p $(FUZZ_DIR)/corpus/$*
+	$(FUZZ_DIR)/$* -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ_OPTIONS_$*) \
+		-artifact_prefix=$(FUZZ_DIR)/$*- $(FUZZ_DIR)/corpus/$* fuzz/seeds/$*
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

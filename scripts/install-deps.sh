@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing the game needs on Debian 12, and nothing when it
-# is all there already. Uses sudo when not run as root.
+# is all there already. Uses sudo when not run as root. `install-deps.sh fuzz` adds clang and its
+# fuzzing and sanitizer runtimes.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,11 @@ packages=(
     libgtest-dev libgmock-dev
     fonts-liberation fonts-liberation2
 )
+case "${1:-}" in
+    fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    "") ;;
+    *) echo "install-deps.sh: unknown task '$1'" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
