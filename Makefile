@@ -6,7 +6,7 @@ CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
 
 .PHONY: all build configure deps deps-test deps-package deps-bench run test clean format \
-        install uninstall package bench
+        install uninstall package bench test-sanitize fuzz fuzz-build
 
 all: build
 
@@ -55,8 +55,45 @@ bench: deps-bench
 	cmake --build $(BUILD_DIR) --target dunemark minimal_qt startup_probe core_bench
 	scripts/bench.sh $(BUILD_DIR)
 
+# The suites again, built with AddressSanitizer and UndefinedBehaviorSanitizer: any report fails
+# its test. Qt itself is not instrumented. Fewer random games, as every action runs slower.
+SANITIZE_DIR ?= build-asan
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+SANITIZE_GAMES ?= 100
+
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g $(SANITIZE_FLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
+	cmake --build $(SANITIZE_DIR) --target core_tests ui_tests
+	ASAN_OPTIONS=detect_leaks=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	DUNEMARK_SOAK_GAMES=$(SANITIZE_GAMES) QT_QPA_PLATFORM=offscreen \
+		ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j2
+
+# libFuzzer on the number reader and on the store's file, a minute each (FUZZ_SECONDS). New
+# inputs collect in $(FUZZ_DIR)/corpus, a crashing one in $(FUZZ_DIR) as <fuzzer>-crash-*.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZERS := fuzz_leading_number fuzz_highscore_store
+# Qt keeps what it learns of every store file it reads: without this the fuzzer would take each
+# new file for a leak and scan the whole heap after it. The sanitizer suite checks for leaks.
+FUZZ_OPTIONS_fuzz_highscore_store := -detect_leaks=0
+
+fuzz: $(FUZZERS:%=fuzz-run-%)
+
+fuzz-build:
+	scripts/install-deps.sh fuzz
+	cmake -S fuzz -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_DIR) --target $(FUZZERS)
+
+fuzz-run-%: fuzz-build
+	mkdir -p $(FUZZ_DIR)/corpus/$*
+	$(FUZZ_DIR)/$* -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ_OPTIONS_$*) \
+		-artifact_prefix=$(FUZZ_DIR)/$*- $(FUZZ_DIR)/corpus/$* fuzz/seeds/$*
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

@@ -28,7 +28,7 @@ QAccessibleInterface* MakeAccessible(const QString& className, QObject* object) 
 } // namespace
 
 ValueLabel::ValueLabel(const QString& caption, QWidget* parent)
-    : QLabel(parent)
+    : FitLabel(parent)
     , caption_(caption) {
     // Once for the program, before the first of them is asked for.
     [[maybe_unused]] static const bool installed = [] {

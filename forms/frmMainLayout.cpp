@@ -1,4 +1,5 @@
 // The controls of the main window, at their places.
+#include "forms/FitLabel.h"
 #include "forms/Grid.h"
 #include "forms/Look.h"
 #include "forms/SvgPicture.h"
@@ -87,7 +88,7 @@ void frmMain::CreateControls() {
     cmdFinish->hide();
     connect(cmdFinish, &QPushButton::clicked, this, &frmMain::cmdFinish_Click);
 
-    lblFavour = new QLabel(client);
+    lblFavour = new FitLabel(client);
     lblFavour->setFont(SansSerif());
     lblFavour->setGeometry(TwipsRect(4425, 1500, 945, 195));
 

@@ -6,6 +6,7 @@
 #   package  the Debian packaging tools and what the screenshot script uses (make package)
 #   a11y     the accessibility bus, its Python binding, a virtual screen and a key typist
 #            (scripts/a11y-check.sh)
+#   fuzz     clang and its fuzzing and sanitizer runtimes (make fuzz)
 set -euo pipefail
 
 packages=(
@@ -20,6 +21,7 @@ for task in "$@"; do
     bench) packages+=(xvfb libx11-dev libxdamage-dev libbenchmark-dev) ;;
     package) packages+=(dpkg-dev file fakeroot xvfb xdotool imagemagick) ;;
     a11y) packages+=(at-spi2-core python3-gi gir1.2-atspi-2.0 dbus-x11 xvfb xdotool) ;;
+    fuzz) packages+=(clang libclang-rt-14-dev) ;;
     *)
         echo "unknown task: $task" >&2
         exit 2

@@ -12,6 +12,8 @@ int ScriptedModalShower::ShowModal(QDialog& dialog) {
         Script script = std::move(scripts.front());
         scripts.pop_front();
         script(dialog);
+    } else if (fallback) {
+        fallback(dialog);
     }
     if (dialog.isVisible())
         dialog.close();

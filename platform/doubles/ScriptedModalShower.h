@@ -11,7 +11,8 @@ namespace dunemark {
 
 // Instead of a nested event loop, shows the dialog and runs the next script on it: the script
 // types, clicks and closes, and the caller then goes on as after a real modal showing. A dialog
-// still open once its script has run (or with no script) is closed with its close box.
+// still open once its script has run (or with no script) is closed with its close box. With the
+// queue empty, `fallback` (when set) plays the dialog instead, however many open.
 class ScriptedModalShower final : public ModalShower {
 public:
     using Script = std::function<void(QDialog&)>;
@@ -19,6 +20,7 @@ public:
     int ShowModal(QDialog& dialog) override;
 
     std::deque<Script> scripts;
+    Script fallback;
     std::vector<QString> shownTitles;
 };
 

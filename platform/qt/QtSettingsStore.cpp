@@ -11,6 +11,10 @@ namespace {
 
 // How long a change waits for another copy of the program to finish its own.
 constexpr int LockWaitMs = 10'000;
+// A copy killed between making its lock and writing its name into it leaves an empty lock that
+// nobody can tell from a live one; it is taken as abandoned once this old. A change holds the
+// lock for a few milliseconds.
+constexpr int StaleLockMs = 3'000;
 
 QString Path(const std::string& section, const std::string& key) {
     return QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
@@ -75,8 +79,8 @@ std::string QtSettingsStore::GetSetting(const std::string& app, const std::strin
 
 void QtSettingsStore::SaveSetting(const std::string& app, const std::string& section,
                                   const std::string& key, const std::string& value) {
-    PlayerSettings settings(app);
-    WriteText(settings, section, key, value);
+    // Every write takes the update lock (see Update).
+    Update(app, [&](SettingsStore& locked) { locked.SaveSetting(app, section, key, value); });
 }
 
 void QtSettingsStore::Update(const std::string& app, const Change& change) {
@@ -85,7 +89,13 @@ void QtSettingsStore::Update(const std::string& app, const Change& change) {
     const QString fileName = PlayerSettings(app).fileName();
     QDir().mkpath(QFileInfo(fileName).absolutePath());
     QLockFile lock(fileName + QStringLiteral(".update.lock"));
-    lock.tryLock(LockWaitMs); // released when `lock` goes
+    lock.setStaleLockTime(StaleLockMs);
+    if (lock.tryLock(LockWaitMs)) { // released when `lock` goes
+        // Every write of the store is made under this lock, so a lock of QSettings' own found
+        // now was left by a copy that died while it saved. QSettings would wait half a minute
+        // for it to grow old when it is empty (the copy died before writing its name into it).
+        QLockFile(fileName + QStringLiteral(".lock")).removeStaleLockFile();
+    }
 
     {
         // Read only now, under the lock, so the change sees what the last copy stored.

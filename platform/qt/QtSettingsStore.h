@@ -13,11 +13,14 @@ class QtSettingsStore final : public SettingsStore {
 public:
     std::string GetSetting(const std::string& app, const std::string& section,
                            const std::string& key) override;
+    // One value, written as one update.
     void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                      const std::string& value) override;
     // Holds a lock file beside the store's file while the change reads and writes; another copy
-    // of the program waits for it. When the lock cannot be had (the directory cannot be written,
-    // or a copy holds it for too long) the change runs all the same.
+    // of the program waits for it. A lock left by a copy that died is taken over: at once when it
+    // names a copy no longer running, after three seconds when it is empty. When the lock cannot
+    // be had (the directory cannot be written, or a copy holds it for too long) the change runs
+    // all the same.
     void Update(const std::string& app, const Change& change) override;
 };
 

@@ -110,7 +110,7 @@ TEST_F(QtSettingsStoreTest, HandEditedValuesReadAsTheirText) {
 TEST_F(QtSettingsStoreTest, ABrokenFileReadsAsTheDefaultTableAndIsMendedByTheNextEntry) {
     const QByteArray broken[] = {
         QByteArray(),
-        QByteArray("\x00\xff\xfe garbage \x01\x02", 16),
+        QByteArray("\x00\xff\xfe garbage \x01\x02", 14),
         "[Scores\nName0\n=\n\"\n",
         "[Scores]\nTime0\nTime1=\nName2=\"unterminated\n",
         QByteArray(5000, '\xaa'),

@@ -1,0 +1,200 @@
+#include "StoredTable.h"
+#include "support/TempSettingsDir.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <linux/capability.h>
+#include <random>
+#include <set>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+namespace dunemark {
+namespace {
+
+constexpr int ProcessWaitMs = 15'000;
+constexpr int KillRounds = 40;
+constexpr int KillTimeLimitMs = 20'000;
+constexpr int AddRounds = 10;
+constexpr int NoOverride = 3; // the helper's exit code when it cannot give up the override
+
+// The store driven from other processes, as other runs of the game would.
+class StoreFaultTest : public ::testing::Test {
+protected:
+    // Starts the helper on the store under test; `setUp` runs in the child before it starts.
+    void Start(QProcess& helper, const QStringList& arguments,
+               const std::function<void()>& setUp = {}) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(overrides);
+        helper.setProcessEnvironment(environment);
+        if (setUp)
+            helper.setChildProcessModifier(setUp);
+        helper.start(QStringLiteral(DUNEMARK_STORE_HELPER), arguments);
+        ASSERT_TRUE(helper.waitForStarted(ProcessWaitMs));
+    }
+
+    // Runs the helper to its end; false if it failed or took too long.
+    bool Run(const QStringList& arguments, const std::function<void()>& setUp = {}) {
+        QProcess helper;
+        Start(helper, arguments, setUp);
+        return helper.waitForFinished(ProcessWaitMs) &&
+               helper.exitStatus() == QProcess::NormalExit && helper.exitCode() == 0;
+    }
+
+    // The table as the next run of the game reads it.
+    HighScoreTable::Places Show(const std::function<void()>& setUp = {}) {
+        QProcess helper;
+        Start(helper, {QStringLiteral("show")}, setUp);
+        helper.waitForFinished(ProcessWaitMs);
+        HighScoreTable::Places places;
+        const QList<QByteArray> lines = helper.readAllStandardOutput().split('\n');
+        for (int k = 0; k < HighScorePlaces && k < lines.size(); ++k) {
+            const QList<QByteArray> fields = lines[k].split('\t');
+            if (fields.size() == 3)
+                places[static_cast<std::size_t>(k)] = {fields[0].toStdString(),
+                                                       fields[1].toStdString(), fields[2].toInt()};
+        }
+        return places;
+    }
+
+    static std::string Describe(const HighScoreTable::Places& places) {
+        std::string text;
+        for (const HighScoreEntry& entry : places)
+            text += "\n  " + entry.Name + " | " + entry.Date + " | " + std::to_string(entry.Total);
+        return text;
+    }
+
+    TempSettingsDir settings;
+    QProcessEnvironment overrides; // on top of this process's own environment
+};
+
+TEST_F(StoreFaultTest, AKilledSaveLeavesEitherTheOldTableOrTheNew) {
+    const unsigned seed = std::random_device()();
+    std::printf("Killed saves: seed %u\n", seed);
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 chance(seed);
+
+    ASSERT_TRUE(Run({QStringLiteral("tables"), QStringLiteral("1"), QStringLiteral("1")}));
+    long stored = 1;
+    int rounds = 0;
+    QElapsedTimer timer;
+    timer.start();
+    for (; rounds < KillRounds && timer.elapsed() < KillTimeLimitMs; ++rounds) {
+        // The writer stores one whole table after another until it is killed, at any moment
+        // from its start-up to well into its saves.
+        QProcess writer;
+        Start(writer,
+              {QStringLiteral("tables"), QString::number(stored + 1), QStringLiteral("1000000")});
+        QThread::usleep(std::uniform_int_distribution<unsigned>(0, 80'000)(chance));
+        writer.kill();
+        ASSERT_TRUE(writer.waitForFinished(ProcessWaitMs));
+
+        const HighScoreTable::Places places = Show();
+        const std::optional<long> number = WholeTableNumber(places);
+        ASSERT_TRUE(number) << "not one whole table after round " << rounds << Describe(places);
+        ASSERT_GE(*number, stored) << "an older table came back";
+        stored = *number;
+    }
+    std::printf("Killed saves: %d writers killed, %ld tables stored\n", rounds, stored);
+    EXPECT_GT(stored, 1) << "no save ever got through";
+
+    // What the killed writers left behind does not hold up the next entry for long.
+    QElapsedTimer adding;
+    adding.start();
+    ASSERT_TRUE(Run({QStringLiteral("add"), QStringLiteral("Ann"), QStringLiteral("99999999"),
+                     QStringLiteral("1")}));
+    EXPECT_LT(adding.elapsed(), 6000);
+    EXPECT_EQ(Show()[0], (HighScoreEntry{"Ann", "06/12/2026", 99999999}));
+}
+
+TEST_F(StoreFaultTest, LocksLeftEmptyByAKilledCopyHoldUpTheNextEntryOnlyBriefly) {
+    // A copy killed between making a lock and writing its name into it leaves it empty.
+    struct Case {
+        QStringList emptyLocks;
+        int mostMs;
+    };
+    const Case cases[] = {{{QStringLiteral(".lock")}, 2000},
+                          {{QStringLiteral(".lock"), QStringLiteral(".update.lock")}, 6000}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.emptyLocks.join(QLatin1Char(' ')).toStdString());
+        settings.Reopen();
+        for (const QString& lock : c.emptyLocks) {
+            QFile file(settings.ConfPath() + lock);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        QElapsedTimer timer;
+        timer.start();
+        ASSERT_TRUE(Run({QStringLiteral("add"), QStringLiteral("Ann"), QStringLiteral("5000"),
+                         QStringLiteral("1")}));
+        EXPECT_LT(timer.elapsed(), c.mostMs);
+        EXPECT_EQ(Show()[0], (HighScoreEntry{"Ann", "06/12/2026", 5000}));
+    }
+}
+
+TEST_F(StoreFaultTest, TwoCopiesAddingAtOnceKeepEveryEntry) {
+    // In each round two copies add five entries each, all of them good enough for the table,
+    // in falling order so that they land between each other's.
+    for (int round = 1; round <= AddRounds; ++round) {
+        const int base = round * 1000;
+        QProcess ann, bob;
+        Start(ann, {QStringLiteral("add"), QStringLiteral("Ann"), QString::number(base), "5"});
+        Start(bob, {QStringLiteral("add"), QStringLiteral("Bob"), QString::number(base + 5), "5"});
+        ASSERT_TRUE(ann.waitForFinished(ProcessWaitMs) && bob.waitForFinished(ProcessWaitMs));
+
+        const HighScoreTable::Places places = Show();
+        for (int k = 0; k < HighScorePlaces; ++k) {
+            const std::int32_t total = base + HighScorePlaces - 1 - k;
+            const std::string name = total < base + 5 ? "Ann" : "Bob";
+            ASSERT_EQ(places[static_cast<std::size_t>(k)],
+                      (HighScoreEntry{name, "06/12/2026", total}))
+                << "round " << round << Describe(places);
+        }
+    }
+}
+
+TEST_F(StoreFaultTest, AMissingConfigDirectoryIsMadeForTheFirstEntry) {
+    const QString missing = settings.Dir() + QStringLiteral("/not/there/yet");
+    overrides.insert(QStringLiteral("XDG_CONFIG_HOME"), missing);
+    EXPECT_EQ(Show()[0], DefaultHighScore());
+    ASSERT_TRUE(Run({QStringLiteral("add"), QStringLiteral("Ann"), QStringLiteral("5000"),
+                     QStringLiteral("1")}));
+    EXPECT_EQ(Show()[0], (HighScoreEntry{"Ann", "06/12/2026", 5000}));
+    EXPECT_TRUE(QFile::exists(missing + QStringLiteral("/Dunemark/Dunemark.conf")));
+}
+
+TEST_F(StoreFaultTest, AReadOnlyStoreKeepsItsTableAndTheGameGoesOn) {
+    ASSERT_TRUE(Run({QStringLiteral("tables"), QStringLiteral("7"), QStringLiteral("1")}));
+    // Nothing under the store can be written: by its modes for an ordinary player, and for the
+    // superuser, who ignores modes, by giving up that power in the helper.
+    const QString dir = settings.Dir() + QStringLiteral("/Dunemark");
+    QFile::setPermissions(settings.ConfPath(), QFile::ReadOwner);
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
+    const auto asPlayer = [] {
+        if (geteuid() == 0 && (prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE, 0, 0, 0) != 0 ||
+                               prctl(PR_CAPBSET_DROP, CAP_DAC_READ_SEARCH, 0, 0, 0) != 0))
+            _exit(NoOverride);
+    };
+
+    QElapsedTimer timer;
+    timer.start();
+    QProcess adder;
+    Start(adder, {QStringLiteral("add"), QStringLiteral("Ann"), QStringLiteral("99999"), "3"},
+          asPlayer);
+    ASSERT_TRUE(adder.waitForFinished(ProcessWaitMs));
+    if (adder.exitCode() == NoOverride)
+        GTEST_SKIP() << "the superuser cannot give up overriding file modes here";
+    EXPECT_EQ(adder.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(adder.exitCode(), 0);
+    EXPECT_LT(timer.elapsed(), 5000) << "no waiting for a lock that cannot be made";
+    EXPECT_EQ(WholeTableNumber(Show(asPlayer)), 7);
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files), QStringList{QStringLiteral("Dunemark.conf")});
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+} // namespace
+} // namespace dunemark
