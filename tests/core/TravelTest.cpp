@@ -116,28 +116,31 @@ TEST_F(TravelTest, NoMishapsWhileTheyAreSwitchedOff) {
 }
 
 TEST_F(TravelTest, AFavourOfAHundredBringsTheBonus) {
-    vars.Favour = 99;
-    CarryOutDay(vars, tables, services);
-    EXPECT_EQ(vars.Favour, 99);
-    EXPECT_TRUE(messages.shown.empty());
-
-    vars.Favour = 130;
-    vars.Cash = 1000;
-    random.script = {0.0f, 0.5f};
-    CarryOutDay(vars, tables, services);
-    EXPECT_EQ(vars.Favour, 0);
-    EXPECT_EQ(vars.Cash, 151000);
-    EXPECT_EQ(messages.shown.back(),
-              (ShownMessage{"The Pharoah is pleased with you progress\r\nYou received a cash "
-                            "bonus of 150,000",
-                            "Dunemark", MsgIcon::Exclamation, MsgButtons::Ok}));
-}
-
-TEST_F(TravelTest, ABonusOfNothingEndsItsMessageAfterOf) {
-    vars.Favour = 100;
-    CarryOutDay(vars, tables, services);
-    EXPECT_EQ(messages.Texts().back(),
-              "The Pharoah is pleased with you progress\r\nYou received a cash bonus of ");
+    const std::string pleased = "The Pharoah is pleased with you progress\r\nYou received a cash "
+                                "bonus of ";
+    const struct {
+        std::int16_t favour;
+        float draw;
+        std::int16_t favourAfter;
+        std::int32_t cashAfter;
+        std::vector<std::string> said;
+    } cases[] = {
+        {99, 0.5f, 99, 1000, {}},
+        {130, 0.5f, 0, 151000, {pleased + "150,000"}},
+        {100, 0.0f, 0, 1000, {pleased}}, // a bonus of nothing ends its message after "of"
+    };
+    for (const auto& c : cases) {
+        vars.Favour = c.favour;
+        vars.Cash = 1000;
+        messages.shown.clear();
+        random.script = {0.0f, c.draw};
+        CarryOutDay(vars, tables, services);
+        EXPECT_EQ(vars.Favour, c.favourAfter) << c.favour;
+        EXPECT_EQ(vars.Cash, c.cashAfter) << c.favour;
+        EXPECT_EQ(messages.Texts(), c.said) << c.favour;
+        for (const ShownMessage& shown : messages.shown)
+            EXPECT_EQ(shown.icon, MsgIcon::Exclamation);
+    }
 }
 
 TEST_F(TravelTest, TheLastDayWarnsAndStillChargesInterest) {
@@ -165,6 +168,18 @@ TEST_F(TravelTest, AMoveFromTheLastDayEndsTheGameWithoutInterest) {
 
     EXPECT_EQ(Move(2), MoveResult::Stayed) << "no day begins after the game has ended";
     EXPECT_EQ(tables.CurrentDay, 46);
+}
+
+TEST_F(TravelTest, TheFirstMoveOfAGameShowsNoMarketMessage) {
+    // Every entry of the town entered has an event, yet the move still starts from day 0.
+    random.fallback = ScriptedRandom::Wins(60);
+    Move(1);
+    EXPECT_TRUE(messages.shown.empty());
+
+    random.fallback = 0.0f;
+    ScriptCurrentTown({{1, 0}});
+    Move(0);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Gold prices are low"});
 }
 
 TEST_F(TravelTest, MoneyNeverWrapsAround) {
