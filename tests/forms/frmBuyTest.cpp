@@ -36,28 +36,21 @@ protected:
     DeclareVars vars;
 };
 
-TEST_F(frmBuyTest, ProposesWhatTheCashPaysForAndBuysIt) {
+TEST_F(frmBuyTest, ProposesWhatTheCashPaysForAndTheFirstKeyReplacesIt) {
     const int result = Buy([](frmBuy& dialog) {
         EXPECT_EQ(dialog.txtQuantity->text(), "13");
         EXPECT_EQ(dialog.txtQuantity->selectedText(), "13");
         EXPECT_EQ(dialog.lblInfo->text(), "You can afford 13 and have space for 100 more items");
         EXPECT_TRUE(dialog.isModal());
         EXPECT_TRUE(dialog.cmdOK->isDefault());
-        PressOK(dialog);
-    });
-    EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(Held(), 13);
-    EXPECT_EQ(vars.Cash, 50);
-    EXPECT_EQ(vars.SpaceLeft, 100);
-}
-
-TEST_F(frmBuyTest, TheFirstKeyReplacesTheProposalAndEnterBuys) {
-    Buy([](frmBuy& dialog) {
         QTest::keyClicks(dialog.txtQuantity, "7");
         EXPECT_EQ(dialog.txtQuantity->text(), "7");
         PressEnter(dialog);
     });
+    EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(Held(), 7);
+    EXPECT_EQ(vars.Cash, 2000 - 7 * 150);
+    EXPECT_EQ(vars.SpaceLeft, 100);
 }
 
 TEST_F(frmBuyTest, FreeSpaceBoundsTheQuantityTyped) {

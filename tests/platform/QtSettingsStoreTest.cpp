@@ -46,46 +46,30 @@ TEST_F(QtSettingsStoreTest, KeepsTheTableInTheScoresGroupOfTheProgramsOwnFile) {
               QStringList{QStringLiteral("Dunemark.conf")}); // no lock file left behind
 }
 
-TEST_F(QtSettingsStoreTest, AMissingKeyReadsAsEmpty) {
-    EXPECT_EQ(Get("Name0"), "");
-    Save("Name1", "Ann");
-    EXPECT_EQ(Get("Name0"), "");
-}
-
 TEST_F(QtSettingsStoreTest, AnyNameReadsBackExactlyInTheNextRun) {
-    const std::string names[] = {
-        "Smith, John",
-        "\"quoted\"",
-        "a = b",
-        "semi;colon",
-        "#hash",
-        "; comment",
-        "[Scores]",
-        "back\\slash\\",
-        "  spaces around  ",
-        " ",
-        "two\nlines",
-        "dos\r\nline",
-        "tab\there",
-        "Ωμέγα Ælfrīc 名前 🐪",
-        "@Invalid()",
-        "@ByteArray(abc)",
-        "@Variant(\\0\\0\\0\\x7f)",
-        "@@",
-        "true",
-        "",
-        "a,b,c",
-        "\"a\", \"b\"",
-        std::string("nul\0in", 6),
-        "\x01\x1f control",
-    };
-    for (std::size_t k = 0; k < std::size(names); ++k)
+    using namespace std::string_literals;
+    std::vector<std::string> names = {"Smith, John",
+                                      "\"quoted\"",
+                                      "a = b",
+                                      "; comment",
+                                      "[Scores]",
+                                      "back\\slash\\",
+                                      "  spaces around  ",
+                                      "dos\r\nline",
+                                      "Ωμέγα 名前 🐪",
+                                      "@Invalid()",
+                                      "@Variant(\\0\\0\\x7f)",
+                                      "true",
+                                      ""};
+    names.push_back("nul\0in\x01"s);
+    for (std::size_t k = 0; k < names.size(); ++k)
         Save("Name" + std::to_string(k), names[k]);
 
     settings.Reopen();
     ASSERT_TRUE(settings.ReadConf().startsWith("[Scores]"));
-    for (std::size_t k = 0; k < std::size(names); ++k)
+    for (std::size_t k = 0; k < names.size(); ++k)
         EXPECT_EQ(Get("Name" + std::to_string(k)), names[k]) << k;
+    EXPECT_EQ(Get("Date0"), ""); // a missing key
 }
 
 TEST_F(QtSettingsStoreTest, HandEditedValuesReadAsTheirText) {
