@@ -35,21 +35,17 @@ protected:
     RecordingView view;
 };
 
-TEST_F(TravelTest, AMoveRunsItsStepsInOrder) {
+TEST_F(TravelTest, AMoveRunsItsStepsInOrderAndTheCurrentTownIsNoMove) {
     EXPECT_EQ(Move(2), MoveResult::DayBegun);
     const std::vector<std::string> expected = {"mark 2", "suspend", "market",
                                                "resume", "day 1",   "status"};
     EXPECT_EQ(view.calls, expected);
     EXPECT_EQ(vars.CurrentTown, 2);
-    EXPECT_EQ(tables.CurrentDay, 1);
     EXPECT_EQ(DayCaption(tables.CurrentDay), "Dunemark - Day 1");
-}
 
-TEST_F(TravelTest, ClickingTheCurrentTownIsNoMove) {
-    Move(1);
     const DeclareVars before = vars;
     view.calls.clear();
-    EXPECT_EQ(Move(1), MoveResult::Stayed);
+    EXPECT_EQ(Move(2), MoveResult::Stayed);
     EXPECT_TRUE(view.calls.empty());
     EXPECT_EQ(tables.CurrentDay, 1);
     EXPECT_EQ(vars.Debt, before.Debt);
@@ -143,29 +139,24 @@ TEST_F(TravelTest, AFavourOfAHundredBringsTheBonus) {
     }
 }
 
-TEST_F(TravelTest, TheLastDayWarnsAndStillChargesInterest) {
+// The last day still charges interest and warns; a move from it ends the game without any.
+TEST_F(TravelTest, TheLastDayWarnsAndAMoveFromItEndsTheGame) {
     TravelUntilDay(44);
-    const std::int32_t debt = vars.Debt;
+    std::int32_t debt = vars.Debt;
     view.calls.clear();
     Move(vars.CurrentTown == 0 ? 1 : 0);
-    EXPECT_EQ(tables.CurrentDay, 45);
     EXPECT_EQ(vars.Debt, RoundMoney(debt * 1.1));
     const std::vector<std::string> tail(view.calls.end() - 3, view.calls.end());
     EXPECT_EQ(tail, (std::vector<std::string>{"day 45", "last day", "status"}));
     EXPECT_EQ(messages.shown.back(), (ShownMessage{"This is you last day, better sell your stock",
                                                    "Dunemark", MsgIcon::Critical, MsgButtons::Ok}));
-}
 
-TEST_F(TravelTest, AMoveFromTheLastDayEndsTheGameWithoutInterest) {
-    TravelUntilDay(45);
-    const std::int32_t debt = vars.Debt;
+    debt = vars.Debt;
     view.calls.clear();
     EXPECT_EQ(Move(vars.CurrentTown == 0 ? 1 : 0), MoveResult::GameEnded);
     EXPECT_EQ(tables.CurrentDay, 46);
     EXPECT_EQ(vars.Debt, debt);
     EXPECT_EQ(view.calls.back(), "game over");
-    EXPECT_EQ(DayCaption(tables.CurrentDay), "Dunemark - Day 46");
-
     EXPECT_EQ(Move(2), MoveResult::Stayed) << "no day begins after the game has ended";
     EXPECT_EQ(tables.CurrentDay, 46);
 }

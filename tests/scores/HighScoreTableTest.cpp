@@ -57,12 +57,6 @@ protected:
     int asked = 0;
 };
 
-TEST_F(HighScoreTableTest, AnEmptyStoreReadsAsTenDefaultPlaces) {
-    table.LoadHighScores();
-    for (const auto& entry : table.Entries())
-        EXPECT_EQ(entry, (HighScoreEntry{"Nobody", "00/00/00", 100}));
-}
-
 TEST_F(HighScoreTableTest, FindsTheFirstPlaceStrictlyBelowTheTotal) {
     StoreTotals(Full);
     table.LoadHighScores();
@@ -107,6 +101,9 @@ TEST_F(HighScoreTableTest, AnEntryGoesBelowEqualTotalsAndIsStoredWithAllThirtyKe
         table.AddHighScore(c.total, Answer("New"));
         EXPECT_EQ(EntryTotals(), c.after);
         EXPECT_EQ(asked, c.place ? 1 : 0);
+        // An empty store reads as ten default places, of which the first may be taken.
+        for (std::size_t k = c.place ? 1 : 0; c.stored.empty() && k < 10; ++k)
+            EXPECT_EQ(table.Entries()[k], (HighScoreEntry{"Nobody", "00/00/00", 100})) << k;
         if (!c.place) {
             EXPECT_EQ(store.writes, 0);
             continue;
