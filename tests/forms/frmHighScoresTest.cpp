@@ -1,8 +1,6 @@
 #include "forms/frmHighScores.h"
 
 #include "PlatformDoubles.h"
-#include "platform/qt/QtSettingsStore.h"
-#include "support/TempSettingsDir.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,11 +14,10 @@ namespace {
 // Ranking and storing are the table's business; here, what the window shows and when it asks.
 class frmHighScoresTest : public ::testing::Test, protected PlatformDoubles {
 protected:
-    void Show(const std::function<void(frmHighScores&)>& script, Platform& on) {
-        frmHighScores window(vars, on);
+    void Show(const std::function<void(frmHighScores&)>& script) {
+        frmHighScores window(vars, platform);
         Drive(window, script);
     }
-    void Show(const std::function<void(frmHighScores&)>& script) { Show(script, platform); }
     void StorePlace(int k, const std::string& name, const std::string& date,
                     const std::string& total) {
         const std::string place = std::to_string(k);
@@ -120,29 +117,6 @@ TEST_F(frmHighScoresTest, EachRowIsAStepDarkerThanTheOneAbove) {
             EXPECT_EQ(colour(window.lblHighTime[c.row]), c.time) << c.row;
         }
     });
-}
-
-TEST_F(frmHighScoresTest, ANameOfAnyCharactersComesBackFromTheRealStoreExactly) {
-    TempSettingsDir dir;
-    QtSettingsStore realStore;
-    Platform real{messages, input, realStore, clock, random, links, modal};
-    const std::string name = "  O'Neil, \"Jr\" = [#1]; \\ Ωμέγα  ";
-    input.answers = {name};
-    vars.FinalScore = 5000;
-    Show([](frmHighScores&) {}, real);
-
-    dir.Reopen();
-    vars.FinalScore = 0;
-    Show(
-        [&](frmHighScores& window) {
-            const QLabel* first = window.lblHighName[0];
-            EXPECT_EQ(first->toolTip().isEmpty() ? first->text() : first->toolTip(),
-                      QString::fromStdString(name));
-            EXPECT_EQ(window.lblHighTime[0]->text(), QStringLiteral("5,000"));
-            EXPECT_EQ(window.lblHighName[1]->text(), QStringLiteral("Nobody"));
-        },
-        real);
-    EXPECT_EQ(input.asked.size(), 1u);
 }
 
 } // namespace
