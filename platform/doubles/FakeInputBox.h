@@ -3,6 +3,7 @@
 #include "platform/InputBox.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,8 @@ class FakeInputBox final : public InputBox {
 public:
     std::string Ask(const std::string& prompt, const std::string& title) override {
         asked.push_back({prompt, title});
+        if (onAsk)
+            onAsk(asked.back());
         if (answers.empty())
             return {};
         std::string answer = answers.front();
@@ -26,6 +29,8 @@ public:
     };
     std::vector<Prompt> asked;
     std::deque<std::string> answers;
+    // Runs while the box is "open", to look at the windows at that moment.
+    std::function<void(const Prompt&)> onAsk;
 };
 
 } // namespace dunemark

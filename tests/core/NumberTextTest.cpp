@@ -30,46 +30,27 @@ TEST(LeadingNumber, NumbersBeyondADoubleStayFinite) {
     EXPECT_EQ(LeadingNumber(std::string(400, '9')), std::numeric_limits<double>::max());
 }
 
-TEST(PlainNumber, WritesDigitsWithoutGroupingOrNeedlessFraction) {
-    EXPECT_EQ(PlainNumber(0), "0");
+TEST(PlainNumber, WritesDigitsWithoutGroupingOrNeedlessFractionAndReadsBackTheSame) {
     EXPECT_EQ(PlainNumber(-0.0), "0");
-    EXPECT_EQ(PlainNumber(7), "7");
-    EXPECT_EQ(PlainNumber(2.5), "2.5");
     EXPECT_EQ(PlainNumber(-50), "-50");
-    EXPECT_EQ(PlainNumber(2345), "2345");
     EXPECT_EQ(PlainNumber(2147483647), "2147483647");
     EXPECT_EQ(PlainNumber(1e20), "100000000000000000000");
     EXPECT_EQ(PlainNumber(0.1), "0.1");
-}
-
-TEST(PlainNumber, ReadsBackAsTheSameNumber) {
     for (double value : {0.5, 99.9, 123456.789, -0.001, 4857.0, 1e-7})
         EXPECT_EQ(LeadingNumber(PlainNumber(value)), value) << value;
 }
 
-TEST(FormatMoney, GroupsDigitsInThreesAndShowsZeroAsNothing) {
+TEST(FormatMoney, GroupsWholeMoneyInThreesAndShowsZeroAsNothing) {
     EXPECT_EQ(FormatMoney(0, ","), "");
+    EXPECT_EQ(FormatMoney(0.4, ","), "");
     EXPECT_EQ(FormatMoney(100, ","), "100");
     EXPECT_EQ(FormatMoney(4857, ","), "4,857");
-    EXPECT_EQ(FormatMoney(10000, ","), "10,000");
-    EXPECT_EQ(FormatMoney(123456, ","), "123,456");
+    EXPECT_EQ(FormatMoney(1999.6, ","), "2,000");
     EXPECT_EQ(FormatMoney(2147483647, ","), "2,147,483,647");
     EXPECT_EQ(FormatMoney(-2000, ","), "-2,000");
     EXPECT_EQ(FormatMoney(-20, ","), "-20");
-    EXPECT_EQ(FormatMoney(1234567, "."), "1.234.567");
     EXPECT_EQ(FormatMoney(1234567, "\u202f"), "1\u202f234\u202f567");
 }
-
-TEST(FormatMoney, RoundsFractionsToWholeMoney) {
-    EXPECT_EQ(FormatMoney(0.4, ","), "");
-    EXPECT_EQ(FormatMoney(1999.6, ","), "2,000");
-}
-
-} // namespace
-} // namespace dunemark
-
-namespace dunemark {
-namespace {
 
 struct BoxCase {
     const char* typed;

@@ -22,8 +22,6 @@ protected:
             vars.MarketItems[Row][PriceField][town] = price;
         }
     }
-    void SetPriceIn(int town, double price) { vars.MarketItems[Row][PriceField][town] = price; }
-
     void Hold(double pricePaid, double quantity) {
         vars.Holdings[Row] = {std::string("Granite Statue"), pricePaid, quantity};
         vars.ItemsCarried = static_cast<std::int16_t>(quantity);
@@ -41,35 +39,23 @@ protected:
 };
 
 TEST(ReadMoney, ReadsTheMarketPriceBackWithItsSeparators) {
-    struct Case {
-        const char* shown;
-        const char* separator;
-        double expected;
-    };
-    const Case cases[] = {
-        {"4,857", ",", 4857},
-        {"150", ",", 150},
-        {"", ",", 0},
-        {"1,234,567", ",", 1234567},
-        {"1.234.567", ".", 1234567},
-        {"90\u00a0000", "\u00a0", 90000},
-        {"4,857", "", 4},
-        {"-2,000", ",", -2000},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(ReadMoney(c.shown, c.separator), c.expected) << c.shown;
+    EXPECT_EQ(ReadMoney("4,857", ","), 4857);
+    EXPECT_EQ(ReadMoney("", ","), 0);
+    EXPECT_EQ(ReadMoney("1.234.567", "."), 1234567);
+    EXPECT_EQ(ReadMoney("90\u00a0000", "\u00a0"), 90000);
+    EXPECT_EQ(ReadMoney("4,857", ""), 4);
+    EXPECT_EQ(ReadMoney("-2,000", ","), -2000);
 }
 
-TEST_F(TradeTest, BuyingIsRefusedForMoneyFirstThenForSpace) {
-    struct Case {
+TEST_F(TradeTest, BuyingIsRefusedForMoneyFirstThenForSpaceAndSellingForAnEmptyRow) {
+    const std::string dosh = "You aint got the dosh mate";
+    const std::string slaves = "Ya not got enuff slaves";
+    const struct {
         std::int32_t cash;
         double shownPrice;
         std::int16_t carried;
         std::optional<std::string> refusal;
-    };
-    const std::string dosh = "You aint got the dosh mate";
-    const std::string slaves = "Ya not got enuff slaves";
-    const Case cases[] = {
+    } cases[] = {
         {149, 150, 0, dosh},      {149, 150, 100, dosh},        {150, 150, 100, slaves},
         {2000, 150, 100, slaves}, {150, 150, 99, std::nullopt}, {0, 0, 0, std::nullopt},
     };
@@ -78,24 +64,19 @@ TEST_F(TradeTest, BuyingIsRefusedForMoneyFirstThenForSpace) {
         vars.ItemsCarried = c.carried;
         EXPECT_EQ(BuyRefusal(vars, c.shownPrice), c.refusal) << c.cash << " " << c.carried;
     }
-}
-
-TEST(SellRefusal, OnlyAnEmptyRowIsRefused) {
     EXPECT_EQ(SellRefusal(""), "Nothing there to sell");
     EXPECT_EQ(SellRefusal("Water"), std::nullopt);
 }
 
 TEST_F(TradeTest, PurchaseOfferIsTheSmallerOfCashAndSpace) {
-    struct Case {
+    const struct {
         std::int32_t cash;
         double price;
-        std::int16_t slaves;
-        std::int16_t carried;
+        std::int16_t slaves, carried;
         std::int32_t canAfford;
         std::int16_t spaceLeft;
         std::int32_t limit;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {2000, 150, 100, 0, 13, 100, 13},
         {6000, 150, 100, 95, 40, 5, 5},
         {149, 150, 100, 0, 0, 100, 0},
@@ -117,27 +98,41 @@ TEST_F(TradeTest, PurchaseOfferIsTheSmallerOfCashAndSpace) {
     }
 }
 
-TEST_F(TradeTest, PriceIsTakenInTheTownThePlayerIsIn) {
-    SetPriceIn(2, 400);
-    vars.CurrentTown = 2;
-    EXPECT_EQ(OpenPurchase(vars, Row).UnitPrice, 400);
-    EXPECT_EQ(OpenSale(vars, Row, 3).SalePrice, 400);
+TEST_F(TradeTest, OnlyTheWholePartOfAQuantityIsBought) {
+    const struct {
+        double quantity;
+        bool rowListed;
+        double held;
+        std::int32_t cash;
+    } cases[] = {
+        {13, true, 13, 50},   {2.7, true, 2, 1700}, {0.5, true, 0, 2000}, {0, false, 0, 2000},
+        {-5, false, 0, 2000}, {13.9, true, 13, 50}, {500, true, 13, 50}, // more than cash pays for
+    };
+    for (const auto& c : cases) {
+        vars = DeclareVars{};
+        SetPrice(150);
+        Buy(c.quantity);
+        EXPECT_EQ(IsEmpty(vars.Holdings[Row][QuantityField]), !c.rowListed) << c.quantity;
+        if (c.rowListed) {
+            EXPECT_EQ(CellText(vars.Holdings[Row][NameField]), "Granite Statue");
+            EXPECT_EQ(PricePaid(), 150);
+            EXPECT_TRUE(std::holds_alternative<double>(vars.Holdings[Row][QuantityField]));
+        } else {
+            EXPECT_TRUE(IsEmpty(vars.Holdings[Row][NameField])) << c.quantity;
+        }
+        EXPECT_EQ(HeldQuantity(), c.held) << c.quantity;
+        EXPECT_EQ(vars.Cash, c.cash) << c.quantity;
+        EXPECT_EQ(vars.ItemsCarried, c.held) << c.quantity;
+    }
 }
 
-TEST_F(TradeTest, BuyingWritesTheRowAndPaysForIt) {
-    Buy(13);
-    EXPECT_EQ(vars.Cash, 50);
-    EXPECT_EQ(vars.ItemsCarried, 13);
-    EXPECT_EQ(CellText(vars.Holdings[Row][NameField]), "Granite Statue");
-    EXPECT_EQ(PricePaid(), 150);
-    EXPECT_EQ(HeldQuantity(), 13);
-    EXPECT_TRUE(std::holds_alternative<double>(vars.Holdings[Row][QuantityField]));
-}
-
-TEST_F(TradeTest, BuyingMoreReplacesThePricePaidAndAddsInTheSameRowInAnyTown) {
+// Prices are those of the town the player is in, and a second purchase, in any town, adds to
+// the same row with its price replacing the one paid before: the favour follows only that one.
+TEST_F(TradeTest, BuyingMoreAddsToTheRowAndOnlyTheLatestPricePaidCounts) {
     vars.Cash = 100000;
-    SetPriceIn(0, 100);
-    SetPriceIn(1, 120);
+    vars.MarketItems[Row][PriceField][0] = 100.0;
+    vars.MarketItems[Row][PriceField][1] = 120.0;
+    vars.MarketItems[Row][PriceField][2] = 110.0;
     Buy(10);
     vars.CurrentTown = 1;
     Buy(5);
@@ -145,29 +140,13 @@ TEST_F(TradeTest, BuyingMoreReplacesThePricePaidAndAddsInTheSameRowInAnyTown) {
     EXPECT_EQ(PricePaid(), 120);
     EXPECT_EQ(vars.Cash, 100000 - 1000 - 600);
     EXPECT_EQ(vars.ItemsCarried, 15);
-}
 
-TEST_F(TradeTest, OnlyTheWholePartOfAQuantityIsBought) {
-    struct Case {
-        double quantity;
-        bool rowListed;
-        double held;
-        std::int32_t cash;
-    };
-    const Case cases[] = {
-        {2.7, true, 2, 1700}, {0.5, true, 0, 2000}, {0, false, 0, 2000}, {-5, false, 0, 2000},
-        {13.9, true, 13, 50}, {500, true, 13, 50}, // more than the cash pays for
-    };
-    for (const auto& c : cases) {
-        vars = DeclareVars{};
-        SetPrice(150);
-        Buy(c.quantity);
-        EXPECT_EQ(!IsEmpty(vars.Holdings[Row][NameField]), c.rowListed) << c.quantity;
-        EXPECT_EQ(IsEmpty(vars.Holdings[Row][QuantityField]), !c.rowListed) << c.quantity;
-        EXPECT_EQ(HeldQuantity(), c.held) << c.quantity;
-        EXPECT_EQ(vars.Cash, c.cash) << c.quantity;
-        EXPECT_EQ(vars.ItemsCarried, c.held) << c.quantity;
-    }
+    vars.CurrentTown = 2;
+    EXPECT_EQ(OpenSale(vars, Row, 15).SalePrice, 110);
+    vars.Favour = 50;
+    Sell(3);
+    EXPECT_EQ(vars.Favour, 47);
+    EXPECT_EQ(vars.Cash, 100000 - 1600 + 330);
 }
 
 TEST_F(TradeTest, SaleOfferReadsTheShownQuantityAsAWholeNumber) {
@@ -178,68 +157,42 @@ TEST_F(TradeTest, SaleOfferReadsTheShownQuantityAsAWholeNumber) {
     EXPECT_EQ(OpenSale(vars, Row, -4).QuantityHeld, 0);
 }
 
-TEST_F(TradeTest, FavourMovesOncePerSaleByWhetherItBeatsTheLatestPrice) {
-    struct Case {
-        double paid;
-        double price;
-        double sold;
-        std::int16_t favourBefore;
-        std::int16_t favourAfter;
-    };
-    const Case cases[] = {
-        {100, 101, 1, 10, 13},        {100, 101, 100, 10, 13}, {100, 100, 1, 10, 7},
-        {100, 99, 100, 10, 7},        {100, 100, 5, 2, 0},     {100, 1, 5, 0, 0},
-        {100, 101, 0.5, 10, 13}, // nothing whole sold, yet a sale all the same
-        {100, 101, 0, 10, 10},   // no sale at all
-        {100, 1000, 1, 32766, 32767},
-    };
-    for (const auto& c : cases) {
-        SetPrice(c.price);
-        Hold(c.paid, 100);
-        vars.Favour = c.favourBefore;
-        Sell(c.sold);
-        EXPECT_EQ(vars.Favour, c.favourAfter) << c.paid << " -> " << c.price << " x" << c.sold;
-    }
-}
-
-TEST_F(TradeTest, OnlyTheLatestPricePaidCounts) {
-    vars.Cash = 100000;
-    SetPrice(100);
-    Buy(10);
-    SetPrice(150);
-    Buy(5);
-    SetPrice(120);
-    vars.Favour = 50;
-    Sell(3);
-    EXPECT_EQ(vars.Favour, 47);
-}
-
-TEST_F(TradeTest, SellingLowersTheRowOrEmptiesItWhenAllIsSold) {
-    struct Case {
-        double held;
-        double sold;
+// Only the whole part of a quantity is sold, and selling exactly what is held empties the row.
+// A sale of anything but 0 moves the favour once: up when the price beats the price paid, down
+// (not below 0) otherwise.
+TEST_F(TradeTest, SellingLowersTheRowAndMovesTheFavourOnce) {
+    const struct {
+        double held, price, sold;
+        std::int16_t favour;
         bool emptied;
         double left;
-        std::int32_t earned;
-    };
-    const Case cases[] = {
-        {13, 13, true, 0, 13 * 150}, {13, 5, false, 8, 5 * 150}, {3, 2.5, false, 1, 2 * 150},
-        {3, 3.5, false, 0, 3 * 150}, {13, 0, false, 13, 0},      {13, 20, false, 0, 13 * 150},
+        std::int16_t favourAfter;
+    } cases[] = {
+        {13, 150, 13, 10, true, 0, 13},      {13, 150, 5, 10, false, 8, 13},
+        {3, 150, 2.5, 10, false, 1, 13},     {3, 150, 3.5, 10, false, 0, 13},
+        {13, 150, 0, 10, false, 13, 10},     {13, 150, 20, 10, false, 0, 13},
+        {100, 101, 0.5, 10, false, 100, 13}, {100, 100, 1, 10, false, 99, 7},
+        {100, 99, 100, 10, true, 0, 7},      {100, 100, 5, 2, false, 95, 0},
+        {100, 1, 5, 0, false, 95, 0},        {100, 1000, 1, 32766, false, 99, 32767},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.held << " at 100, " << c.sold << " sold at " << c.price);
         vars = DeclareVars{};
-        SetPrice(150);
+        SetPrice(c.price);
         Hold(100, c.held);
+        vars.Favour = c.favour;
         Sell(c.sold);
         for (const Cell& field : vars.Holdings[Row])
-            EXPECT_EQ(IsEmpty(field), c.emptied) << c.held << " - " << c.sold;
+            EXPECT_EQ(IsEmpty(field), c.emptied);
         if (!c.emptied) {
             EXPECT_EQ(CellText(vars.Holdings[Row][NameField]), "Granite Statue");
             EXPECT_EQ(PricePaid(), 100);
-            EXPECT_EQ(HeldQuantity(), c.left) << c.held << " - " << c.sold;
+            EXPECT_EQ(HeldQuantity(), c.left);
         }
-        EXPECT_EQ(vars.Cash, 2000 + c.earned) << c.held << " - " << c.sold;
-        EXPECT_EQ(vars.ItemsCarried, c.held - c.earned / 150) << c.held << " - " << c.sold;
+        EXPECT_EQ(vars.Cash, 2000 + (c.held - c.left) * c.price);
+        EXPECT_EQ(vars.ItemsCarried, c.left);
+        EXPECT_EQ(vars.Favour, c.favourAfter);
     }
 }
 

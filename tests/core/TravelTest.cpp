@@ -35,21 +35,17 @@ protected:
     RecordingView view;
 };
 
-TEST_F(TravelTest, AMoveRunsItsStepsInOrder) {
+TEST_F(TravelTest, AMoveRunsItsStepsInOrderAndTheCurrentTownIsNoMove) {
     EXPECT_EQ(Move(2), MoveResult::DayBegun);
     const std::vector<std::string> expected = {"mark 2", "suspend", "market",
                                                "resume", "day 1",   "status"};
     EXPECT_EQ(view.calls, expected);
     EXPECT_EQ(vars.CurrentTown, 2);
-    EXPECT_EQ(tables.CurrentDay, 1);
     EXPECT_EQ(DayCaption(tables.CurrentDay), "Dunemark - Day 1");
-}
 
-TEST_F(TravelTest, ClickingTheCurrentTownIsNoMove) {
-    Move(1);
     const DeclareVars before = vars;
     view.calls.clear();
-    EXPECT_EQ(Move(1), MoveResult::Stayed);
+    EXPECT_EQ(Move(2), MoveResult::Stayed);
     EXPECT_TRUE(view.calls.empty());
     EXPECT_EQ(tables.CurrentDay, 1);
     EXPECT_EQ(vars.Debt, before.Debt);
@@ -116,55 +112,65 @@ TEST_F(TravelTest, NoMishapsWhileTheyAreSwitchedOff) {
 }
 
 TEST_F(TravelTest, AFavourOfAHundredBringsTheBonus) {
-    vars.Favour = 99;
-    CarryOutDay(vars, tables, services);
-    EXPECT_EQ(vars.Favour, 99);
-    EXPECT_TRUE(messages.shown.empty());
-
-    vars.Favour = 130;
-    vars.Cash = 1000;
-    random.script = {0.0f, 0.5f};
-    CarryOutDay(vars, tables, services);
-    EXPECT_EQ(vars.Favour, 0);
-    EXPECT_EQ(vars.Cash, 151000);
-    EXPECT_EQ(messages.shown.back(),
-              (ShownMessage{"The Pharoah is pleased with you progress\r\nYou received a cash "
-                            "bonus of 150,000",
-                            "Dunemark", MsgIcon::Exclamation, MsgButtons::Ok}));
+    const std::string pleased = "The Pharoah is pleased with you progress\r\nYou received a cash "
+                                "bonus of ";
+    const struct {
+        std::int16_t favour;
+        float draw;
+        std::int16_t favourAfter;
+        std::int32_t cashAfter;
+        std::vector<std::string> said;
+    } cases[] = {
+        {99, 0.5f, 99, 1000, {}},
+        {130, 0.5f, 0, 151000, {pleased + "150,000"}},
+        {100, 0.0f, 0, 1000, {pleased}}, // a bonus of nothing ends its message after "of"
+    };
+    for (const auto& c : cases) {
+        vars.Favour = c.favour;
+        vars.Cash = 1000;
+        messages.shown.clear();
+        random.script = {0.0f, c.draw};
+        CarryOutDay(vars, tables, services);
+        EXPECT_EQ(vars.Favour, c.favourAfter) << c.favour;
+        EXPECT_EQ(vars.Cash, c.cashAfter) << c.favour;
+        EXPECT_EQ(messages.Texts(), c.said) << c.favour;
+        for (const ShownMessage& shown : messages.shown)
+            EXPECT_EQ(shown.icon, MsgIcon::Exclamation);
+    }
 }
 
-TEST_F(TravelTest, ABonusOfNothingEndsItsMessageAfterOf) {
-    vars.Favour = 100;
-    CarryOutDay(vars, tables, services);
-    EXPECT_EQ(messages.Texts().back(),
-              "The Pharoah is pleased with you progress\r\nYou received a cash bonus of ");
-}
-
-TEST_F(TravelTest, TheLastDayWarnsAndStillChargesInterest) {
+// The last day still charges interest and warns; a move from it ends the game without any.
+TEST_F(TravelTest, TheLastDayWarnsAndAMoveFromItEndsTheGame) {
     TravelUntilDay(44);
-    const std::int32_t debt = vars.Debt;
+    std::int32_t debt = vars.Debt;
     view.calls.clear();
     Move(vars.CurrentTown == 0 ? 1 : 0);
-    EXPECT_EQ(tables.CurrentDay, 45);
     EXPECT_EQ(vars.Debt, RoundMoney(debt * 1.1));
     const std::vector<std::string> tail(view.calls.end() - 3, view.calls.end());
     EXPECT_EQ(tail, (std::vector<std::string>{"day 45", "last day", "status"}));
     EXPECT_EQ(messages.shown.back(), (ShownMessage{"This is you last day, better sell your stock",
                                                    "Dunemark", MsgIcon::Critical, MsgButtons::Ok}));
-}
 
-TEST_F(TravelTest, AMoveFromTheLastDayEndsTheGameWithoutInterest) {
-    TravelUntilDay(45);
-    const std::int32_t debt = vars.Debt;
+    debt = vars.Debt;
     view.calls.clear();
     EXPECT_EQ(Move(vars.CurrentTown == 0 ? 1 : 0), MoveResult::GameEnded);
     EXPECT_EQ(tables.CurrentDay, 46);
     EXPECT_EQ(vars.Debt, debt);
     EXPECT_EQ(view.calls.back(), "game over");
-    EXPECT_EQ(DayCaption(tables.CurrentDay), "Dunemark - Day 46");
-
     EXPECT_EQ(Move(2), MoveResult::Stayed) << "no day begins after the game has ended";
     EXPECT_EQ(tables.CurrentDay, 46);
+}
+
+TEST_F(TravelTest, TheFirstMoveOfAGameShowsNoMarketMessage) {
+    // Every entry of the town entered has an event, yet the move still starts from day 0.
+    random.fallback = ScriptedRandom::Wins(60);
+    Move(1);
+    EXPECT_TRUE(messages.shown.empty());
+
+    random.fallback = 0.0f;
+    ScriptCurrentTown({{1, 0}});
+    Move(0);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Gold prices are low"});
 }
 
 TEST_F(TravelTest, MoneyNeverWrapsAround) {

@@ -5,11 +5,13 @@
 namespace dunemark {
 namespace {
 
+// The total is bank plus cash minus the loan; goods carried count for nothing.
 class GameOverTest : public MainWindowFixture {
 protected:
     void FinishWith(std::int32_t cash, std::int32_t bank, std::int32_t debt) {
         TravelUntilDay(45);
         doubles.messages.shown.clear();
+        vars.Holdings[1] = {std::string("Gold"), 2000.0, 50.0};
         vars.Cash = cash;
         vars.BankBalance = bank;
         vars.Debt = debt;
@@ -20,33 +22,34 @@ protected:
     std::int32_t scoreAtBurial = 0;
 };
 
-TEST_F(GameOverTest, FinishAnnouncesTheTotalThenBurialThenHighScores) {
-    vars.Holdings[1] = {std::string("Gold"), 2000.0, 50.0};
-    FinishWith(12000, 3000, 5000);
-    EXPECT_EQ(doubles.messages.shown.front(),
-              (ShownMessage{"You managed to get a total of \r\n10,000", "Game Over",
-                            MsgIcon::Information, MsgButtons::Ok}));
-    EXPECT_EQ(scoreAtBurial, 10000) << "goods carried count for nothing";
-    EXPECT_EQ(doubles.modal.shownTitles,
-              (std::vector<QString>{"What happened to you?", "Highscores"}));
-    EXPECT_EQ(vars.FinalScore, 0);
-    EXPECT_FALSE(window->cmdFinish->isEnabled());
-    EXPECT_TRUE(window->cmdFinish->isVisible());
-    EXPECT_FALSE(window->lblTown[0]->isEnabled());
-    EXPECT_FALSE(window->cmdSell->isEnabled());
-}
-
-TEST_F(GameOverTest, ATotalOfNothingStillReachesTheHighScores) {
-    FinishWith(5000, 0, 5000);
-    EXPECT_EQ(doubles.messages.shown.front().text, "You managed to get a total of \r\n");
-    EXPECT_EQ(doubles.modal.shownTitles.size(), 2u);
-}
-
-TEST_F(GameOverTest, ANegativeTotalIsBuriedButNotOffered) {
-    FinishWith(100, 0, 2100);
-    EXPECT_EQ(doubles.messages.shown.front().text, "You managed to get a total of \r\n-2,000");
-    EXPECT_EQ(doubles.modal.shownTitles, std::vector<QString>{"What happened to you?"});
-    EXPECT_EQ(vars.FinalScore, -2000);
+TEST_F(GameOverTest, FinishAnnouncesTheTotalThenBurialThenHighScoresUnlessItIsNegative) {
+    const std::vector<QString> both = {"What happened to you?", "Highscores"};
+    const struct {
+        std::int32_t cash, bank, debt, total;
+        const char* said;
+        std::vector<QString> shown;
+        std::int32_t left; // what the windows opened from the menu see afterwards
+    } cases[] = {
+        {12000, 3000, 5000, 10000, "You managed to get a total of \r\n10,000", both, 0},
+        {5000, 0, 5000, 0, "You managed to get a total of \r\n", both, 0},
+        {100, 0, 2100, -2000, "You managed to get a total of \r\n-2,000", {both[0]}, -2000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.total);
+        doubles.messages.answers = {MsgResult::Yes};
+        window->mnuNewGame_Click();
+        doubles.modal.shownTitles.clear();
+        FinishWith(c.cash, c.bank, c.debt);
+        EXPECT_EQ(doubles.messages.shown.front(),
+                  (ShownMessage{c.said, "Game Over", MsgIcon::Information, MsgButtons::Ok}));
+        EXPECT_EQ(scoreAtBurial, c.total);
+        EXPECT_EQ(doubles.modal.shownTitles, c.shown);
+        EXPECT_EQ(vars.FinalScore, c.left);
+        EXPECT_FALSE(window->cmdFinish->isEnabled());
+        EXPECT_TRUE(window->cmdFinish->isVisible());
+        EXPECT_FALSE(window->lblTown[0]->isEnabled());
+        EXPECT_FALSE(window->cmdSell->isEnabled());
+    }
 }
 
 TEST_F(GameOverTest, FinishDoesNothingBeforeTheLastDay) {

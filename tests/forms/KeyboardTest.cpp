@@ -2,15 +2,12 @@
 #include "MainWindowFixture.h"
 #include "core/SpecialProducts.h"
 #include "forms/frmAbout.h"
-#include "forms/frmBuy.h"
 #include "forms/frmFinances.h"
-#include "forms/frmGetNumber.h"
 #include "forms/frmHighScores.h"
 #include "forms/frmShowEndTomb.h"
 #include "forms/frmSpecial.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QTest>
 
 namespace dunemark {
@@ -35,8 +32,9 @@ void Activate(QWidget* window) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
 }
 
-// A shortcut presses its button a moment later, as the button shows itself pressed first.
-constexpr int ShortcutTime = 300;
+// A shortcut presses its button once the button has shown itself pressed (Qt's animateClick,
+// 100 ms), so a test waits that long and a little more.
+constexpr int ShortcutTime = 150;
 
 class KeyboardTest : public MainWindowFixture {
 protected:
@@ -73,18 +71,8 @@ TEST_F(KeyboardTest, TownsAreChosenFromTheKeyboard) {
         {"Tab to the third town, Space", {{Qt::Key_Tab}, {Qt::Key_Tab}, {Qt::Key_Space}}, 2, 1},
         {"Tab to the second town, Enter", {{Qt::Key_Tab}, {Qt::Key_Return}}, 1, 1},
         {"the keypad's Enter", {{Qt::Key_Tab}, {Qt::Key_Enter, Qt::KeypadModifier}}, 1, 1},
-        {"Ctrl+3 from the market grid",
-         {{Qt::Key_Tab, Qt::ShiftModifier},
-          {Qt::Key_Tab, Qt::ShiftModifier},
-          {Qt::Key_3, Qt::ControlModifier}},
-         2,
-         1},
-        {"Ctrl+2 then Ctrl+1",
-         {{Qt::Key_2, Qt::ControlModifier}, {Qt::Key_1, Qt::ControlModifier}},
-         0,
-         2},
+        {"Ctrl+3 from the goods grid", {{Qt::Key_Backtab}, {Qt::Key_3, Qt::ControlModifier}}, 2, 1},
         {"Ctrl+1 for the town already there", {{Qt::Key_1, Qt::ControlModifier}}, 0, 0},
-        {"Space on the town already there", {{Qt::Key_Space}}, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -131,22 +119,15 @@ TEST_F(KeyboardTest, BuyAndSellFromTheGrids) {
         Key key;
         std::vector<QString> opened;
     };
+    const Key altB{Qt::Key_B, Qt::AltModifier}, altS{Qt::Key_S, Qt::AltModifier};
+    const Key enter{Qt::Key_Return};
     const Case cases[] = {
-        {"Alt+B in the market", &Main::Grid1, Water, {Qt::Key_B, Qt::AltModifier}, {"Buy - Water"}},
-        {"Alt+B in the goods carried",
-         &Main::Grid2,
-         Grapes,
-         {Qt::Key_B, Qt::AltModifier},
-         {"Buy - Water"}},
-        {"Enter in the market", &Main::Grid1, Water, {Qt::Key_Return}, {"Buy - Water"}},
-        {"Alt+S in the market",
-         &Main::Grid1,
-         Water,
-         {Qt::Key_S, Qt::AltModifier},
-         {"Sell - Grapes"}},
-        {"Enter on goods carried", &Main::Grid2, Grapes, {Qt::Key_Return}, {"Sell - Grapes"}},
-        {"Enter on an empty row", &Main::Grid2, Empty, {Qt::Key_Return}, {}},
-        {"Alt+S on an empty row", &Main::Grid2, Empty, {Qt::Key_S, Qt::AltModifier}, {}},
+        {"Alt+B in the market", &Main::Grid1, Water, altB, {"Buy - Water"}},
+        {"Alt+B in the goods carried", &Main::Grid2, Grapes, altB, {"Buy - Water"}},
+        {"Enter in the market", &Main::Grid1, Water, enter, {"Buy - Water"}},
+        {"Alt+S in the market", &Main::Grid1, Water, altS, {"Sell - Grapes"}},
+        {"Enter on goods carried", &Main::Grid2, Grapes, enter, {"Sell - Grapes"}},
+        {"Enter on an empty row", &Main::Grid2, Empty, enter, {}},
         {"Space in a grid", &Main::Grid1, Water, {Qt::Key_Space}, {}},
     };
     Carry(Grapes, "Grapes", 5);
@@ -176,41 +157,33 @@ TEST_F(KeyboardTest, OnTheLastDayEnterInTheMarketBuysNothing) {
     EXPECT_EQ(doubles.messages.shown.size(), messages) << "not even a refusal";
 }
 
-// Each window, opened afresh, and the key that should close it.
+// Each window, opened afresh, and the key that should close it: the burial window takes the keys
+// that would press a button, the high scores have no default button, and Escape goes to the
+// dialogs' Cancel (the buy and amount dialogs are closed so in their own tests).
 TEST_F(KeyboardTest, DialogsCloseWithTheirKeys) {
     using Make = std::function<std::unique_ptr<QDialog>()>;
-    const Make buy = [this] { return std::make_unique<frmBuy>(vars, 4); };
     const Make finances = [this] { return std::make_unique<frmFinances>(vars, doubles.platform); };
-    const Make amount = [this] { return std::make_unique<frmGetNumber>(vars); };
     const Make special = [this] {
         return std::make_unique<frmSpecial>(vars, doubles.platform, nullptr, nullptr);
     };
     const Make scores = [this] { return std::make_unique<frmHighScores>(vars, doubles.platform); };
     const Make tomb = [this] { return std::make_unique<frmShowEndTomb>(vars); };
     const Make about = [this] { return std::make_unique<frmAbout>(doubles.links); };
-    struct Case {
+    const struct {
         const char* what;
         Make make;
         Qt::Key key;
         int result;
-    };
-    const Case cases[] = {
-        {"buy, Enter", buy, Qt::Key_Return, QDialog::Accepted},
-        {"buy, Escape", buy, Qt::Key_Escape, QDialog::Rejected},
+    } cases[] = {
         {"finances, Enter", finances, Qt::Key_Return, QDialog::Accepted},
-        {"finances, Escape", finances, Qt::Key_Escape, QDialog::Rejected},
-        {"amount, Enter", amount, Qt::Key_Return, QDialog::Accepted},
-        {"amount, Escape", amount, Qt::Key_Escape, QDialog::Rejected},
-        {"special, Enter", special, Qt::Key_Return, QDialog::Accepted},
         {"special, Escape", special, Qt::Key_Escape, QDialog::Rejected},
         {"high scores, Enter", scores, Qt::Key_Return, QDialog::Rejected},
-        {"high scores, Escape", scores, Qt::Key_Escape, QDialog::Rejected},
         {"burial, Enter", tomb, Qt::Key_Return, QDialog::Rejected},
         {"burial, Space", tomb, Qt::Key_Space, QDialog::Rejected},
         {"burial, Escape", tomb, Qt::Key_Escape, QDialog::Rejected},
         {"about, Escape", about, Qt::Key_Escape, QDialog::Rejected},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const auto dialog = c.make();
         dialog->setResult(-1);
@@ -220,13 +193,6 @@ TEST_F(KeyboardTest, DialogsCloseWithTheirKeys) {
         EXPECT_EQ(dialog->result(), c.result);
     }
     EXPECT_TRUE(doubles.links.opened.empty());
-}
-
-TEST_F(KeyboardTest, BurialWindowIgnoresOtherKeys) {
-    frmShowEndTomb tomb(vars);
-    tomb.show();
-    Type(&tomb, {{Qt::Key_A}, {Qt::Key_Down}, {Qt::Key_Tab}});
-    EXPECT_TRUE(tomb.isVisible());
 }
 
 // The tabs of the special products window: visible by their panel.
@@ -242,21 +208,15 @@ TEST_F(KeyboardTest, SpecialTabsTurnFromTheKeyboardPassingDisabledOnes) {
     Activate(&dialog);
     ASSERT_EQ(ShownTab(dialog), SlavesTab);
 
+    // Ctrl+Tab turns on, Ctrl+Shift+Tab back (as Backtab or as typed), over the disabled tab.
     const Key next{Qt::Key_Tab, Qt::ControlModifier};
     const Key previous{Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier};
-    struct Step {
-        Key key;
-        int shown;
-    };
     const Key previousAsTyped{Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier};
-    const Step steps[] = {{next, GiftTab},
-                          {next, SlavesTab},
-                          {previous, GiftTab},
-                          {previous, SlavesTab},
-                          {previousAsTyped, GiftTab}};
-    for (const Step& step : steps) {
-        Type(&dialog, {step.key});
-        EXPECT_EQ(ShownTab(dialog), step.shown);
+    const std::pair<Key, int> steps[] = {
+        {next, GiftTab}, {next, SlavesTab}, {previous, GiftTab}, {previousAsTyped, SlavesTab}};
+    for (const auto& [key, shown] : steps) {
+        Type(&dialog, {key});
+        EXPECT_EQ(ShownTab(dialog), shown);
     }
 
     // The arrows go along the tabs, over the disabled one; Space shows the tab they are on.

@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 #include "forms/Look.h"
 #include "forms/SvgPicture.h"
+#include "forms/frmStory.h"
 
 #include <QTest>
 
@@ -9,29 +10,22 @@ namespace {
 
 using MainWindowTest = MainWindowFixture;
 
-TEST_F(MainWindowTest, AGameStartsWithTheOpeningMoneyAndNoMessage) {
+TEST_F(MainWindowTest, AGameStartsWithTheOpeningMoneyAndTheMarketOfTheFirstTown) {
     EXPECT_EQ(window->windowTitle(), "Dunemark");
     EXPECT_EQ(window->lblCash->text(), "2,000");
     EXPECT_EQ(window->lblDebt->text(), "5,000");
     EXPECT_EQ(window->lblBank->text(), "");
     EXPECT_FALSE(window->lblBank->isEnabled());
-    EXPECT_FALSE(window->Label6->isEnabled());
     EXPECT_EQ(window->lblJacketSpace->text(), "Slaves: 100/100");
     EXPECT_EQ(window->lblFavour->text(), "Favour = 0%");
     EXPECT_EQ(TextColour(window->lblTown[0]), colours::Yellow);
     EXPECT_EQ(TextColour(window->lblTown[1]), colours::Green);
-    EXPECT_EQ(window->lblTown[2]->text(), "Foxton");
     EXPECT_TRUE(doubles.messages.shown.empty());
-    EXPECT_EQ(window->Tables().CurrentDay, 0);
-}
-
-TEST_F(MainWindowTest, TheMarketGridListsTheCurrentTownWithRowTenSelected) {
-    EXPECT_EQ(window->Grid1->horizontalHeaderItem(1)->text(), "Price");
-    EXPECT_EQ(window->Grid2->horizontalHeaderItem(2)->text(), "Qty");
     EXPECT_EQ(window->Grid1->TextMatrix(4, 0), "Water");
     EXPECT_EQ(window->Grid1->TextMatrix(1, 1), "2,000"); // every draw is 0: the base price
     EXPECT_EQ(window->Grid1->Row(), 10);
-    EXPECT_EQ(window->Grid1->TextMatrix(window->Grid1->Row(), 0), "Granite");
+    EXPECT_TRUE(window->Picture1->HasPicture());
+    EXPECT_FALSE(window->cmdBuy->icon().isNull());
 }
 
 TEST_F(MainWindowTest, StatusLabelsFollowTheState) {
@@ -48,11 +42,10 @@ TEST_F(MainWindowTest, StatusLabelsFollowTheState) {
     EXPECT_EQ(window->lblFavour->text(), "Favour = 123%");
 }
 
-TEST_F(MainWindowTest, ClickingAnotherTownBeginsADay) {
+TEST_F(MainWindowTest, ClickingAnotherTownBeginsADayAndTheSameTownDoesNot) {
     QTest::mouseClick(window->lblTown[1], Qt::LeftButton);
     EXPECT_EQ(window->windowTitle(), "Dunemark - Day 1");
     EXPECT_EQ(window->lblDebt->text(), "5,500");
-    EXPECT_EQ(vars.CurrentTown, 1);
     EXPECT_EQ(TextColour(window->lblTown[1]), colours::Yellow);
     EXPECT_EQ(TextColour(window->lblTown[0]), colours::Green);
     EXPECT_TRUE(window->Grid1->updatesEnabled());
@@ -60,13 +53,6 @@ TEST_F(MainWindowTest, ClickingAnotherTownBeginsADay) {
     QTest::mouseClick(window->lblTown[1], Qt::LeftButton);
     EXPECT_EQ(window->windowTitle(), "Dunemark - Day 1");
     EXPECT_EQ(vars.Debt, 5500);
-}
-
-TEST_F(MainWindowTest, ATownCanBeChosenFromTheKeyboard) {
-    window->lblTown[2]->setFocus();
-    QTest::keyClick(window->lblTown[2], Qt::Key_Space);
-    EXPECT_EQ(vars.CurrentTown, 2);
-    EXPECT_EQ(window->Tables().CurrentDay, 1);
 }
 
 TEST_F(MainWindowTest, SellFollowsTheSelectedHoldingsRow) {
@@ -78,7 +64,6 @@ TEST_F(MainWindowTest, SellFollowsTheSelectedHoldingsRow) {
     window->Grid2->SetRow(4);
     EXPECT_FALSE(window->cmdSell->isEnabled());
     QTest::keyClick(window->Grid2, Qt::Key_Up);
-    EXPECT_EQ(window->Grid2->Row(), 3);
     EXPECT_TRUE(window->cmdSell->isEnabled());
 
     const QRect empty = window->Grid2->visualRect(window->Grid2->model()->index(6, 0));
@@ -88,7 +73,6 @@ TEST_F(MainWindowTest, SellFollowsTheSelectedHoldingsRow) {
 
 TEST_F(MainWindowTest, TheLastDayEndsBuyingAndCoversTheMap) {
     TravelUntilDay(44);
-    EXPECT_TRUE(window->cmdBuy->isEnabled());
     EXPECT_FALSE(window->cmdFinish->isVisible());
     bool buyDisabledAtMessage = false;
     doubles.messages.onShow = [&](const ShownMessage&) {
@@ -96,33 +80,38 @@ TEST_F(MainWindowTest, TheLastDayEndsBuyingAndCoversTheMap) {
     };
     TravelUntilDay(45);
     EXPECT_TRUE(buyDisabledAtMessage);
-    EXPECT_EQ(doubles.messages.shown.back(),
-              (ShownMessage{"This is you last day, better sell your stock", "Dunemark",
-                            MsgIcon::Critical, MsgButtons::Ok}));
+    EXPECT_EQ(doubles.messages.Texts().back(), "This is you last day, better sell your stock");
     EXPECT_FALSE(window->cmdBuy->isEnabled());
     EXPECT_TRUE(window->cmdSell->isEnabled());
     EXPECT_TRUE(window->cmdFinish->isVisible());
-    EXPECT_EQ(window->cmdFinish->geometry(), window->Picture1->geometry());
     EXPECT_EQ(
         window->childAt(window->Picture1->geometry().center() + window->centralWidget()->pos()),
         window->cmdFinish);
 }
 
-TEST_F(MainWindowTest, NewGameAnsweredYesStartsAfreshOnTheSameWindow) {
-    TravelUntilDay(45);
-    vars.HasPyramidBank = VbTrue;
-    vars.Holdings[1] = {std::string("Gold"), 2000.0, 1.0};
+TEST_F(MainWindowTest, AfterGameOverOnlyTheMenusRemainUntilANewGame) {
+    vars.Holdings[2] = {std::string("Silver"), 900.0, 1.0};
+    vars.ItemsCarried = 1;
+    window->ShowHoldings();
+    TravelUntilDay(46);
+    const std::vector<QWidget*> controls = {window->lblTown[1], window->cmdBuy, window->cmdSell,
+                                            window->cmdFinances, window->cmdSpecial};
+    for (const QWidget* control : controls)
+        EXPECT_FALSE(control->isEnabled());
+    window->Grid2->SetRow(2);
+    EXPECT_FALSE(window->cmdSell->isEnabled());
+    EXPECT_TRUE(window->cmdFinish->isEnabled()) << "ended by a move, not by Finish";
+
     doubles.messages.shown.clear();
     doubles.messages.answers = {MsgResult::Yes};
     window->mnuNewGame->trigger();
-
     EXPECT_EQ(doubles.messages.shown.front(),
               (ShownMessage{"Are you sure you wish to start a new game?", "Dunemark",
                             MsgIcon::Question, MsgButtons::YesNo}));
     EXPECT_EQ(window->windowTitle(), "Dunemark");
     EXPECT_EQ(window->Tables().CurrentDay, 0);
-    EXPECT_EQ(vars.HasPyramidBank, VbFalse);
-    EXPECT_TRUE(window->Grid2->TextMatrix(1, 0).isEmpty());
+    EXPECT_TRUE(window->Grid2->TextMatrix(2, 0).isEmpty());
+    EXPECT_TRUE(window->lblTown[1]->isEnabled());
     EXPECT_TRUE(window->cmdBuy->isEnabled());
     EXPECT_FALSE(window->cmdFinish->isVisible());
     EXPECT_EQ(TextColour(window->lblTown[0]), colours::Yellow);
@@ -131,59 +120,13 @@ TEST_F(MainWindowTest, NewGameAnsweredYesStartsAfreshOnTheSameWindow) {
 TEST_F(MainWindowTest, NewGameAnsweredNoChangesNothing) {
     TravelUntilDay(3);
     const DeclareVars before = vars;
-    const QString caption = window->windowTitle();
     doubles.messages.answers = {MsgResult::No};
     window->mnuNewGame_Click();
-    EXPECT_EQ(window->windowTitle(), caption);
+    EXPECT_EQ(window->windowTitle(), "Dunemark - Day 3");
     EXPECT_EQ(vars.Cash, before.Cash);
     EXPECT_EQ(vars.Debt, before.Debt);
     EXPECT_EQ(vars.MarketItems, before.MarketItems);
-    EXPECT_EQ(window->Tables().CurrentDay, 3);
 }
-
-TEST_F(MainWindowTest, AfterGameOverOnlyTheMenusAndNewGameRemain) {
-    vars.Holdings[2] = {std::string("Silver"), 900.0, 1.0};
-    vars.ItemsCarried = 1;
-    window->ShowHoldings();
-    TravelUntilDay(46);
-    for (const auto* town : window->lblTown)
-        EXPECT_FALSE(town->isEnabled());
-    for (const QToolButton* button :
-         {window->cmdBuy, window->cmdSell, window->cmdFinances, window->cmdSpecial})
-        EXPECT_FALSE(button->isEnabled());
-    window->Grid2->SetRow(2);
-    EXPECT_FALSE(window->cmdSell->isEnabled());
-    EXPECT_TRUE(window->cmdFinish->isEnabled()) << "ended by a move, not by Finish";
-
-    doubles.messages.answers = {MsgResult::Yes};
-    window->mnuNewGame_Click();
-    EXPECT_TRUE(window->lblTown[1]->isEnabled());
-    EXPECT_TRUE(window->cmdSell->isEnabled());
-    EXPECT_FALSE(window->cmdFinish->isVisible());
-}
-
-TEST_F(MainWindowTest, MenusCarryTheirAcceleratorLetters) {
-    EXPECT_EQ(window->mnufile->title(), "&File");
-    EXPECT_EQ(window->mnuExit->text(), "E&xit");
-    EXPECT_EQ(window->mnuview->title(), "&View");
-    EXPECT_EQ(window->mnuHighS->text(), "&Highscores");
-    EXPECT_EQ(window->mnuStory->text(), "&Story");
-    EXPECT_EQ(window->mnuAbout->text(), "&About");
-    EXPECT_EQ(window->cmdBuy->text(), "&Buy");
-    EXPECT_EQ(window->cmdSell->text(), "&Sell");
-}
-
-TEST_F(MainWindowTest, EveryPictureOfTheWindowIsThere) {
-    EXPECT_TRUE(window->Picture1->HasPicture());
-    EXPECT_FALSE(window->cmdBuy->icon().isNull());
-    EXPECT_FALSE(window->cmdFinish->icon().isNull());
-}
-
-} // namespace
-} // namespace dunemark
-
-namespace dunemark {
-namespace {
 
 TEST_F(MainWindowTest, ExitClosesTheGameWithItsStory) {
     window->mnuStory_Click();

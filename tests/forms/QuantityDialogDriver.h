@@ -1,14 +1,12 @@
 #pragma once
 
 #include "forms/QuantityDialog.h"
-#include "platform/doubles/ScriptedModalShower.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <functional>
 
 namespace dunemark {
 
@@ -47,13 +45,6 @@ inline void Leave(QuantityDialog& dialog, LeaveBy way) {
         dialog.close();
         break;
     }
-}
-
-// Shows the dialog through the scripted modal seam and runs `script` on it, as the player.
-template <typename Dialog> int Drive(Dialog& dialog, const std::function<void(Dialog&)>& script) {
-    ScriptedModalShower shower;
-    shower.scripts.push_back([&](QDialog&) { script(dialog); });
-    return shower.ShowModal(dialog);
 }
 
 } // namespace dunemark

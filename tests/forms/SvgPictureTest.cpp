@@ -1,5 +1,8 @@
 #include "forms/SvgPicture.h"
 
+#include "forms/RenderSvg.h"
+
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -7,48 +10,47 @@
 namespace dunemark {
 namespace {
 
-// Every colour that appears in the picture as drawn at the given size.
-QList<QRgb> ColoursDrawn(SvgPicture& picture, QSize size) {
-    picture.resize(size);
-    const QImage image = picture.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QList<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (!colours.contains(image.pixel(x, y)))
-                colours.push_back(image.pixel(x, y));
-    return colours;
+// A picture file in a temporary directory: a square whose left half is red, the rest left
+// transparent; or, with `broken`, a file that is no picture at all.
+class SvgFile {
+public:
+    explicit SvgFile(bool broken = false) {
+        QFile file(Path());
+        if (file.open(QIODevice::WriteOnly))
+            file.write(broken ? "<svg not really"
+                              : R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10">)"
+                                R"(<rect width="5" height="10" fill="#ff0000"/></svg>)");
+    }
+    QString Path() const { return dir_.filePath(QStringLiteral("picture.svg")); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+const QString Missing = QStringLiteral(":/assets/no_such_picture.svg");
+
+TEST(RenderSvg, DrawsThePictureStretchedOverTheBackground) {
+    const QImage picture = RenderSvg(SvgFile().Path(), {320, 240}, QColor(255, 255, 128)).toImage();
+    ASSERT_EQ(picture.size(), QSize(320, 240));
+    EXPECT_EQ(picture.pixelColor(10, 230), QColor(255, 0, 0));
+    EXPECT_EQ(picture.pixelColor(150, 10), QColor(255, 0, 0)); // stretched, not kept square
+    EXPECT_EQ(picture.pixelColor(170, 120), QColor(255, 255, 128));
+    EXPECT_TRUE(RenderSvg(SvgFile(true).Path(), {10, 10}, Qt::black).isNull());
+    EXPECT_TRUE(RenderSvg(Missing, {10, 10}, Qt::black).isNull());
 }
 
-TEST(SvgPicture, StretchesThePictureOverTheWholeBox) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("square.svg");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(
-        R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10" viewBox="0 0 10 10">)"
-        R"(<rect width="10" height="10" fill="#ff0000"/></svg>)");
-    file.close();
-
-    SvgPicture picture(path, nullptr);
-    EXPECT_TRUE(picture.HasPicture());
-    // A square drawn into a wide box covers it from edge to edge.
-    EXPECT_EQ(ColoursDrawn(picture, {66, 35}), QList<QRgb>{qRgb(255, 0, 0)});
-}
-
-TEST(SvgPicture, AMissingOrUnreadablePictureLeavesTheBoxBlank) {
-    QTemporaryDir dir;
-    const QString broken = dir.filePath("broken.svg");
-    QFile file(broken);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a picture");
-    file.close();
-
-    for (const QString& path : {QStringLiteral(":/assets/no_such_picture.svg"), broken}) {
+TEST(SvgPicture, StretchesThePictureOverTheBoxOrLeavesItBlank) {
+    const SvgFile good, broken(true);
+    for (const QString& path : {good.Path(), broken.Path(), Missing}) {
         SvgPicture picture(path, nullptr);
-        EXPECT_FALSE(picture.HasPicture()) << path.toStdString();
-        EXPECT_EQ(ColoursDrawn(picture, {70, 30}),
-                  QList<QRgb>{picture.palette().color(QPalette::Window).rgb()})
-            << path.toStdString();
+        picture.resize(66, 35);
+        const QImage image = picture.grab().toImage();
+        const bool drawn = path == good.Path();
+        EXPECT_EQ(picture.HasPicture(), drawn) << path.toStdString();
+        const QColor blank = picture.palette().color(QPalette::Window);
+        EXPECT_EQ(image.pixelColor(2, 2), drawn ? QColor(255, 0, 0) : blank);
+        EXPECT_EQ(image.pixelColor(30, 33), drawn ? QColor(255, 0, 0) : blank);
+        EXPECT_EQ(image.pixelColor(40, 2), blank);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "forms/frmBuy.h"
 
+#include "PlatformDoubles.h"
 #include "forms/QuantityDialogDriver.h"
 
 #include <QLabel>
@@ -11,6 +12,8 @@ namespace {
 
 constexpr int Row = 3;
 
+// The sums of a purchase are the rules' business; here, what the dialog adds: the proposal, the
+// box's typing and pasting, and the ways out.
 class frmBuyTest : public ::testing::Test {
 protected:
     frmBuyTest() { NewGame(); }
@@ -24,40 +27,30 @@ protected:
     // Opens a fresh dialog on the row and lets the script play the player.
     int Buy(const std::function<void(frmBuy&)>& script) {
         frmBuy dialog(vars, Row);
-        return Drive(dialog, script);
+        return doubles.Drive(dialog, script);
     }
 
     double Held() const { return CellNumber(vars.Holdings[Row][QuantityField]); }
 
+    PlatformDoubles doubles;
     DeclareVars vars;
 };
 
-TEST_F(frmBuyTest, ProposesWhatTheCashPaysForAndBuysIt) {
+TEST_F(frmBuyTest, ProposesWhatTheCashPaysForAndTheFirstKeyReplacesIt) {
     const int result = Buy([](frmBuy& dialog) {
         EXPECT_EQ(dialog.txtQuantity->text(), "13");
         EXPECT_EQ(dialog.txtQuantity->selectedText(), "13");
         EXPECT_EQ(dialog.lblInfo->text(), "You can afford 13 and have space for 100 more items");
         EXPECT_TRUE(dialog.isModal());
         EXPECT_TRUE(dialog.cmdOK->isDefault());
-        PressOK(dialog);
-    });
-    EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(vars.Cash, 50);
-    EXPECT_EQ(vars.ItemsCarried, 13);
-    EXPECT_EQ(vars.SpaceLeft, 100);
-    EXPECT_EQ(CellText(vars.Holdings[Row][NameField]), "Grapes");
-    EXPECT_EQ(CellNumber(vars.Holdings[Row][PriceField]), 150);
-    EXPECT_EQ(Held(), 13);
-}
-
-TEST_F(frmBuyTest, TheFirstKeyReplacesTheProposalAndEnterBuys) {
-    Buy([](frmBuy& dialog) {
         QTest::keyClicks(dialog.txtQuantity, "7");
         EXPECT_EQ(dialog.txtQuantity->text(), "7");
         PressEnter(dialog);
     });
+    EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(Held(), 7);
     EXPECT_EQ(vars.Cash, 2000 - 7 * 150);
+    EXPECT_EQ(vars.SpaceLeft, 100);
 }
 
 TEST_F(frmBuyTest, FreeSpaceBoundsTheQuantityTyped) {
@@ -71,45 +64,40 @@ TEST_F(frmBuyTest, FreeSpaceBoundsTheQuantityTyped) {
         PressOK(dialog);
     });
     EXPECT_EQ(vars.ItemsCarried, 100);
-    EXPECT_EQ(vars.Cash, 35 * 150);
 }
 
-TEST_F(frmBuyTest, PastedTextsBuyTheirWholePart) {
-    struct Case {
-        const char* pasted;
+TEST_F(frmBuyTest, PastedOrErasedTextsBuyTheirWholePart) {
+    const struct {
+        const char* pasted; // nullptr: the box is rubbed out
         const char* shown;
         bool rowListed;
         double bought;
-    };
-    // ".125" is written out longer than can be typed, and the box keeps it whole.
-    const Case cases[] = {
-        {"2.7", "2.7", true, 2},   {"0.5", "0.5", true, 0},    {"-5", "0", false, 0},
-        {"2.75", "2.75", true, 2}, {".125", "0.125", true, 0},
+    } cases[] = {
+        {"2.7", "2.7", true, 2},
+        {"0.5", "0.5", true, 0},
+        {"-5", "0", false, 0},
+        {"2.75", "2.75", true, 2},
+        {nullptr, "0", false, 0},
+        {".125", "0.125", true, 0}, // longer than can be typed, and the box keeps it whole
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.pasted ? c.pasted : "erased");
         NewGame();
         Buy([&](frmBuy& dialog) {
-            Paste(dialog.txtQuantity, c.pasted);
-            EXPECT_EQ(dialog.txtQuantity->text(), c.shown) << c.pasted;
+            if (c.pasted)
+                Paste(dialog.txtQuantity, c.pasted);
+            else
+                Erase(dialog.txtQuantity);
+            EXPECT_EQ(dialog.txtQuantity->text(), c.shown);
+            if (!c.pasted) { // selected, so that the next key replaces it
+                EXPECT_EQ(dialog.txtQuantity->selectedText(), "0");
+            }
             PressOK(dialog);
         });
-        EXPECT_EQ(!IsEmpty(vars.Holdings[Row][NameField]), c.rowListed) << c.pasted;
-        EXPECT_EQ(Held(), c.bought) << c.pasted;
-        EXPECT_EQ(vars.Cash, 2000 - c.bought * 150) << c.pasted;
-        EXPECT_EQ(vars.ItemsCarried, c.bought) << c.pasted;
+        EXPECT_EQ(!IsEmpty(vars.Holdings[Row][NameField]), c.rowListed);
+        EXPECT_EQ(Held(), c.bought);
+        EXPECT_EQ(vars.Cash, 2000 - c.bought * 150);
     }
-}
-
-TEST_F(frmBuyTest, AnEmptiedBoxShowsZeroAndBuysNothing) {
-    Buy([](frmBuy& dialog) {
-        Erase(dialog.txtQuantity);
-        EXPECT_EQ(dialog.txtQuantity->text(), "0");
-        EXPECT_EQ(dialog.txtQuantity->selectedText(), "0");
-        PressOK(dialog);
-    });
-    EXPECT_TRUE(IsEmpty(vars.Holdings[Row][NameField]));
-    EXPECT_EQ(vars.Cash, 2000);
-    EXPECT_EQ(vars.ItemsCarried, 0);
 }
 
 TEST_F(frmBuyTest, TheCaretStaysWhereThePlayerTypes) {
@@ -135,7 +123,6 @@ TEST_F(frmBuyTest, TheCaretStaysWhereThePlayerTypes) {
         PressOK(dialog);
     });
     EXPECT_EQ(Held(), 1);
-    EXPECT_EQ(vars.Cash, 1999);
 }
 
 TEST_F(frmBuyTest, ALongPastedFractionGivesBackItsRoomOnceShortened) {
@@ -143,7 +130,6 @@ TEST_F(frmBuyTest, ALongPastedFractionGivesBackItsRoomOnceShortened) {
     Buy([](frmBuy& dialog) {
         QLineEdit* box = dialog.txtQuantity;
         Paste(box, ".125");
-        EXPECT_EQ(box->text(), "0.125");
         QTest::keyClick(box, Qt::Key_Backspace);
         EXPECT_EQ(box->text(), "0.12");
         QTest::keyClicks(box, "9");

@@ -1,7 +1,6 @@
 #include "forms/frmGetNumber.h"
 
-#include "forms/SvgPicture.h"
-#include "platform/doubles/ScriptedModalShower.h"
+#include "PlatformDoubles.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,32 +10,28 @@
 namespace dunemark {
 namespace {
 
-class GetNumberTest : public ::testing::Test {
+// How the box reads a text is the number box's rule; here, what the dialog adds: the proposal,
+// typing, and what it hands back.
+class GetNumberTest : public ::testing::Test, protected PlatformDoubles {
 protected:
     // Shows the dialog as a caller does and returns what it handed back. `before` is what the
     // caller left in AmountEntered, to tell "set to 0" from "left alone".
-    std::int32_t Ask(std::int32_t limit, ScriptedModalShower::Script script,
+    std::int32_t Ask(std::int32_t limit, const std::function<void(frmGetNumber&)>& script,
                      std::int32_t before = 0) {
         vars.AmountLimit = limit;
         vars.AmountEntered = before;
         frmGetNumber dialog(vars);
-        shower.scripts.push_back(std::move(script));
-        shower.ShowModal(dialog);
+        Drive(dialog, script);
         EXPECT_FALSE(dialog.isVisible());
         return vars.AmountEntered;
     }
 
     DeclareVars vars;
-    ScriptedModalShower shower;
 };
 
-frmGetNumber& AsGetNumber(QDialog& dialog) {
-    return dynamic_cast<frmGetNumber&>(dialog);
-}
-
 TEST_F(GetNumberTest, OpensProposingTheLimitUnselectedInTheFocusedBox) {
-    const std::int32_t entered = Ask(2000, [](QDialog& dialog) {
-        frmGetNumber& form = AsGetNumber(dialog);
+    const std::int32_t entered = Ask(2000, [](frmGetNumber& form) {
+        EXPECT_EQ(form.windowTitle(), "Financial situation");
         EXPECT_EQ(form.txtMoney->text(), "2000");
         EXPECT_FALSE(form.txtMoney->hasSelectedText());
         EXPECT_EQ(form.focusWidget(), form.txtMoney);
@@ -44,39 +39,29 @@ TEST_F(GetNumberTest, OpensProposingTheLimitUnselectedInTheFocusedBox) {
         form.cmdOK->click();
     });
     EXPECT_EQ(entered, 2000);
-    EXPECT_EQ(shower.shownTitles, std::vector<QString>{"Financial situation"});
-    EXPECT_EQ(frmGetNumber(vars).Image1->ResourcePath(), ":/assets/amount_deco.svg");
 }
 
-// How a pasted text is read: the box keeps a number from 0 to the limit, and OK hands back
-// its whole part.
-struct PasteCase {
-    std::int32_t limit;
-    const char* pasted;
-    const char* shown;
-    std::int32_t entered;
-};
-
-TEST_F(GetNumberTest, KeepsAPastedAmountBetweenZeroAndTheLimit) {
-    const PasteCase cases[] = {
+// The box keeps a number from 0 to the limit, and OK hands back its whole part.
+TEST_F(GetNumberTest, OkHandsBackTheWholePartOfAPastedAmount) {
+    const struct {
+        std::int32_t limit;
+        const char* pasted;
+        const char* shown;
+        std::int32_t entered;
+    } cases[] = {
         {2000, "5000", "2000", 2000},
         {2000, "-50", "0", 0},
         {2000, "abc", "0", 0},
-        {2000, "1,500", "1", 1},
         {100, "99.9", "99.9", 99},
         {100, "100.5", "100", 100},
-        {100, "100", "100", 100},
-        {5000, "2e3", "2000", 2000},
-        {0, "7", "0", 0},
-        {2000, "", "0", 0},
-        {2000, " 12 x", "12", 12},
         {2000, "0.5", "0.5", 0},
+        {2000, " 12 x", "12", 12},
+        {0, "7", "0", 0},
         {2147483647, "1e99", "2147483647", 2147483647},
     };
-    for (const PasteCase& c : cases) {
+    for (const auto& c : cases) {
         QString shown;
-        const std::int32_t entered = Ask(c.limit, [&](QDialog& dialog) {
-            frmGetNumber& form = AsGetNumber(dialog);
+        const std::int32_t entered = Ask(c.limit, [&](frmGetNumber& form) {
             form.txtMoney->setText(QString::fromUtf8(c.pasted));
             shown = form.txtMoney->text();
             form.cmdOK->click();
@@ -87,23 +72,22 @@ TEST_F(GetNumberTest, KeepsAPastedAmountBetweenZeroAndTheLimit) {
 }
 
 // Typing goes through the same rule one key at a time.
-struct TypeCase {
-    std::int32_t limit;
-    const char* start; // the text typed into, `|` marking the caret; "*" is the proposal selected
-    const char* typed;
-    const char* shown;
-};
-
 TEST_F(GetNumberTest, KeepsATypedAmountBetweenZeroAndTheLimit) {
-    const TypeCase cases[] = {
+    const struct {
+        std::int32_t limit;
+        const char*
+            start; // the text typed into, `|` marking the caret; "*" is the proposal selected
+        const char* typed;
+        const char* shown;
+    } cases[] = {
         {2000, "*", "5000", "2000"},   {2000, "*", "150", "150"},         {0, "*", "7", "0"},
         {2000, "*", "-5", "5"},        {100, "99|", "9", "100"},          {2000, "12|", ".", "12"},
         {2000, "15|05", ".", "15.05"}, {2000, "2000|", "\b\b\b\b3", "3"},
     };
-    for (const TypeCase& c : cases) {
+    for (const auto& c : cases) {
         QString shown;
-        Ask(c.limit, [&](QDialog& dialog) {
-            QLineEdit* box = AsGetNumber(dialog).txtMoney;
+        Ask(c.limit, [&](frmGetNumber& form) {
+            QLineEdit* box = form.txtMoney;
             const QString start = QString::fromUtf8(c.start);
             if (start == "*") {
                 box->selectAll();
@@ -118,36 +102,24 @@ TEST_F(GetNumberTest, KeepsATypedAmountBetweenZeroAndTheLimit) {
     }
 }
 
-TEST_F(GetNumberTest, EnterPressesOkWithTheWholeAmount) {
-    const std::int32_t entered = Ask(2000, [](QDialog& dialog) {
-        QLineEdit* box = AsGetNumber(dialog).txtMoney;
-        box->setText("1505");
-        box->setCursorPosition(2);
-        QTest::keyClick(box, Qt::Key_Period);
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    EXPECT_EQ(entered, 15);
-}
-
 TEST_F(GetNumberTest, CancelAndEscapeHandBackZeroTheCloseBoxLeavesTheCallersValue) {
-    constexpr std::int32_t callers = 77;
-    EXPECT_EQ(Ask(
-                  2000, [](QDialog& dialog) { AsGetNumber(dialog).cmdCancel->click(); }, callers),
-              0);
-    EXPECT_EQ(Ask(
-                  2000, [](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); }, callers),
-              0);
-    EXPECT_EQ(Ask(
-                  2000,
-                  [](QDialog& dialog) {
-                      QTest::keyClicks(AsGetNumber(dialog).txtMoney, "5");
-                      QTest::keyClick(AsGetNumber(dialog).txtMoney, Qt::Key_Escape);
-                  },
-                  callers),
-              0);
-    EXPECT_EQ(Ask(
-                  2000, [](QDialog& dialog) { dialog.close(); }, callers),
-              callers);
+    const struct {
+        const char* what;
+        std::function<void(frmGetNumber&)> leave;
+        std::int32_t entered;
+    } cases[] = {
+        {"Cancel", [](frmGetNumber& form) { form.cmdCancel->click(); }, 0},
+        {"Escape", [](frmGetNumber& form) { QTest::keyClick(&form, Qt::Key_Escape); }, 0},
+        {"Escape after typing",
+         [](frmGetNumber& form) {
+             QTest::keyClicks(form.txtMoney, "5");
+             QTest::keyClick(form.txtMoney, Qt::Key_Escape);
+         },
+         0},
+        {"the close box", [](frmGetNumber& form) { form.close(); }, 77},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Ask(2000, c.leave, 77), c.entered) << c.what;
 }
 
 } // namespace

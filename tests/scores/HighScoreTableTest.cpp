@@ -4,6 +4,7 @@
 #include "platform/doubles/MemorySettingsStore.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -16,6 +17,9 @@ void PrintTo(const HighScoreEntry& entry, std::ostream* out) {
 
 namespace {
 
+using Totals = std::vector<std::int32_t>;
+const Totals Full = {900, 800, 700, 600, 500, 400, 300, 200, 150, 120};
+
 class HighScoreTableTest : public ::testing::Test {
 protected:
     std::string Stored(const std::string& key) const {
@@ -25,17 +29,14 @@ protected:
     void Store(const std::string& key, const std::string& value) {
         store.values[{"Dunemark", "Scores", key}] = value;
     }
-    void StorePlace(int k, const std::string& name, const std::string& date,
-                    const std::string& time) {
-        Store("Name" + std::to_string(k), name);
-        Store("Date" + std::to_string(k), date);
-        Store("Time" + std::to_string(k), time);
-    }
     // Stores places 0..n-1 with the given totals, named P0, P1...
-    void StoreTotals(const std::vector<int>& totals) {
-        for (std::size_t k = 0; k < totals.size(); ++k)
-            StorePlace(static_cast<int>(k), "P" + std::to_string(k), "01/01/26",
-                       std::to_string(totals[k]));
+    void StoreTotals(const Totals& totals) {
+        for (std::size_t k = 0; k < totals.size(); ++k) {
+            const std::string place = std::to_string(k);
+            Store("Name" + place, "P" + place);
+            Store("Date" + place, "01/01/26");
+            Store("Time" + place, std::to_string(totals[k]));
+        }
     }
     HighScoreTable::AskName Answer(std::string answer) {
         return [this, answer] {
@@ -43,8 +44,8 @@ protected:
             return answer;
         };
     }
-    std::vector<std::int32_t> Totals() const {
-        std::vector<std::int32_t> totals;
+    Totals EntryTotals() const {
+        Totals totals;
         for (const auto& entry : table.Entries())
             totals.push_back(entry.Total);
         return totals;
@@ -56,39 +57,8 @@ protected:
     int asked = 0;
 };
 
-TEST_F(HighScoreTableTest, AnEmptyStoreReadsAsTenDefaultPlaces) {
-    table.LoadHighScores();
-    for (const auto& entry : table.Entries())
-        EXPECT_EQ(entry, (HighScoreEntry{"Nobody", "00/00/00", 100}));
-}
-
-TEST_F(HighScoreTableTest, ATotalEqualToTheDefaultsDoesNotEnterAndWritesNothing) {
-    table.LoadHighScores();
-    EXPECT_FALSE(table.FindHighScorePlace(100));
-    table.AddHighScore(100, Answer("Ann"));
-    EXPECT_EQ(asked, 0);
-    EXPECT_EQ(store.writes, 0);
-    EXPECT_TRUE(store.values.empty());
-}
-
-TEST_F(HighScoreTableTest, TheFirstEntryWritesAllThirtyKeys) {
-    table.LoadHighScores();
-    table.AddHighScore(101, Answer("Ann"));
-    EXPECT_EQ(asked, 1);
-    EXPECT_EQ(store.values.size(), 30u);
-    EXPECT_EQ(Stored("Name0"), "Ann");
-    EXPECT_EQ(Stored("Date0"), "06/12/2026");
-    EXPECT_EQ(Stored("Time0"), "101");
-    for (int k = 1; k < 10; ++k) {
-        EXPECT_EQ(Stored("Name" + std::to_string(k)), "Nobody");
-        EXPECT_EQ(Stored("Date" + std::to_string(k)), "00/00/00");
-        EXPECT_EQ(Stored("Time" + std::to_string(k)), "100");
-    }
-    EXPECT_EQ(table.Entries()[0], (HighScoreEntry{"Ann", "06/12/2026", 101}));
-}
-
 TEST_F(HighScoreTableTest, FindsTheFirstPlaceStrictlyBelowTheTotal) {
-    StoreTotals({900, 800, 700, 600, 500, 400, 300, 200, 150, 120});
+    StoreTotals(Full);
     table.LoadHighScores();
     const struct {
         std::int32_t total;
@@ -101,28 +71,56 @@ TEST_F(HighScoreTableTest, FindsTheFirstPlaceStrictlyBelowTheTotal) {
         EXPECT_EQ(table.FindHighScorePlace(c.total), c.place) << c.total;
 }
 
-TEST_F(HighScoreTableTest, AnEqualTotalGoesBelowAndTheLowerPlacesMoveDown) {
-    StoreTotals({900, 800, 700, 600, 500, 400, 300, 200, 150, 120});
-    table.LoadHighScores();
-    table.AddHighScore(600, Answer("Equal"));
-    EXPECT_EQ(Totals(),
-              (std::vector<std::int32_t>{900, 800, 700, 600, 600, 500, 400, 300, 200, 150}));
-    EXPECT_EQ(table.Entries()[3].Name, "P3");
-    EXPECT_EQ(table.Entries()[4].Name, "Equal");
-    EXPECT_EQ(table.Entries()[5].Name, "P4");
-    EXPECT_EQ(Stored("Name9"), "P8");
-    EXPECT_EQ(Stored("Time4"), "600");
-}
-
-TEST_F(HighScoreTableTest, BeatingOnlyTheTenthPlaceReplacesItAlone) {
-    StoreTotals({900, 800, 700, 600, 500, 400, 300, 200, 150, 120});
-    table.LoadHighScores();
-    table.AddHighScore(121, Answer("Last"));
-    EXPECT_EQ(Totals(),
-              (std::vector<std::int32_t>{900, 800, 700, 600, 500, 400, 300, 200, 150, 121}));
-    EXPECT_EQ(Stored("Name8"), "P8");
-    EXPECT_EQ(Stored("Name9"), "Last");
-    EXPECT_EQ(store.values.size(), 30u);
+// The new entry is "New"; the places below it move down a place and the last drops out.
+TEST_F(HighScoreTableTest, AnEntryGoesBelowEqualTotalsAndIsStoredWithAllThirtyKeys) {
+    const Totals negativeLast = {900, 800, 700, 600, 500, 400, 300, 200, 150, -20};
+    const struct {
+        const char* what;
+        Totals stored;
+        std::int32_t total;
+        std::optional<int> place;
+        Totals after;
+    } cases[] = {
+        {"100 among the defaults", {}, 100, {}, Totals(10, 100)},
+        {"101 among the defaults", {}, 101, 0, {101, 100, 100, 100, 100, 100, 100, 100, 100, 100}},
+        {"an equal total", Full, 600, 4, {900, 800, 700, 600, 600, 500, 400, 300, 200, 150}},
+        {"above the tenth", Full, 121, 9, {900, 800, 700, 600, 500, 400, 300, 200, 150, 121}},
+        {"0 above a negative tenth",
+         negativeLast,
+         0,
+         9,
+         {900, 800, 700, 600, 500, 400, 300, 200, 150, 0}},
+        {"below a negative tenth", negativeLast, -21, {}, negativeLast},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        store = MemorySettingsStore{};
+        asked = 0;
+        StoreTotals(c.stored);
+        table.LoadHighScores();
+        table.AddHighScore(c.total, Answer("New"));
+        EXPECT_EQ(EntryTotals(), c.after);
+        EXPECT_EQ(asked, c.place ? 1 : 0);
+        // An empty store reads as ten default places, of which the first may be taken.
+        for (std::size_t k = c.place ? 1 : 0; c.stored.empty() && k < 10; ++k)
+            EXPECT_EQ(table.Entries()[k], (HighScoreEntry{"Nobody", "00/00/00", 100})) << k;
+        if (!c.place) {
+            EXPECT_EQ(store.writes, 0);
+            continue;
+        }
+        EXPECT_EQ(store.values.size(), 30u);
+        for (std::size_t k = 0; k < c.after.size(); ++k)
+            EXPECT_EQ(Stored("Time" + std::to_string(k)), std::to_string(c.after[k])) << k;
+        const int place = *c.place;
+        EXPECT_EQ(table.Entries()[static_cast<std::size_t>(place)],
+                  (HighScoreEntry{"New", "06/12/2026", c.total}));
+        EXPECT_EQ(Stored("Name" + std::to_string(place)), "New");
+        EXPECT_EQ(Stored("Date" + std::to_string(place)), "06/12/2026");
+        if (place < 9) { // the entry it took the place of is one further down
+            EXPECT_EQ(Stored("Name" + std::to_string(place + 1)),
+                      c.stored.empty() ? "Nobody" : "P" + std::to_string(place));
+        }
+    }
 }
 
 TEST_F(HighScoreTableTest, AnEmptyAnswerIsMrNoNameAndAnyOtherIsKeptAsTyped) {
@@ -132,9 +130,7 @@ TEST_F(HighScoreTableTest, AnEmptyAnswerIsMrNoNameAndAnyOtherIsKeptAsTyped) {
     } cases[] = {
         {"", "Mr NoName"},
         {"   ", "   "},
-        {"  Ann  ", "  Ann  "},
-        {"Smith, \"J\" = #1; [x] \\y\r\nz", "Smith, \"J\" = #1; [x] \\y\r\nz"},
-        {"Ωμέγα 名前", "Ωμέγα 名前"},
+        {"  Smith, \"J\" = #1; [x] \\y\r\nz Ωμέγα ", "  Smith, \"J\" = #1; [x] \\y\r\nz Ωμέγα "},
     };
     for (const auto& c : cases) {
         store.values.clear();
@@ -145,8 +141,7 @@ TEST_F(HighScoreTableTest, AnEmptyAnswerIsMrNoNameAndAnyOtherIsKeptAsTyped) {
 }
 
 TEST_F(HighScoreTableTest, StoredTotalsReadAsRoundedLeadingNumbers) {
-    const HighScoreEntry stored{"Ann", "02/03/26", 0};
-    const auto kept = [&](std::int32_t total) { return HighScoreEntry{"Ann", "02/03/26", total}; };
+    const auto kept = [](std::int32_t total) { return HighScoreEntry{"Ann", "02/03/26", total}; };
     const struct {
         const char* text;
         HighScoreEntry entry;
@@ -160,49 +155,32 @@ TEST_F(HighScoreTableTest, StoredTotalsReadAsRoundedLeadingNumbers) {
         {"99.5", kept(100)},
         {"2147483647", kept(2147483647)},
         {"-2147483648", kept(-2147483647 - 1)},
-        // Nothing worth keeping: the place takes the default entry.
+        // Nothing worth keeping, or beyond the range of money: the place takes the default entry.
         {"abc", DefaultHighScore()},
         {"0", DefaultHighScore()},
         {"", DefaultHighScore()},
         {"0.4", DefaultHighScore()},
         {"-0.5", DefaultHighScore()},
-        // Beyond the range of money: read like a missing total.
         {"2147483648", DefaultHighScore()},
         {"2147483647.5", DefaultHighScore()},
         {"-2147483649", DefaultHighScore()},
-        {"1e300", DefaultHighScore()},
-    };
+        {"1e300", DefaultHighScore()}};
     for (const auto& c : cases) {
-        Store("Name0", stored.Name);
-        Store("Date0", stored.Date);
+        Store("Name0", "Ann");
+        Store("Date0", "02/03/26");
         Store("Time0", c.text);
         table.LoadHighScores();
         EXPECT_EQ(table.Entries()[0], c.entry) << '"' << c.text << '"';
     }
 }
 
-TEST_F(HighScoreTableTest, APlaceWithATotalKeepsAMissingNameAndDateEmpty) {
-    Store("Time2", "700");
-    table.LoadHighScores();
-    EXPECT_EQ(table.Entries()[2], (HighScoreEntry{"", "", 700}));
-    EXPECT_EQ(table.Entries()[1], DefaultHighScore());
-}
-
-TEST_F(HighScoreTableTest, LoadingKeepsTheStoredOrder) {
+TEST_F(HighScoreTableTest, LoadingKeepsTheStoredOrderAndAMissingNameAndDateEmpty) {
     StoreTotals({100, 300, 200});
+    Store("Time4", "700");
     table.LoadHighScores();
-    EXPECT_EQ(Totals(),
-              (std::vector<std::int32_t>{100, 300, 200, 100, 100, 100, 100, 100, 100, 100}));
-}
-
-TEST_F(HighScoreTableTest, ANegativeStoredTotalLetsAnyGreaterTotalIn) {
-    StoreTotals({900, 800, 700, 600, 500, 400, 300, 200, 150, -20});
-    table.LoadHighScores();
-    EXPECT_EQ(table.FindHighScorePlace(-21), std::nullopt);
-    EXPECT_EQ(table.FindHighScorePlace(-19), 9);
-    table.AddHighScore(0, Answer("Zero"));
-    EXPECT_EQ(table.Entries()[9], (HighScoreEntry{"Zero", "06/12/2026", 0}));
-    EXPECT_EQ(Stored("Time9"), "0");
+    EXPECT_EQ(EntryTotals(), (Totals{100, 300, 200, 100, 700, 100, 100, 100, 100, 100}));
+    EXPECT_EQ(table.Entries()[4], (HighScoreEntry{"", "", 700}));
+    EXPECT_EQ(table.Entries()[3], DefaultHighScore());
 }
 
 TEST_F(HighScoreTableTest, AnEntryStoredWhileTheNameWasAskedIsKept) {

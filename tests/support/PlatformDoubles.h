@@ -9,10 +9,22 @@
 #include "platform/doubles/ScriptedModalShower.h"
 #include "platform/doubles/ScriptedRandom.h"
 
+#include <QDialog>
+#include <functional>
+#include <type_traits>
+
 namespace dunemark {
 
 // Every seam of the platform replaced by a double that records and can be scripted.
 struct PlatformDoubles {
+    // Shows the dialog through the modal seam, as its opener does, and runs `script` on it while
+    // it is shown; gives what the showing gave back.
+    template <typename Dialog>
+    int Drive(Dialog& dialog, const std::function<void(std::type_identity_t<Dialog>&)>& script) {
+        modal.scripts.push_back([&](QDialog&) { script(dialog); });
+        return modal.ShowModal(dialog);
+    }
+
     FakeMessageBox messages;
     FakeInputBox input;
     MemorySettingsStore settings;
