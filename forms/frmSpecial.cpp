@@ -21,12 +21,6 @@ namespace {
 
 constexpr int PictureSide = 32;
 
-SvgPicture* NewPanelPicture(const QString& resourcePath, QWidget* parent) {
-    auto* picture = new SvgPicture(resourcePath, parent);
-    picture->setFixedSize(PictureSide, PictureSide);
-    return picture;
-}
-
 QLabel* Caption(QWidget* parent, const QString& text, const QRect& place) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(place);
@@ -67,6 +61,13 @@ QString Literal(std::string_view text) {
 
 const QRect PanelPlace{2, 2, 464, 196};
 const QRect PicturePlace{12, 12, PictureSide, PictureSide};
+
+// A panel's small picture, at its place in the panel's top left corner.
+SvgPicture* NewPanelPicture(const QString& resourcePath, QWidget* parent) {
+    auto* picture = new SvgPicture(resourcePath, parent);
+    picture->setGeometry(PicturePlace);
+    return picture;
+}
 
 } // namespace
 
@@ -146,7 +147,6 @@ void frmSpecial::BuildPyramidPanel() {
     picPyramid = new QWidget(Frame1);
     picPyramid->setGeometry(PanelPlace);
     Image1 = NewPanelPicture(QStringLiteral(":/assets/pyramid.svg"), picPyramid);
-    Image1->move(PicturePlace.topLeft());
     QLabel* cost = Caption(picPyramid, QStringLiteral("Cost:"), {60, 18, 40, 16});
     txtPyramidCost = TextField(picPyramid, {104, 14, 80, 22});
     cost->setBuddy(txtPyramidCost);
@@ -163,7 +163,6 @@ void frmSpecial::BuildSlavesPanel() {
     picSlaves = new QWidget(Frame1);
     picSlaves->setGeometry(PanelPlace);
     Image2 = NewPanelPicture(QStringLiteral(":/assets/slaves.svg"), picSlaves);
-    Image2->move(PicturePlace.topLeft());
     QLabel* have = Caption(picSlaves, QStringLiteral("You currently have:"), {60, 18, 110, 16});
     txtSlaves = TextField(picSlaves, {172, 14, 60, 22});
     have->setBuddy(txtSlaves);
@@ -179,7 +178,6 @@ void frmSpecial::BuildGiftPanel() {
     picGift = new QWidget(Frame1);
     picGift->setGeometry(PanelPlace);
     Image3 = NewPanelPicture(QStringLiteral(":/assets/gift.svg"), picGift);
-    Image3->move(PicturePlace.topLeft());
     for (int i = 0; i < GiftCount; ++i) {
         OptGift[i] = new QRadioButton(picGift);
         OptGift[i]->setGeometry(60, 10 + i * 22, 140, 20);
