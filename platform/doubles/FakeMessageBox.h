@@ -22,14 +22,28 @@ struct ShownMessage {
 class FakeMessageBox final : public MessageBox {
 public:
     MsgResult Show(const std::string& text, const std::string& title, MsgIcon icon,
-                   MsgButtons buttons) override;
+                   MsgButtons buttons) override {
+        shown.push_back({text, title, icon, buttons});
+        if (onShow)
+            onShow(shown.back()); // while the box is "open", to look at the windows then
+        const MsgResult answer =
+            answers.empty() ? (buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Ok)
+                            : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return answer;
+    }
+
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const ShownMessage& message : shown)
+            texts.push_back(message.text);
+        return texts;
+    }
 
     std::vector<ShownMessage> shown;
     std::deque<MsgResult> answers;
-    // Runs while a box is "open", to look at the windows at that moment.
     std::function<void(const ShownMessage&)> onShow;
-
-    std::vector<std::string> Texts() const;
 };
 
 } // namespace dunemark

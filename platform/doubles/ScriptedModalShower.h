@@ -2,7 +2,7 @@
 
 #include "platform/ModalShower.h"
 
-#include <QString>
+#include <QDialog>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -17,7 +17,19 @@ class ScriptedModalShower final : public ModalShower {
 public:
     using Script = std::function<void(QDialog&)>;
 
-    int ShowModal(QDialog& dialog) override;
+    int ShowModal(QDialog& dialog) override {
+        shownTitles.push_back(dialog.windowTitle());
+        dialog.setResult(QDialog::Rejected);
+        dialog.show();
+        const Script script = scripts.empty() ? fallback : scripts.front();
+        if (!scripts.empty())
+            scripts.pop_front();
+        if (script)
+            script(dialog);
+        if (dialog.isVisible())
+            dialog.close();
+        return dialog.result();
+    }
 
     std::deque<Script> scripts;
     Script fallback;

@@ -1,48 +1,42 @@
 #pragma once
 
-#include "core/DeclareVars.h"
-#include "core/GameServices.h"
-#include "core/MainTables.h"
 #include "core/NewGame.h"
+#include "core/Travel.h"
 #include "platform/doubles/FakeClock.h"
 #include "platform/doubles/FakeMessageBox.h"
 #include "platform/doubles/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
-#include <initializer_list>
+#include <string>
+#include <vector>
 
 namespace dunemark {
 
 // The largest float below 1: every chance test fails and every price is the highest possible.
 inline constexpr float HighestDraw = 0x1.fffffep-1f;
 
+// Records what a move asked of the window, in order.
+class RecordingView final : public TravelView {
+public:
+    void MarkTowns(std::int16_t town) override { calls.push_back("mark " + std::to_string(town)); }
+    void SuspendMarketRepaint() override { calls.push_back("suspend"); }
+    void ShowMarket() override { calls.push_back("market"); }
+    void ResumeMarketRepaint() override { calls.push_back("resume"); }
+    void ShowDay(std::int16_t day) override { calls.push_back("day " + std::to_string(day)); }
+    void LastDayReached() override { calls.push_back("last day"); }
+    void GameOver() override { calls.push_back("game over"); }
+    void ShowStatus() override { calls.push_back("status"); }
+    std::vector<std::string> calls;
+};
+
 // A fresh game with scripted chance and a recording message box.
 class GameFixture : public ::testing::Test {
 protected:
-    GameFixture() {
-        FillTables(tables);
-        ResetGame(vars, tables);
-    }
+    GameFixture() { FillTables(tables); } // the other tables start as a new game does
+    double Price(int k, int t = 0) const { return CellNumber(vars.MarketItems[k][PriceField][t]); }
 
-    // Draws for the entries of the town the player is in, item 1 first: each entry either wins
-    // event test `eventTest` (1..4) or, with 0, loses all four, then takes the price draw `r`.
-    struct Entry {
-        int eventTest;
-        float r;
-    };
-    void ScriptCurrentTown(std::initializer_list<Entry> entries) {
-        for (const Entry& entry : entries) {
-            static constexpr int chances[] = {60, 90, 180, 120};
-            for (int test = 1; test <= 4; ++test) {
-                if (test == entry.eventTest) {
-                    random.script.push_back(ScriptedRandom::Wins(chances[test - 1]));
-                    break;
-                }
-                random.script.push_back(0.0f);
-            }
-            random.script.push_back(entry.r);
-        }
-    }
+    MoveResult Move(std::int16_t town) { return MoveToTown(vars, tables, town, services, view); }
+    MoveResult MoveOn() { return Move(vars.CurrentTown == 0 ? 1 : 0); }
 
     DeclareVars vars;
     MainTables tables;
@@ -50,6 +44,7 @@ protected:
     ScriptedRandom random;
     FakeClock clock;
     GameServices services{messages, random, clock, ","};
+    RecordingView view;
 };
 
 } // namespace dunemark

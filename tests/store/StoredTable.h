@@ -1,15 +1,16 @@
 #pragma once
 
-#include "platform/SettingsStore.h"
 #include "scores/HighScoreTable.h"
 
-#include <optional>
+#include <string>
 
 namespace dunemark {
 
-// Whole tables that tell themselves apart: every place of table number n names n, so a table
-// read back shows whether it is one of them, whole, or a mix of two.
-void SaveWholeTable(SettingsStore& store, long number);
-std::optional<long> WholeTableNumber(const HighScoreTable::Places& places);
+// Place k of whole table number n: every place names its table, so a table read back shows
+// whether it is one whole table or a mix of two.
+inline HighScoreEntry TablePlace(long number, int k) {
+    return {"Table " + std::to_string(number) + " place " + std::to_string(k),
+            std::to_string(number), static_cast<std::int32_t>(number * 100 + HighScorePlaces - k)};
+}
 
 } // namespace dunemark

@@ -1,0 +1,185 @@
+#include "GameFixture.h"
+#include "core/Burial.h"
+#include "core/GameOver.h"
+#include "core/Market.h"
+#include "core/NumberText.h"
+#include "core/Travel.h"
+#include "core/VersionText.h"
+#include "platform/ClockSeededRandom.h"
+
+#include <limits>
+#include <set>
+#include <tuple>
+
+namespace dunemark {
+namespace {
+
+constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t Min = std::numeric_limits<std::int32_t>::min();
+constexpr double Huge = std::numeric_limits<double>::max();
+
+TEST(NumberText, ReadsTheNumberATextBeginsWith) {
+    const std::pair<const char*, double> cases[] = {
+        {"12abc", 12},   {"abc", 0},        {"", 0},        {"2.50", 2.5}, {"1,500", 1},
+        {"2e3", 2000},   {"2E+3", 2000},    {"25e-1", 2.5}, {"-50", -50},  {" 7", 7},
+        {"+8", 8},       {"\t-3.5x", -3.5}, {"\r\n5", 5},   {".5", 0.5},   {"5.", 5},
+        {"-", 0},        {".", 0},          {"e5", 0},      {"3e+", 3},    {"1 2", 12},
+        {"1e999", Huge}, {"-1e999", -Huge}, {"1e-999", 0}};
+    for (const auto& [text, number] : cases)
+        EXPECT_EQ(LeadingNumber(text), number) << '"' << text << '"';
+}
+
+TEST(NumberText, WritesPlainNumbersAndMoneyAndKeepsANumberBoxWithinItsLimit) {
+    const std::pair<double, const char*> money[] = {
+        {0.4, ""}, {-20, "-20"}, {1999.6, "2,000"}, {-123456, "-123,456"}, {1e9, "1,000,000,000"}};
+    for (const auto& [value, text] : money)
+        EXPECT_EQ(FormatMoney(value, ","), text) << value;
+    EXPECT_EQ(PlainNumber(-0.0) + " " + PlainNumber(-1999.6), "0 -1999.6");
+    EXPECT_EQ(FormatMoney(1234567, "\u202f"), "1\u202f234\u202f567");
+
+    constexpr auto Whole = LimitCheck::WholePart, Exact = LimitCheck::Exact;
+    const std::tuple<const char*, double, LimitCheck, const char*> boxed[] = {
+        {"12abc", 100, Whole, "12"},  {"abc", 100, Whole, "0"},     {"-5", 100, Whole, "0"},
+        {"5.5", 5, Whole, "5.5"},     {"6", 5, Whole, "5"},         {"3", -4, Exact, "0"},
+        {"99.9", 100, Exact, "99.9"}, {"100.5", 100, Exact, "100"}, {"1e999", 9, Whole, "9"}};
+    for (const auto& [typed, limit, check, shown] : boxed)
+        EXPECT_EQ(NumberBoxText(typed, limit, check), shown) << typed << " " << limit;
+}
+
+TEST(Burial, EachRankMustBeBeatenNotReached) {
+    const std::pair<std::int32_t, int> cases[] = {{Max, 0},        {50'000'001, 0}, {50'000'000, 1},
+                                                  {20'000'001, 1}, {20'000'000, 2}, {10'000'001, 2},
+                                                  {10'000'000, 3}, {500'001, 3},    {500'000, 4},
+                                                  {100'001, 4},    {100'000, 5},    {Min, 5}};
+    for (const auto& [total, rank] : cases)
+        EXPECT_EQ(BurialRank(total), rank) << total;
+    EXPECT_EQ(BurialCaption(BurialRanks), "You were just tossed into the desert");
+}
+
+TEST(GameOver, TheTotalIsBankPlusCashMinusLoanAndNeverWraps) {
+    EXPECT_EQ(FinalTotal(3000, 12000, 5000), 10000);
+    EXPECT_EQ(FinalTotal(Max, 1, 0), Max);
+    EXPECT_EQ(FinalTotal(Min, 0, Max), Min);
+    EXPECT_EQ(GameOverMessage(-2500, "."), "You managed to get a total of \r\n-2.500");
+}
+
+TEST(VersionText, PadsTheMinorToTwoDigitsAndTheRevisionToFour) {
+    EXPECT_EQ(VersionText(1, 0, 5) + " " + VersionText(3, 100, 12345), "1.00.0005 3.100.12345");
+}
+
+TEST(ClockSeededRandom, TheSameClockReadingNeverRepeatsTheDraws) {
+    ClockSeededRandom random(7);
+    std::set<float> draws;
+    for (int entry = 0; entry < 30; ++entry) { // a market's entries within one clock tick
+        random.Randomize(36000.0);
+        draws.insert(random.Rnd());
+    }
+    EXPECT_EQ(draws.size(), 30u);
+}
+
+using RulesTest = GameFixture;
+
+TEST_F(RulesTest, ANewGameReplacesARunningOne) {
+    const auto game = [this] {
+        return std::tie(vars.CurrentTown, vars.Cash, vars.SlaveCount, vars.ItemsCarried,
+                        vars.FavourStep, vars.Debt, vars.HasPyramidBank, vars.BankBalance,
+                        vars.Favour, vars.AmountLimit, tables.CurrentDay, tables.LastDay,
+                        tables.MishapsEnabled);
+    };
+    game() = std::make_tuple(2, 1, 7, 5, 1, 9, VbTrue, 9, 50, 7, 12, 3, VbFalse);
+    vars.Holdings[3][NameField] = std::string("Grapes");
+    ResetGame(vars, tables);
+    EXPECT_EQ(game(), std::make_tuple(0, 2000, 100, 0, 3, 5000, VbFalse, 0, 0, 7, 0, 45, VbTrue));
+    EXPECT_TRUE(IsEmpty(vars.Holdings[3][NameField]));
+}
+
+TEST_F(RulesTest, UsualPricesRunFromTheBasePriceToTwoAndAHalfTimesIt) {
+    random.fallback = HighestDraw;
+    GenerateMarket(vars, tables, services);
+    const double highest[] = {4857, 2185, 48, 24, 485, 1214, 218571, 97142, 2428, 7285};
+    for (int t = 0; t < TownCount; ++t) {
+        EXPECT_EQ(CellText(vars.MarketItems[ItemCount][NameField][t]), "Granite");
+        for (int k = 1; k <= ItemCount; ++k)
+            EXPECT_EQ(Price(k, t), highest[k - 1]) << k << " in " << t;
+    }
+    EXPECT_EQ(random.seeds, std::vector<double>(30, clock.seconds)) << "reseeded for each entry";
+}
+
+TEST_F(RulesTest, EachMarketEventSetsItsPriceAndIsTold) {
+    const float L = ScriptedRandom::Wins(60), G = ScriptedRandom::Wins(90),
+                D = ScriptedRandom::Wins(180), H = ScriptedRandom::Wins(120), Top = HighestDraw;
+    tables.CurrentDay = 3;
+    // Each entry of the current town: the event tests up to the one won, then the price.
+    random.script = {L, 0, L, Top, 0, 0, D, 0, 0, G, Top, 0, 0, 0, H, 0, 0, G, 0};
+    GenerateMarket(vars, tables, services);
+    const double prices[] = {1000, 1092, 60, 2, 400, 50};
+    for (int k = 1; k <= 6; ++k)
+        EXPECT_EQ(Price(k), prices[k - 1]) << k;
+    EXPECT_EQ(messages.Texts(),
+              (std::vector<std::string>{
+                  "Gold prices are low", "Silver prices are low",
+                  "The Pharoah needs Grapes for his personal use, and so\r\nthe price has gone up",
+                  "The market has been flooded with cheap Water and so prices are very low",
+                  "Wheat prices are high",
+                  "The market has been flooded with cheap Papyrus and so prices are very low"}));
+}
+
+// A move: a new market where only the current town has events, then a new day. The loan grows
+// by a tenth a day; the last day warns, and a move from it ends the game.
+TEST_F(RulesTest, AGameLastsFortyFiveDays) {
+    random.fallback = ScriptedRandom::Wins(60); // every entry wins its test for low prices
+    EXPECT_EQ(Move(2), MoveResult::DayBegun);
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"mark 2", "suspend", "market", "resume",
+                                                    "day 1", "status"}));
+    EXPECT_TRUE(messages.shown.empty()) << "the first market of a game tells no events";
+    EXPECT_EQ(Move(2), MoveResult::Stayed);
+    EXPECT_EQ(std::tuple(view.calls.size(), DayCaption(tables.CurrentDay), vars.Debt),
+              std::tuple(6u, "Dunemark - Day 1", 5500));
+    EXPECT_EQ(Move(0), MoveResult::DayBegun);
+    EXPECT_EQ(messages.shown.size(), 10u);
+
+    random.fallback = 0;
+    messages.shown.clear();
+    while (tables.CurrentDay < 45)
+        EXPECT_EQ(MoveOn(), MoveResult::DayBegun);
+    EXPECT_EQ(vars.Debt, 364467);
+    EXPECT_EQ(view.calls.end()[-2], "last day");
+    EXPECT_EQ(messages.Texts(),
+              (std::vector<std::string>{"This is you last day, better sell your stock"}));
+    EXPECT_EQ(MoveOn(), MoveResult::GameEnded);
+    EXPECT_EQ(std::tie(view.calls.back(), vars.Debt), std::tuple("game over", 364467));
+    EXPECT_EQ(MoveOn(), MoveResult::Stayed);
+}
+
+TEST_F(RulesTest, ADayBringsInterestMishapsAndThePharaohsBonus) {
+    const std::string mugged = "You have been mugged",
+                      robbed = "Your pyramid bank was robbed, half your fortune has gone",
+                      bonus = "The Pharoah is pleased with you progress\r\nYou received a cash "
+                              "bonus of ";
+    const float mug = ScriptedRandom::Wins(100), rob = ScriptedRandom::Wins(50);
+    // Interest on 15 and 30 brings ties, which go to the even neighbour: 16 and 32.
+    const std::tuple<Boolean, Boolean, std::int16_t, std::vector<float>, std::int32_t, std::int32_t,
+                     std::vector<std::string>>
+        cases[] = {{VbTrue, VbFalse, 0, {mug, rob}, 1500, 32, {mugged}},
+                   {VbTrue, VbTrue, 0, {0, rob}, 2000, 16, {robbed}},
+                   {VbFalse, VbTrue, 0, {mug, rob}, 2000, 32, {}},
+                   {VbTrue, VbFalse, 99, {0, HighestDraw}, 2000, 32, {}},
+                   {VbTrue, VbFalse, 130, {0, 0.5f}, 152000, 32, {bonus + "150,000"}},
+                   {VbFalse, VbFalse, 100, {HighestDraw}, 301999, 32, {bonus + "299,999"}}};
+    for (const auto& [mishaps, bank, favour, draws, cash, balance, said] : cases) {
+        vars = {
+            .Cash = 2000, .Debt = 15, .HasPyramidBank = bank, .BankBalance = 30, .Favour = favour};
+        tables.MishapsEnabled = mishaps;
+        random.script.assign(draws.begin(), draws.end());
+        messages.shown.clear();
+        CarryOutDay(vars, tables, services);
+        EXPECT_EQ(std::tie(vars.Debt, vars.Cash, vars.BankBalance, vars.Favour),
+                  std::make_tuple(16, cash, balance, favour < 100 ? favour : 0));
+        EXPECT_EQ(messages.Texts(), said) << favour;
+        for (const ShownMessage& shown : messages.shown)
+            EXPECT_EQ(shown.icon, favour ? MsgIcon::Exclamation : MsgIcon::Critical);
+    }
+}
+
+} // namespace
+} // namespace dunemark

@@ -1,0 +1,193 @@
+// The per-user high-score store: what it keeps, what it makes of a broken file, and how it holds
+// up when copies of the game are killed halfway or save at once.
+#include "StoredTable.h"
+#include "platform/doubles/FakeClock.h"
+#include "platform/qt/QtSettingsStore.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <linux/capability.h>
+#include <random>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+namespace dunemark {
+namespace {
+
+class StoreTest : public ::testing::Test {
+protected:
+    StoreTest() { UseNewDir(); }
+
+    // A fresh directory for the store, never read by this process: what is read next comes from
+    // the file, as in the next run of the game, not from what QSettings remembers.
+    void UseNewDir(const QByteArray& contents = {}) {
+        dir_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_->path()));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_->path());
+        QDir().mkpath(StoreDir());
+        if (QFile file(ConfPath()); !contents.isNull() && file.open(QIODevice::WriteOnly))
+            file.write(contents);
+    }
+    QString StoreDir() const { return dir_->path() + QStringLiteral("/Dunemark"); }
+    QString ConfPath() const { return StoreDir() + QStringLiteral("/Dunemark.conf"); }
+    QByteArray ReadConf() const {
+        QFile file(ConfPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    HighScoreEntry First() {
+        HighScoreTable table(store, clock);
+        table.LoadHighScores();
+        return table.Entries()[0];
+    }
+
+    // Another run of the game on this store (tests/store/StoreHelperMain.cpp); `setUp` runs in
+    // it before it starts.
+    static void Start(QProcess& helper, const QStringList& arguments,
+                      const std::function<void()>& setUp = {}) {
+        helper.setChildProcessModifier(setUp ? setUp : [] {});
+        helper.start(QStringLiteral(DUNEMARK_STORE_HELPER), arguments);
+        ASSERT_TRUE(helper.waitForStarted());
+    }
+    // Its exit code and what it printed, or "hung".
+    static std::string Run(const QStringList& arguments, const std::function<void()>& setUp = {}) {
+        QProcess helper;
+        Start(helper, arguments, setUp);
+        if (!helper.waitForFinished(15'000) || helper.exitStatus() != QProcess::NormalExit)
+            return "hung";
+        return std::to_string(helper.exitCode()) + ':' + helper.readAll().toStdString();
+    }
+    // The whole table numbered n as "show" prints it.
+    static std::string Shown(long n) {
+        std::string text = "0:";
+        for (int k = 0; k < HighScorePlaces; ++k) {
+            const HighScoreEntry place = TablePlace(n, k);
+            text += place.Name + '\t' + place.Date + '\t' + std::to_string(place.Total) + '\n';
+        }
+        return text;
+    }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QtSettingsStore store;
+    FakeClock clock;
+};
+
+TEST_F(StoreTest, AnyNameReadsBackExactlyFromTheScoresGroupOfTheProgramsOwnFile) {
+    using namespace std::string_literals;
+    const std::string names[] = {"Smith, John",        "\"quoted\"", "a = b",       "; [Scores]",
+                                 "back\\slash\\",      " spaces ",   "dos\r\nline", "Ωμέγα 名前 🐪",
+                                 "@Variant(\\0\\x7f)", "true",       "nul\0in\x01"s};
+    for (std::size_t k = 0; k < std::size(names); ++k)
+        store.SaveSetting("Dunemark", "Scores", "Name" + std::to_string(k), names[k]);
+    UseNewDir(ReadConf());
+    EXPECT_TRUE(ReadConf().startsWith("[Scores]"));
+    for (std::size_t k = 0; k < std::size(names); ++k)
+        EXPECT_EQ(store.GetSetting("Dunemark", "Scores", "Name" + std::to_string(k)), names[k]);
+    EXPECT_EQ(QDir(StoreDir()).entryList(QDir::Files), QStringList{"Dunemark.conf"})
+        << "no lock file left behind";
+}
+
+// A broken file reads as the default table and is mended by the next entry; one that cannot be
+// read or written still lets the game go on.
+TEST_F(StoreTest, ABrokenUnreadableOrUnwritableStoreReadsAsTheDefaultTable) {
+    const QByteArray broken[] = {QByteArray("\x00\xff\xfe garbage \x01", 12),
+                                 "[Scores\nName0\n=\n",
+                                 "[Scores]\nTime0\nName2=\"open\n",
+                                 QByteArray(5000, '\xaa'),
+                                 "a directory",
+                                 "a file as its folder"};
+    for (const QByteArray& contents : broken) {
+        UseNewDir(contents);
+        bool placed = true;
+        if (contents == "a directory")
+            placed = QFile::remove(ConfPath()) && QDir().mkpath(ConfPath());
+        if (contents == "a file as its folder")
+            placed =
+                QDir(StoreDir()).removeRecursively() && QFile(StoreDir()).open(QFile::WriteOnly);
+        ASSERT_TRUE(placed);
+        EXPECT_EQ(First(), DefaultHighScore()) << contents.left(20).toStdString();
+        HighScoreTable(store, clock).AddHighScore(2000, [] { return std::string("Ann"); });
+        UseNewDir(contents.startsWith("a ") ? QByteArray() : ReadConf());
+        const HighScoreEntry ann{"Ann", "06/12/2026", 2000};
+        EXPECT_EQ(First(), contents.startsWith("a ") ? DefaultHighScore() : ann);
+    }
+}
+
+TEST_F(StoreTest, AKilledSaveLeavesEitherTheOldTableOrTheNewAndHoldsUpNobody) {
+    const unsigned seed = std::random_device()();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 chance(seed);
+    // Kills land anywhere from the writer's start to well past its first save, however slow the
+    // machine is today.
+    QElapsedTimer firstSave;
+    firstSave.start();
+    ASSERT_EQ(Run({"tables", "1", "1"}), "0:");
+    const auto latest = static_cast<unsigned>(std::max<qint64>(80, 3 * firstSave.elapsed()));
+    long stored = 1;
+    for (int round = 0; round < 40; ++round) {
+        QProcess writer;
+        Start(writer, {"tables", QString::number(stored + 1), "1000000"});
+        QThread::usleep(std::uniform_int_distribution<unsigned>(0, latest * 1000)(chance));
+        writer.kill();
+        ASSERT_TRUE(writer.waitForFinished());
+        const std::string shown = Run({"show"});
+        const long number = std::atol(shown.c_str() + 8); // "0:Table n place 0 ..."
+        ASSERT_EQ(shown, Shown(number)) << "not one whole table after round " << round;
+        ASSERT_GE(number, stored) << "an older table came back";
+        stored = number;
+    }
+    EXPECT_GT(stored, 1) << "no save ever got through";
+    // Locks left behind, even empty ones, hold up the next entry only briefly, not for Qt's own
+    // half minute: the helper must be done well before its time runs out.
+    for (const char* lock : {".lock", ".update.lock"})
+        QFile(ConfPath() + lock).open(QIODevice::WriteOnly);
+    ASSERT_EQ(Run({"add", "Ann", "99999999", "1"}), "0:");
+    EXPECT_EQ(Run({"show"}).substr(0, 25), "0:Ann\t06/12/2026\t99999999");
+}
+
+TEST_F(StoreTest, TwoCopiesAddingAtOnceKeepEveryEntry) {
+    // Two copies add five entries each, in falling order so that they land between each other's.
+    for (int base = 1000; base <= 10'000; base += 1000) {
+        QProcess ann, bob;
+        Start(ann, {"add", "Ann", QString::number(base), "5"});
+        Start(bob, {"add", "Bob", QString::number(base + 5), "5"});
+        ASSERT_TRUE(ann.waitForFinished() && bob.waitForFinished());
+        std::string expected = "0:";
+        for (int total = base + HighScorePlaces - 1; total >= base; --total)
+            expected += (total < base + 5 ? "Ann" : "Bob") + std::string("\t06/12/2026\t") +
+                        std::to_string(total) + '\n';
+        ASSERT_EQ(Run({"show"}), expected);
+    }
+}
+
+TEST_F(StoreTest, AMissingFolderIsMadeAndAReadOnlyOneKeepsItsTable) {
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_->path() + QStringLiteral("/not/there")));
+    ASSERT_EQ(Run({"add", "Ann", "5000", "1"}), "0:");
+    EXPECT_EQ(Run({"show"}).substr(0, 21), "0:Ann\t06/12/2026\t5000");
+    UseNewDir();
+    ASSERT_EQ(Run({"tables", "7", "1"}), "0:");
+    // Nothing under the store can be written: by its modes for an ordinary player, and for the
+    // superuser, who ignores modes, by giving up that power in the helper.
+    QFile::setPermissions(ConfPath(), QFile::ReadOwner);
+    QFile::setPermissions(StoreDir(), QFile::ReadOwner | QFile::ExeOwner);
+    const auto asPlayer = [] {
+        if (geteuid() == 0 && (prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE, 0, 0, 0) != 0 ||
+                               prctl(PR_CAPBSET_DROP, CAP_DAC_READ_SEARCH, 0, 0, 0) != 0))
+            _exit(3);
+    };
+    const std::string added = Run({"add", "Ann", "99999", "3"}, asPlayer);
+    if (added == "3:")
+        GTEST_SKIP() << "the superuser cannot give up overriding file modes here";
+    EXPECT_EQ(added, "0:");
+    EXPECT_EQ(Run({"show"}, asPlayer), Shown(7));
+    EXPECT_EQ(QDir(StoreDir()).entryList(QDir::Files), QStringList{"Dunemark.conf"});
+    QFile::setPermissions(StoreDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+} // namespace
+} // namespace dunemark
