@@ -2,9 +2,7 @@
 
 #include "core/NewGame.h"
 #include "core/Travel.h"
-#include "platform/doubles/FakeClock.h"
-#include "platform/doubles/FakeMessageBox.h"
-#include "platform/doubles/ScriptedRandom.h"
+#include "platform/doubles/Fakes.h"
 
 #include <gtest/gtest.h>
 #include <string>

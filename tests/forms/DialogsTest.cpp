@@ -1,16 +1,6 @@
 // What the dialogs add to the rules: typing in the number boxes, the burial, the high scores and
 // About.
 #include "Doubles.h"
-#include "core/Burial.h"
-#include "forms/frmAbout.h"
-#include "forms/frmBuy.h"
-#include "forms/frmHighScores.h"
-#include "forms/frmSell.h"
-#include "forms/frmShowEndTomb.h"
-
-#include <QApplication>
-#include <QClipboard>
-#include <QLineEdit>
 
 namespace dunemark {
 namespace {

@@ -1,16 +1,6 @@
 // A whole game played through the real windows, and the start of the program. The sums are the
 // rules' business: here, what the windows add to them.
 #include "Doubles.h"
-#include "forms/StartUp.h"
-#include "forms/SvgPicture.h"
-#include "forms/frmBuy.h"
-#include "forms/frmFinances.h"
-#include "forms/frmGetNumber.h"
-#include "forms/frmSell.h"
-#include "forms/frmStory.h"
-
-#include <QApplication>
-#include <QLineEdit>
 
 namespace dunemark {
 namespace {

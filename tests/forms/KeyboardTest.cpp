@@ -1,15 +1,5 @@
 // Playing without the mouse, and what a screen reader finds.
 #include "Doubles.h"
-#include "core/SpecialProducts.h"
-#include "forms/frmAbout.h"
-#include "forms/frmFinances.h"
-#include "forms/frmShowEndTomb.h"
-#include "forms/frmSpecial.h"
-
-#include <QAccessible>
-#include <QApplication>
-#include <QLineEdit>
-#include <QRadioButton>
 
 namespace dunemark {
 namespace {

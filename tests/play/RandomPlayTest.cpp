@@ -4,14 +4,8 @@
 // state, the labels and the controls must still agree. Every chance, the game's own draws
 // included, comes from one generator, so a failing game can be replayed from the seed it names.
 #include "Doubles.h"
-#include "forms/FitLabel.h"
-#include "forms/Look.h"
-#include "forms/frmStory.h"
 
-#include <QClipboard>
 #include <QFontMetricsF>
-#include <QGuiApplication>
-#include <QLineEdit>
 #include <random>
 #include <sstream>
 

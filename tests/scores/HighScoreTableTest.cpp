@@ -1,7 +1,6 @@
 #include "scores/HighScoreTable.h"
 
-#include "platform/doubles/FakeClock.h"
-#include "platform/doubles/MemorySettingsStore.h"
+#include "platform/doubles/Fakes.h"
 
 #include <gtest/gtest.h>
 #include <tuple>

@@ -5,7 +5,7 @@
 //   store_helper add NAME FIRST COUNT  adds COUNT entries for NAME, totals FIRST, FIRST + 1, ...
 //   store_helper show                  prints the ten places, one "name<TAB>date<TAB>total" a line
 #include "StoredTable.h"
-#include "platform/doubles/FakeClock.h"
+#include "platform/doubles/Fakes.h"
 #include "platform/qt/QtSettingsStore.h"
 
 #include <QCoreApplication>

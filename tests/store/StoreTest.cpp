@@ -1,7 +1,7 @@
 // The per-user high-score store: what it keeps, what it makes of a broken file, and how it holds
 // up when copies of the game are killed halfway or save at once.
 #include "StoredTable.h"
-#include "platform/doubles/FakeClock.h"
+#include "platform/doubles/Fakes.h"
 #include "platform/qt/QtSettingsStore.h"
 
 #include <QDir>

@@ -1,32 +1,45 @@
 #pragma once
 
+// What the tests of the windows share: every window, every seam of the platform replaced by a
+// double, and a shown main window with a fresh game.
+#include "core/Burial.h"
+#include "core/SpecialProducts.h"
+#include "forms/FitLabel.h"
+#include "forms/QuantityDialog.h"
 #include "forms/Grid.h"
+#include "forms/Look.h"
+#include "forms/StartUp.h"
+#include "forms/SvgPicture.h"
 #include "forms/TownLabel.h"
+#include "forms/frmAbout.h"
+#include "forms/frmBuy.h"
+#include "forms/frmFinances.h"
+#include "forms/frmGetNumber.h"
+#include "forms/frmHighScores.h"
 #include "forms/frmMain.h"
+#include "forms/frmSell.h"
+#include "forms/frmShowEndTomb.h"
+#include "forms/frmSpecial.h"
+#include "forms/frmStory.h"
 #include "platform/Platform.h"
-#include "platform/doubles/FakeClock.h"
-#include "platform/doubles/FakeInputBox.h"
-#include "platform/doubles/FakeLinkOpener.h"
-#include "platform/doubles/FakeMessageBox.h"
-#include "platform/doubles/MemorySettingsStore.h"
+#include "platform/doubles/Fakes.h"
 #include "platform/doubles/ScriptedModalShower.h"
-#include "platform/doubles/ScriptedRandom.h"
 
-#include <QAction>
-#include <QDialog>
-#include <QLabel>
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace dunemark {
 
-// Every seam of the platform replaced by a double that records and can be scripted.
 struct PlatformDoubles {
-    // Queues a script for the next dialog of that type shown through the modal seam.
+    // Queues a script for the next dialog shown through the modal seam, which must be a Dialog.
     template <typename Dialog> void Next(std::function<void(Dialog&)> script) {
         modal.scripts.push_back([script](QDialog& shown) { script(dynamic_cast<Dialog&>(shown)); });
     }
@@ -35,13 +48,12 @@ struct PlatformDoubles {
     FakeInputBox input;
     MemorySettingsStore settings;
     FakeClock clock;
-    ScriptedRandom random;
+    ScriptedRandom random; // every draw 0: no events, and each price its base price
     FakeLinkOpener links;
     ScriptedModalShower modal;
     Platform platform{messages, input, settings, clock, random, links, modal};
 };
 
-// A shown main window with a fresh game; every draw is 0, so each price is its base price.
 class MainWindowTest : public ::testing::Test, protected PlatformDoubles {
 protected:
     MainWindowTest() { window->show(); }

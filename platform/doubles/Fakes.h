@@ -1,0 +1,132 @@
+#pragma once
+
+// Doubles of the platform that record what the game asks and answer from a script. They are for
+// the tests alone, never the program.
+#include "platform/Clock.h"
+#include "platform/InputBox.h"
+#include "platform/LinkOpener.h"
+#include "platform/MessageBox.h"
+#include "platform/RandomSource.h"
+#include "platform/SettingsStore.h"
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace dunemark {
+
+struct ShownMessage {
+    std::string text;
+    std::string title;
+    MsgIcon icon;
+    MsgButtons buttons;
+    bool operator==(const ShownMessage&) const = default;
+};
+
+// Records every message box in order and answers from a queue; with the queue empty an OK box
+// answers OK and a Yes/No box No. `onShow` runs while a box is "open".
+class FakeMessageBox final : public MessageBox {
+public:
+    MsgResult Show(const std::string& text, const std::string& title, MsgIcon icon,
+                   MsgButtons buttons) override {
+        shown.push_back({text, title, icon, buttons});
+        if (onShow)
+            onShow(shown.back());
+        const MsgResult otherwise = buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Ok;
+        const MsgResult answer = answers.empty() ? otherwise : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return answer;
+    }
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const ShownMessage& message : shown)
+            texts.push_back(message.text);
+        return texts;
+    }
+
+    std::vector<ShownMessage> shown;
+    std::deque<MsgResult> answers;
+    std::function<void(const ShownMessage&)> onShow;
+};
+
+// Records every prompt and answers from a queue; an empty queue answers as Cancel does.
+class FakeInputBox final : public InputBox {
+public:
+    struct Prompt {
+        std::string prompt;
+        std::string title;
+    };
+    std::string Ask(const std::string& prompt, const std::string& title) override {
+        asked.push_back({prompt, title});
+        if (onAsk)
+            onAsk(asked.back());
+        const std::string answer = answers.empty() ? std::string() : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return answer;
+    }
+
+    std::vector<Prompt> asked;
+    std::deque<std::string> answers;
+    std::function<void(const Prompt&)> onAsk;
+};
+
+// A settings store held in memory. There is one copy of the program in memory, so an update
+// just runs.
+class MemorySettingsStore final : public SettingsStore {
+public:
+    std::string GetSetting(const std::string& app, const std::string& section,
+                           const std::string& key) override {
+        const auto found = values.find({app, section, key});
+        return found == values.end() ? std::string() : found->second;
+    }
+    void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                     const std::string& value) override {
+        values[{app, section, key}] = value;
+        ++writes;
+    }
+    void Update(const std::string&, const Change& change) override { change(*this); }
+
+    std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
+    int writes = 0;
+};
+
+// Hands out the scripted draws in order, then `fallback` (0 by default: no chance event, the
+// lowest price). Records every clock reading folded in.
+class ScriptedRandom final : public RandomSource {
+public:
+    float Rnd() override {
+        const float draw = script.empty() ? fallback : script.front();
+        if (!script.empty())
+            script.pop_front();
+        return draw;
+    }
+    void Randomize(double seed) override { seeds.push_back(seed); }
+    // A draw that wins a chance of one in n.
+    static float Wins(int n) { return 1.5f / static_cast<float>(n); }
+
+    std::deque<float> script;
+    float fallback = 0.0f;
+    std::vector<double> seeds;
+};
+
+class FakeClock final : public Clock {
+public:
+    double SecondsSinceMidnight() override { return seconds; }
+    std::string ShortDate() override { return date; }
+
+    double seconds = 43200.0;
+    std::string date = "06/12/2026";
+};
+
+class FakeLinkOpener final : public LinkOpener {
+public:
+    void Open(const std::string& link) override { opened.push_back(link); }
+    std::vector<std::string> opened;
+};
+
+} // namespace dunemark
