@@ -55,24 +55,14 @@ TEST_F(MainWindowTest, AScriptedGameFromTheFirstMarketToTheHighScores) {
     EXPECT_EQ(settings.GetSetting("Dunemark", "Scores", "Name0"), "Nefertiti");
     window->mnuHighS->trigger();
     EXPECT_EQ(input.asked.size(), 1u) << "the menu only shows the table";
-    NewGame();
-    EXPECT_EQ(window->windowTitle(), "Dunemark");
-    EXPECT_TRUE(window->Grid2->TextMatrix(3, 0).isEmpty());
-}
-
-// A move from the last day ends the game too, and then Finish does nothing; New Game answered
-// No changes nothing.
-TEST_F(MainWindowTest, AMoveFromTheLastDayEndsTheGameAndNewGameAnsweredNoChangesNothing) {
-    TravelUntilDay(46);
-    window->cmdFinish->click();
-    EXPECT_EQ(modal.shownTitles, std::vector<QString>{"What happened to you?"});
-    window->mnuNewGame->trigger();
+    window->mnuNewGame->trigger(); // answered No
     EXPECT_EQ(messages.shown.back(),
               (ShownMessage{"Are you sure you wish to start a new game?", "Dunemark",
                             MsgIcon::Question, MsgButtons::YesNo}));
-    EXPECT_EQ(window->windowTitle(), "Dunemark - Day 46");
-    window->mnuExit->trigger();
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->cmdFinish->isEnabled());
+    NewGame();
+    EXPECT_EQ(window->windowTitle(), "Dunemark");
+    EXPECT_TRUE(window->Grid2->TextMatrix(3, 0).isEmpty());
 }
 
 // The story is the first and only window; a click or a typed key opens the game, the close box

@@ -102,19 +102,6 @@ TEST_F(MainWindowTest, BuyAndSellFromTheGridsAndEveryDialogClosesByItsKeys) {
                                                       "mailto:dunemark@example.org"}));
 }
 
-// Ctrl+Tab turns on and Ctrl+Shift+Tab back, and the arrows go along the tabs, all passing over
-// a disabled tab; Space shows the tab the arrows are on.
-TEST_F(MainWindowTest, SpecialTabsTurnFromTheKeyboard) {
-    vars.HasPyramidBank = VbTrue;
-    frmSpecial dialog(vars, platform, nullptr, nullptr);
-    Type(&dialog, {Qt::ControlModifier | Qt::Key_Tab, Qt::ControlModifier | Qt::Key_Tab,
-                   Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Backtab});
-    EXPECT_TRUE(dialog.picGift->isVisible());
-    dialog.cmdButton[GiftTab]->setFocus();
-    Type(&dialog, {Qt::Key_Left, Qt::Key_Left, Qt::Key_Space});
-    EXPECT_TRUE(dialog.picSlaves->isVisible());
-}
-
 TEST_F(MainWindowTest, AScreenReaderFindsEveryControlNamedAndTheMoneyWithItsCaption) {
     vars.Cash = 0;
     vars.Debt = 1234567;
