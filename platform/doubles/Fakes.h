@@ -62,8 +62,6 @@ public:
     };
     std::string Ask(const std::string& prompt, const std::string& title) override {
         asked.push_back({prompt, title});
-        if (onAsk)
-            onAsk(asked.back());
         const std::string answer = answers.empty() ? std::string() : answers.front();
         if (!answers.empty())
             answers.pop_front();
@@ -72,7 +70,6 @@ public:
 
     std::vector<Prompt> asked;
     std::deque<std::string> answers;
-    std::function<void(const Prompt&)> onAsk;
 };
 
 // A settings store held in memory. There is one copy of the program in memory, so an update

@@ -4,7 +4,6 @@
 #include "core/Market.h"
 #include "core/NumberText.h"
 #include "core/Travel.h"
-#include "core/VersionText.h"
 #include "platform/ClockSeededRandom.h"
 
 #include <limits>
@@ -61,10 +60,6 @@ TEST(GameOver, TheTotalIsBankPlusCashMinusLoanAndNeverWraps) {
     EXPECT_EQ(FinalTotal(Max, 1, 0), Max);
     EXPECT_EQ(FinalTotal(Min, 0, Max), Min);
     EXPECT_EQ(GameOverMessage(-2500, "."), "You managed to get a total of \r\n-2.500");
-}
-
-TEST(VersionText, PadsTheMinorToTwoDigitsAndTheRevisionToFour) {
-    EXPECT_EQ(VersionText(1, 0, 5) + " " + VersionText(3, 100, 12345), "1.00.0005 3.100.12345");
 }
 
 TEST(ClockSeededRandom, TheSameClockReadingNeverRepeatsTheDraws) {
