@@ -18,6 +18,15 @@
 
 namespace dunemark {
 
+// The answer at the front of a queue, taken from it, or `otherwise` when it is empty.
+template <typename T> T TakeFront(std::deque<T>& queue, T otherwise) {
+    if (queue.empty())
+        return otherwise;
+    T front = queue.front();
+    queue.pop_front();
+    return front;
+}
+
 struct ShownMessage {
     std::string text;
     std::string title;
@@ -35,11 +44,7 @@ public:
         shown.push_back({text, title, icon, buttons});
         if (onShow)
             onShow(shown.back());
-        const MsgResult otherwise = buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Ok;
-        const MsgResult answer = answers.empty() ? otherwise : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return answer;
+        return TakeFront(answers, buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Ok);
     }
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
@@ -62,10 +67,7 @@ public:
     };
     std::string Ask(const std::string& prompt, const std::string& title) override {
         asked.push_back({prompt, title});
-        const std::string answer = answers.empty() ? std::string() : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return answer;
+        return TakeFront(answers, std::string());
     }
 
     std::vector<Prompt> asked;
@@ -96,12 +98,7 @@ public:
 // lowest price). Records every clock reading folded in.
 class ScriptedRandom final : public RandomSource {
 public:
-    float Rnd() override {
-        const float draw = script.empty() ? fallback : script.front();
-        if (!script.empty())
-            script.pop_front();
-        return draw;
-    }
+    float Rnd() override { return TakeFront(script, fallback); }
     void Randomize(double seed) override { seeds.push_back(seed); }
     // A draw that wins a chance of one in n.
     static float Wins(int n) { return 1.5f / static_cast<float>(n); }

@@ -1,6 +1,5 @@
 #include "core/Trade.h"
 
-#include "core/Finances.h"
 #include "core/SpecialProducts.h"
 
 #include <gtest/gtest.h>
@@ -101,16 +100,6 @@ TEST_F(TradeTest, SellingLowersTheRowAndMovesTheFavourOnce) {
     Start({.Cash = 2'000'000'000, .ItemsCarried = 3}, 400000, 1000); // a load out of step
     Sell(999);
     EXPECT_EQ(std::tie(vars.Cash, vars.ItemsCarried), std::make_tuple(Max, 0));
-}
-
-// Money moves between cash, bank and loan without being made or lost: a balance that cannot
-// hold all of an amount takes what it can.
-TEST(Finances, MoneyMovesWithoutBeingMadeOrLost) {
-    DeclareVars vars{.Cash = 1000, .Debt = 5000, .BankBalance = Max - 10};
-    Deposit(vars, 400);
-    Withdraw(vars, 100);
-    PayLoan(vars, PayLoanLimit(vars.Cash, vars.Debt));
-    EXPECT_EQ(std::tie(vars.Cash, vars.BankBalance, vars.Debt), std::tuple(0, Max - 100, 3910));
 }
 
 // A special product either changes the game and gives nothing, or gives its refusal and changes

@@ -93,24 +93,26 @@ public:
         check("no money or favour below 0, and a bank balance only with a bank\n",
               vars.Cash >= 0 && vars.BankBalance >= 0 && vars.Debt >= 0 && vars.Favour >= 0 &&
                   (vars.HasPyramidBank || !vars.BankBalance));
+        // Each label shows what it stands for, a figure whole however long it has grown.
         const QString day = QStringLiteral(" - Day %1").arg(tables.CurrentDay);
-        const QString status[][2] = {
-            {window->lblCash->text(), Money(vars.Cash)},
-            {window->lblBank->text(), Money(vars.BankBalance)},
-            {window->lblDebt->text(), Money(vars.Debt)},
-            {window->lblFavour->text(), QStringLiteral("Favour = %1%").arg(vars.Favour)},
-            {window->lblJacketSpace->text(), QStringLiteral("Slaves: %1/%2")
-                                                 .arg(vars.SlaveCount - vars.ItemsCarried)
-                                                 .arg(vars.SlaveCount)},
-            {window->windowTitle(), "Dunemark" + (tables.CurrentDay ? day : QString())}};
-        for (const auto& [shown, wanted] : status)
+        const std::pair<const QWidget*, QString> labels[] = {
+            {window->lblCash, Money(vars.Cash)},
+            {window->lblBank, Money(vars.BankBalance)},
+            {window->lblDebt, Money(vars.Debt)},
+            {window->lblFavour, QStringLiteral("Favour = %1%").arg(vars.Favour)},
+            {window->lblJacketSpace, QStringLiteral("Slaves: %1/%2")
+                                         .arg(vars.SlaveCount - vars.ItemsCarried)
+                                         .arg(vars.SlaveCount)},
+            {window.get(), "Dunemark" + (tables.CurrentDay ? day : QString())}};
+        for (const auto& [widget, wanted] : labels) {
+            const auto* label = qobject_cast<const QLabel*>(widget);
+            const auto* fit = qobject_cast<const FitLabel*>(widget);
+            const QString shown = label ? label->text() : widget->windowTitle();
             broken +=
                 shown == wanted ? "" : ("shows " + shown + " for " + wanted + '\n').toStdString();
-        for (const QLabel* label : {window->lblCash, window->lblBank, window->lblDebt}) {
-            const auto* fit = qobject_cast<const FitLabel*>(label);
             check("a figure shows whole\n",
-                  QFontMetricsF(fit->FittedFont()).horizontalAdvance(fit->text()) <=
-                      fit->contentsRect().width());
+                  !fit || QFontMetricsF(fit->FittedFont()).horizontalAdvance(shown) <=
+                              fit->contentsRect().width());
         }
         // Trading while the game runs, no buying on the last day, only the menus once it is over.
         const bool running = !over, lastDay = tables.CurrentDay >= tables.LastDay;

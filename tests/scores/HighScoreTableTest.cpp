@@ -62,22 +62,5 @@ TEST_F(HighScoreTableTest, AnEntryTakesItsPlaceAndTheTableIsStored) {
     }
 }
 
-// A total is read rounded; nothing worth keeping, or beyond the range of money, gives the
-// default entry (0 below).
-TEST_F(HighScoreTableTest, StoredTotalsReadAsRoundedLeadingNumbers) {
-    const std::pair<const char*, std::int32_t> cases[] = {
-        {"12.5", 12},  {"13.5", 14},        {" 7abc", 7},      {"-20", -20},
-        {"1e3", 1000}, {"abc", 0},          {"", 0},           {"0.4", 0},
-        {"-0.5", 0},   {"2147483647.5", 0}, {"-2147483649", 0}};
-    for (const auto& [text, total] : cases) {
-        Load({1});
-        At("Time", 0) = text;
-        table.LoadHighScores();
-        EXPECT_EQ(table.Entries()[0],
-                  (total ? HighScoreEntry{"P0", "01/01/26", total} : DefaultHighScore()))
-            << '"' << text << '"';
-    }
-}
-
 } // namespace
 } // namespace dunemark

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -33,12 +34,11 @@ protected:
         dir_ = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_->path()));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_->path());
-        QDir().mkpath(StoreDir());
+        QDir().mkpath(QFileInfo(ConfPath()).path());
         if (QFile file(ConfPath()); !contents.isNull() && file.open(QIODevice::WriteOnly))
             file.write(contents);
     }
-    QString StoreDir() const { return dir_->path() + QStringLiteral("/Dunemark"); }
-    QString ConfPath() const { return StoreDir() + QStringLiteral("/Dunemark.conf"); }
+    QString ConfPath() const { return dir_->path() + QStringLiteral("/Dunemark/Dunemark.conf"); }
     QByteArray ReadConf() const {
         QFile file(ConfPath());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -99,9 +99,7 @@ TEST_F(StoreTest, ABrokenUnreadableOrUnwritableStoreReadsAsTheDefaultTable) {
 }
 
 TEST_F(StoreTest, AKilledSaveLeavesEitherTheOldTableOrTheNewAndHoldsUpNobody) {
-    const unsigned seed = std::random_device()();
-    SCOPED_TRACE("seed " + std::to_string(seed));
-    std::mt19937 chance(seed);
+    std::mt19937 chance(std::random_device{}());
     // Kills land anywhere from the writer's start to well past its first save, however slow the
     // machine is today.
     QElapsedTimer firstSave;
@@ -147,10 +145,11 @@ TEST_F(StoreTest, TwoCopiesAddingAtOnceKeepEveryEntry) {
 
 TEST_F(StoreTest, AReadOnlyStoreKeepsItsTable) {
     ASSERT_EQ(Run({"add", "W", "1000", "1"}), "0:");
+    const QString dir = QFileInfo(ConfPath()).path();
     // Nothing under the store can be written: by its modes for an ordinary player, and for the
     // superuser, who ignores modes, by giving up that power in the helper.
     QFile::setPermissions(ConfPath(), QFile::ReadOwner);
-    QFile::setPermissions(StoreDir(), QFile::ReadOwner | QFile::ExeOwner);
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
     const auto asPlayer = [] {
         if (geteuid() == 0 && (prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE, 0, 0, 0) != 0 ||
                                prctl(PR_CAPBSET_DROP, CAP_DAC_READ_SEARCH, 0, 0, 0) != 0))
@@ -161,8 +160,8 @@ TEST_F(StoreTest, AReadOnlyStoreKeepsItsTable) {
         GTEST_SKIP() << "the superuser cannot give up overriding file modes here";
     EXPECT_EQ(added, "0:");
     EXPECT_EQ(Run({"show"}, asPlayer), AfterAdding(1));
-    EXPECT_EQ(QDir(StoreDir()).entryList(QDir::Files), QStringList{"Dunemark.conf"});
-    QFile::setPermissions(StoreDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files), QStringList{"Dunemark.conf"});
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 } // namespace
