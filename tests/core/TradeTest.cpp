@@ -105,7 +105,7 @@ TEST_F(TradeTest, OnlyTheWholePartOfAQuantityIsBought) {
         double held;
         std::int32_t cash;
     } cases[] = {
-        {13, true, 13, 50},   {2.7, true, 2, 1700}, {0.5, true, 0, 2000}, {0, false, 0, 2000},
+        {13, true, 13, 50},   {2.7, true, 2, 1700}, {0.5, false, 0, 2000}, {0, false, 0, 2000},
         {-5, false, 0, 2000}, {13.9, true, 13, 50}, {500, true, 13, 50}, // more than cash pays for
     };
     for (const auto& c : cases) {
@@ -158,7 +158,7 @@ TEST_F(TradeTest, SaleOfferReadsTheShownQuantityAsAWholeNumber) {
 }
 
 // Only the whole part of a quantity is sold, and selling exactly what is held empties the row.
-// A sale of anything but 0 moves the favour once: up when the price beats the price paid, down
+// A sale of 1 or more moves the favour once: up when the price beats the price paid, down
 // (not below 0) otherwise.
 TEST_F(TradeTest, SellingLowersTheRowAndMovesTheFavourOnce) {
     const struct {
@@ -171,7 +171,7 @@ TEST_F(TradeTest, SellingLowersTheRowAndMovesTheFavourOnce) {
         {13, 150, 13, 10, true, 0, 13},      {13, 150, 5, 10, false, 8, 13},
         {3, 150, 2.5, 10, false, 1, 13},     {3, 150, 3.5, 10, false, 0, 13},
         {13, 150, 0, 10, false, 13, 10},     {13, 150, 20, 10, false, 0, 13},
-        {100, 101, 0.5, 10, false, 100, 13}, {100, 100, 1, 10, false, 99, 7},
+        {100, 101, 0.5, 10, false, 100, 10}, {100, 100, 1, 10, false, 99, 7},
         {100, 99, 100, 10, true, 0, 7},      {100, 100, 5, 2, false, 95, 0},
         {100, 1, 5, 0, false, 95, 0},        {100, 1000, 1, 32766, false, 99, 32767},
     };

@@ -74,11 +74,11 @@ TEST_F(frmBuyTest, PastedOrErasedTextsBuyTheirWholePart) {
         double bought;
     } cases[] = {
         {"2.7", "2.7", true, 2},
-        {"0.5", "0.5", true, 0},
+        {"0.5", "0.5", false, 0},
         {"-5", "0", false, 0},
         {"2.75", "2.75", true, 2},
         {nullptr, "0", false, 0},
-        {".125", "0.125", true, 0}, // longer than can be typed, and the box keeps it whole
+        {".125", "0.125", false, 0}, // longer than can be typed, and the box keeps it whole
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pasted ? c.pasted : "erased");
