@@ -6,6 +6,7 @@
 # Exits 77 (skipped) when the packaging tools are not installed.
 set -euo pipefail
 build_dir=$1
+id=org.example.Dunemark
 
 for tool in lintian dpkg-shlibdeps dpkg-deb; do
     if ! command -v "$tool" >/dev/null; then
@@ -25,9 +26,11 @@ fail() {
     failures=$((failures + 1))
 }
 
-dpkg-deb --contents "$deb" | grep -q ' \./usr/games/dunemark$' || fail "no /usr/games/dunemark"
-dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/org.example.Dunemark.desktop |
-    grep -qx 'Exec=/usr/games/dunemark' || fail "the desktop entry does not start /usr/games/dunemark"
+contents=$(dpkg-deb --contents "$deb")
+grep -q ' \./usr/games/dunemark$' <<<"$contents" || fail "no /usr/games/dunemark"
+entry=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/$id.desktop)
+grep -qx 'Exec=/usr/games/dunemark' <<<"$entry" ||
+    fail "the desktop entry does not start /usr/games/dunemark"
 
 lintian --fail-on error,warning "$deb" 2>/dev/null || fail "lintian"
 
