@@ -12,8 +12,7 @@ namespace dunemark {
 
 namespace {
 
-// The widest a message stands on one line, in pixels of the desktop's scale: wider ones break
-// once, into two lines of about equal length.
+// The widest a line of a message stands whole, in pixels of the desktop's scale.
 constexpr int OneLineWidth = 500;
 
 QMessageBox::Icon ToQt(MsgIcon icon) {
@@ -44,9 +43,9 @@ QWidget* AskingWindow() {
     return main != windows.cend() ? *main : QApplication::activeWindow();
 }
 
-// The narrowest text width at which no line of `text` breaks more than once.
-int TwoLineWidth(const QFontMetrics& metrics, const QString& text) {
-    const QStringList lines = text.split(QLatin1Char('\n'));
+// The text width at which each line of `text` stands whole when it fits in OneLineWidth, and
+// breaks once otherwise, into two lines of about equal length.
+int LineWidth(const QFontMetrics& metrics, const QStringList& lines) {
     int widest = 0;
     for (const QString& line : lines)
         widest = std::max(widest, metrics.horizontalAdvance(line));
@@ -59,10 +58,16 @@ int TwoLineWidth(const QFontMetrics& metrics, const QString& text) {
                    2 * metrics.lineSpacing();
         });
     };
-    int width = std::max(OneLineWidth, (widest + 1) / 2);
+    int width = (widest + 1) / 2;
     while (width < widest && !fitsInTwo(width))
         width += metrics.averageCharWidth();
     return std::min(width, widest);
+}
+
+// The width a message box gives its text. A label lays its text out a little wider than the
+// font's metrics say, more so at a high scale, so it has a character's width to spare.
+int TextWidth(const QFontMetrics& metrics, const QString& text) {
+    return LineWidth(metrics, text.split(QLatin1Char('\n'))) + metrics.averageCharWidth();
 }
 
 // A message box that opens centred over the window that asked for it. Qt's own placement
@@ -91,7 +96,7 @@ MsgResult QtMessageBox::Show(const std::string& text, const std::string& title, 
     box.setTextFormat(Qt::PlainText);
     // The box keeps the desktop's font: only its text's width is the game's.
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
-        label->setMinimumWidth(TwoLineWidth(label->fontMetrics(), shown));
+        label->setMinimumWidth(TextWidth(label->fontMetrics(), shown));
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
