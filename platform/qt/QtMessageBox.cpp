@@ -6,14 +6,17 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QScreen>
 #include <algorithm>
 
 namespace dunemark {
 
 namespace {
 
-// The widest a line of a message stands whole, in pixels of the desktop's scale.
+// The widest a line of a message stands whole, in pixels of the desktop's scale, and at most
+// this share of the screen's width.
 constexpr int OneLineWidth = 500;
+constexpr double OneLineShare = 0.7;
 
 QMessageBox::Icon ToQt(MsgIcon icon) {
     switch (icon) {
@@ -43,13 +46,13 @@ QWidget* AskingWindow() {
     return main != windows.cend() ? *main : QApplication::activeWindow();
 }
 
-// The text width at which each line of `text` stands whole when it fits in OneLineWidth, and
+// The text width at which each line of `text` stands whole when it fits in `oneLine`, and
 // breaks once otherwise, into two lines of about equal length.
-int LineWidth(const QFontMetrics& metrics, const QStringList& lines) {
+int LineWidth(const QFontMetrics& metrics, const QStringList& lines, int oneLine) {
     int widest = 0;
     for (const QString& line : lines)
         widest = std::max(widest, metrics.horizontalAdvance(line));
-    if (widest <= OneLineWidth)
+    if (widest <= oneLine)
         return widest;
     const auto fitsInTwo = [&](int width) {
         return std::all_of(lines.cbegin(), lines.cend(), [&](const QString& line) {
@@ -66,8 +69,12 @@ int LineWidth(const QFontMetrics& metrics, const QStringList& lines) {
 
 // The width a message box gives its text. A label lays its text out a little wider than the
 // font's metrics say, more so at a high scale, so it has a character's width to spare.
-int TextWidth(const QFontMetrics& metrics, const QString& text) {
-    return LineWidth(metrics, text.split(QLatin1Char('\n'))) + metrics.averageCharWidth();
+int TextWidth(const QFontMetrics& metrics, const QString& text, const QScreen* screen) {
+    int oneLine = OneLineWidth;
+    if (screen)
+        oneLine =
+            std::min(oneLine, static_cast<int>(screen->availableSize().width() * OneLineShare));
+    return LineWidth(metrics, text.split(QLatin1Char('\n')), oneLine) + metrics.averageCharWidth();
 }
 
 // A message box that opens centred over the window that asked for it. Qt's own placement
@@ -96,7 +103,7 @@ MsgResult QtMessageBox::Show(const std::string& text, const std::string& title, 
     box.setTextFormat(Qt::PlainText);
     // The box keeps the desktop's font: only its text's width is the game's.
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
-        label->setMinimumWidth(TextWidth(label->fontMetrics(), shown));
+        label->setMinimumWidth(TextWidth(label->fontMetrics(), shown, box.screen()));
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
