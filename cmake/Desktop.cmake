@@ -6,8 +6,20 @@ set(DUNEMARK_RELEASE_DATE 2026-12-06)
 
 configure_file(data/${DUNEMARK_APP_ID}.metainfo.xml.in ${DUNEMARK_APP_ID}.metainfo.xml @ONLY)
 
-install(TARGETS dunemark RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES data/${DUNEMARK_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# A game goes in PREFIX/games, as Debian wants of a package in the section "games". The desktop
+# entry starts it by its whole path, since that folder need not be on the PATH (~/.local/games
+# is not); the path is known only when installing, under whatever prefix that is.
+set(DUNEMARK_GAMESDIR games)
+install(TARGETS dunemark RUNTIME DESTINATION ${DUNEMARK_GAMESDIR})
+# Each install writes its own copy, so that a package and an install made at once do not mix.
+install(CODE "
+    set(DUNEMARK_EXEC \"\${CMAKE_INSTALL_PREFIX}/${DUNEMARK_GAMESDIR}/dunemark\")
+    string(MD5 stage \"\$ENV{DESTDIR}\${DUNEMARK_EXEC}\")
+    set(entry \"${CMAKE_CURRENT_BINARY_DIR}/desktop-entries/\${stage}/${DUNEMARK_APP_ID}.desktop\")
+    configure_file(\"${CMAKE_CURRENT_SOURCE_DIR}/data/${DUNEMARK_APP_ID}.desktop.in\" \${entry}
+                   @ONLY)
+    file(INSTALL \${entry}
+         DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")")
 install(FILES assets/logo.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${DUNEMARK_APP_ID}.svg)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${DUNEMARK_APP_ID}.metainfo.xml
@@ -33,3 +45,5 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-liberation2, fonts-dejavu-core")
 include(CPack)
+
+include(cmake/Documents.cmake)

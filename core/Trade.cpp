@@ -14,6 +14,12 @@ bool IsItemRow(int row) {
     return row >= 1 && row <= ItemCount;
 }
 
+// Whether a quantity from a number box trades anything at all: one whose whole part is 0 (a
+// pasted 0.5) changes nothing, exactly as 0 does.
+bool HasWholePart(double quantity) {
+    return quantity >= 1;
+}
+
 // The whole part of a quantity from a number box, kept between 0 and `most`.
 std::int32_t WholeQuantity(double quantity, std::int32_t most) {
     return std::clamp(SaturateInt32(std::floor(quantity)), std::int32_t{0},
@@ -66,7 +72,7 @@ PurchaseOffer OpenPurchase(DeclareVars& vars, int row) {
 }
 
 void ApplyPurchase(DeclareVars& vars, int row, double quantity, const PurchaseOffer& offer) {
-    if (!IsItemRow(row) || !(quantity > 0))
+    if (!IsItemRow(row) || !HasWholePart(quantity))
         return;
     const std::int32_t n = WholeQuantity(quantity, offer.Limit());
     auto& holding = vars.Holdings[row];
@@ -88,7 +94,7 @@ SaleOffer OpenSale(const DeclareVars& vars, int row, double quantityShown) {
 }
 
 void ApplySale(DeclareVars& vars, int row, double quantity, const SaleOffer& offer) {
-    if (!IsItemRow(row) || !(quantity > 0))
+    if (!IsItemRow(row) || !HasWholePart(quantity))
         return;
     const std::int32_t n = WholeQuantity(quantity, offer.QuantityHeld);
     auto& holding = vars.Holdings[row];

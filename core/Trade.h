@@ -36,7 +36,7 @@ struct PurchaseOffer {
 PurchaseOffer OpenPurchase(DeclareVars& vars, int row);
 
 // Buys the whole part of `quantity` (at most the offer's limit) at the offer's price. A
-// quantity of 0 changes nothing; any other, even below 1, records the item's name and today's
+// quantity whose whole part is 0 changes nothing; any other records the item's name and today's
 // price in its holdings row, the price replacing the one paid before.
 void ApplyPurchase(DeclareVars& vars, int row, double quantity, const PurchaseOffer& offer);
 
@@ -50,9 +50,9 @@ struct SaleOffer {
 SaleOffer OpenSale(const DeclareVars& vars, int row, double quantityShown);
 
 // Sells the whole part of `quantity` (at most the quantity held) at the offer's price. A
-// quantity of 0 changes nothing; any other moves the Pharaoh's favour once, up when the price
-// beats the latest price paid, down (not below 0) otherwise. Selling exactly what is held
-// empties the row.
+// quantity whose whole part is 0 changes nothing; any other moves the Pharaoh's favour once, up
+// when the price beats the latest price paid, down (not below 0) otherwise. Selling exactly what is
+// held empties the row.
 void ApplySale(DeclareVars& vars, int row, double quantity, const SaleOffer& offer);
 
 } // namespace dunemark

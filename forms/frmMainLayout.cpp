@@ -120,6 +120,9 @@ void frmMain::CreateControls() {
     Grid1->setToolTip(tr("Items you can buy"));
     Grid1->setAccessibleName(tr("Items you can buy"));
     Grid1->setAccessibleDescription(tr("Enter buys the selected item"));
+    // Both grids give Price the same room, inside the grid; the last column takes what is left.
+    Grid1->setColumnWidth(0, Px(1300));
+    Grid1->setColumnWidth(1, Px(750));
     Label2->setBuddy(Grid1);
     Grid2 = new Grid({tr("Item"), tr("Price"), tr("Qty")}, client);
     Grid2->setGeometry(TwipsRect(2520, 3000, 2895, 2685));

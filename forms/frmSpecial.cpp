@@ -5,6 +5,7 @@
 #include "forms/Look.h"
 #include "forms/SvgPicture.h"
 #include "forms/ValueLabel.h"
+#include "platform/qt/CentreOver.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -106,6 +107,8 @@ frmSpecial::frmSpecial(DeclareVars& vars, Platform& platform, QLabel* mainFavour
     cmdOK->setDefault(true);
 
     Form_Load();
+    if (parent)
+        CentreOver(*this, *parent);
 
     for (int i = 0; i < SpecialTabCount; ++i)
         connect(cmdButton[i], &QPushButton::clicked, this, [this, i] { cmdButton_Click(i); });

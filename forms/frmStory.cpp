@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QStyle>
+#include <algorithm>
 
 namespace dunemark {
 
@@ -24,7 +25,6 @@ frmStory::frmStory(std::function<void()> showMain, QWidget* parent)
     setWindowTitle(tr("Story"));
     setFixedSize(Width, Height);
     SetColours(this, colours::Black, QColor(255, 255, 192));
-    setFocusPolicy(Qt::StrongFocus);
 
     Image2 = new SvgPicture(QStringLiteral(":/assets/parchment.svg"), this);
     Image2->setGeometry(0, 0, Width, Height);
@@ -35,7 +35,10 @@ frmStory::frmStory(std::function<void()> showMain, QWidget* parent)
     QFont font = NarrowSans(9.75);
     font.setItalic(true);
     lblStory->setFont(font);
-    lblStory->setAccessibleName(tr("Story"));
+    // The text holds the focus, so a screen reader reads the story itself, not just the title;
+    // the keys it does not take come on to the window.
+    lblStory->setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(lblStory);
     Image2->installEventFilter(this);
     lblStory->installEventFilter(this);
 
@@ -69,9 +72,26 @@ void frmStory::CloseStory() {
     close();
 }
 
+bool frmStory::TypesCharacter(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+    case Qt::Key_Backspace:
+        return true;
+    default:
+        break;
+    }
+    // Letters, digits, punctuation and space; Tab and Delete bring only a control character.
+    const QString text = event.text();
+    return !text.isEmpty() &&
+           std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isPrint(); });
+}
+
 void frmStory::keyPressEvent(QKeyEvent* event) {
-    // Keys that type a character dismiss the story; arrows, function keys and Shift do not.
-    if (!event->text().isEmpty())
+    // Keys that type a character dismiss the story; arrows, function keys, Shift, Tab and
+    // Delete do not.
+    if (TypesCharacter(*event))
         CloseStory();
     else
         QWidget::keyPressEvent(event);

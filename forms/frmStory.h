@@ -33,6 +33,7 @@ protected:
 
 private:
     void CloseStory();
+    static bool TypesCharacter(const QKeyEvent& event);
 
     std::function<void()> showMain_;
 };

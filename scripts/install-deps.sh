@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs what building and running the game needs on Debian 12, and nothing when it is all
 # there already. Uses sudo when not run as root. Each argument adds the tools of one task:
-#   test     the validators of the desktop entry and the metainfo
+#   test     the validators of the desktop entry, the metainfo and the Debian package
 #   bench    the X server, the probe's headers and Google Benchmark (make bench)
-#   package  the Debian packaging tools and what the screenshot script uses (make package)
+#   package  the Debian packaging tools, lintian, and what the screenshot script uses (make package)
 #   a11y     the accessibility bus, its Python binding, a virtual screen and a key typist
 #            (scripts/a11y-check.sh)
 #   fuzz     clang and its fuzzing and sanitizer runtimes (make fuzz)
@@ -17,9 +17,9 @@ packages=(
 )
 for task in "$@"; do
     case "$task" in
-    test) packages+=(desktop-file-utils appstream) ;;
+    test) packages+=(desktop-file-utils appstream dpkg-dev file lintian) ;;
     bench) packages+=(xvfb libx11-dev libxdamage-dev libbenchmark-dev) ;;
-    package) packages+=(dpkg-dev file fakeroot xvfb xdotool imagemagick) ;;
+    package) packages+=(dpkg-dev file fakeroot lintian xvfb xdotool imagemagick) ;;
     a11y) packages+=(at-spi2-core python3-gi gir1.2-atspi-2.0 dbus-x11 xvfb xdotool) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     *)

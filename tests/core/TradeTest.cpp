@@ -53,10 +53,12 @@ TEST_F(TradeTest, APurchaseOfferIsTheSmallerOfWhatTheCashPaysForAndTheSpaceLeft)
     }
 }
 
-// Only the whole part of a quantity is bought; any but 0 records the item and today's price.
+// Only the whole part of a quantity is bought; one below 1 changes nothing, as 0 does, and any
+// other records the item and today's price.
 TEST_F(TradeTest, APurchaseAddsToTheRowAndItsPriceReplacesTheOnePaidBefore) {
-    const std::tuple<double, double, std::int32_t> cases[] = {
-        {2.7, 2, 1700}, {1, 1, 1850}, {0.5, 0, 2000}, {0, -1, 2000}, {-5, -1, 2000}, {500, 13, 50}};
+    const std::tuple<double, double, std::int32_t> cases[] = {{2.7, 2, 1700},    {1, 1, 1850},
+                                                              {0.999, -1, 2000}, {0, -1, 2000},
+                                                              {-5, -1, 2000},    {500, 13, 50}};
     for (const auto& [quantity, held, cash] : cases) { // -1: nothing recorded
         Start({}, 150);
         Buy(quantity);
@@ -78,13 +80,14 @@ TEST_F(TradeTest, APurchaseAddsToTheRowAndItsPriceReplacesTheOnePaidBefore) {
     EXPECT_EQ(std::tie(vars.Favour, vars.Cash), std::make_tuple(47, 100000 - 1600 + 330));
 }
 
-// Only the whole part is sold, and selling exactly what is held empties the row. A sale of
-// anything but 0 moves the favour once: up when the price beats the 100 paid, else down to 0.
+// Only the whole part is sold, and selling exactly what is held empties the row. A sale of 1 or
+// more moves the favour once: up when the price beats the 100 paid, else down to 0; less than 1
+// changes nothing, as 0 does.
 TEST_F(TradeTest, SellingLowersTheRowAndMovesTheFavourOnce) {
     const std::tuple<double, double, double, std::int16_t, double, std::int16_t> cases[] = {
         {13, 150, 13, 10, -1, 13},    {13, 150, 5, 10, 8, 13},         {3, 150, 2.5, 10, 1, 13},
         {3, 150, 3.5, 10, 0, 13},     {13, 150, 0, 10, 13, 10},        {13, 150, 20, 10, 0, 13},
-        {100, 101, 0.5, 10, 100, 13}, {100, 100, 1, 10, 99, 7},        {100, 99, 100, 10, -1, 7},
+        {100, 101, 0.5, 10, 100, 10}, {100, 100, 1, 10, 99, 7},        {100, 99, 100, 10, -1, 7},
         {100, 100, 5, 2, 95, 0},      {100, 1000, 1, 32766, 99, 32767}}; // -1: the row emptied
     for (const auto& [held, price, sold, favour, left, favourAfter] : cases) {
         SCOPED_TRACE(testing::Message() << held << " held, " << sold << " sold at " << price);

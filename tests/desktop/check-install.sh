@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch folder and checks what a desktop finds there: the program,
-# the desktop entry, the icon and the AppStream metainfo, each valid and naming the others.
+# the desktop entry, the icon and the AppStream metainfo, each valid and naming the others, and
+# the manual page, copyright and changelog beside them.
 #   check-install.sh SOURCE_DIR BUILD_DIR
 # Exits 77 (skipped) when the validators are not installed.
 set -euo pipefail
@@ -27,10 +28,12 @@ cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 
 desktop="$prefix/share/applications/$id.desktop"
 metainfo="$prefix/share/metainfo/$id.metainfo.xml"
-for file in "$desktop" "$metainfo" "$prefix/share/icons/hicolor/scalable/apps/$id.svg"; do
+for file in "$desktop" "$metainfo" "$prefix/share/icons/hicolor/scalable/apps/$id.svg" \
+    "$prefix/share/man/man6/dunemark.6.gz" "$prefix/share/doc/dunemark/copyright" \
+    "$prefix/share/doc/dunemark/changelog.gz"; do
     [ -f "$file" ] || fail "$file was not installed"
 done
-[ -x "$prefix/bin/dunemark" ] || fail "bin/dunemark was not installed as a program"
+[ -x "$prefix/games/dunemark" ] || fail "games/dunemark was not installed as a program"
 [ "$failures" -eq 0 ] || exit 1
 
 # The desktop entry: no error, warning or hint at all.
@@ -40,14 +43,16 @@ report=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: 
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli validate-tree"
 
-# The entry starts the installed program and shows the installed icon.
+# The entry starts the installed program, wherever the prefix put it, and shows the installed icon.
 key() { sed -n "s/^$1=//p" "$desktop"; }
-[ -x "$prefix/bin/$(key Exec)" ] || fail "Exec=$(key Exec) is not an installed program"
+[ "$(key Exec)" = "$(cd "$prefix" && pwd)/games/dunemark" ] ||
+    fail "Exec=$(key Exec) is not the installed program"
 [ -f "$prefix/share/icons/hicolor/scalable/apps/$(key Icon).svg" ] ||
     fail "Icon=$(key Icon) is not an installed icon"
 
 # The metainfo names the same program, and its screenshot is the one shipped, at its size.
-grep -q "<binary>$(key Exec)</binary>" "$metainfo" || fail "the metainfo provides another binary"
+grep -q "<binary>$(basename "$(key Exec)")</binary>" "$metainfo" ||
+    fail "the metainfo provides another binary"
 screenshot="$source_dir/data/screenshots/main.png"
 if [ -f "$screenshot" ]; then
     read -r w0 w1 w2 w3 h0 h1 h2 h3 < <(od -An -tu1 -j16 -N8 "$screenshot")

@@ -62,15 +62,29 @@ TEST_F(MainWindowTest, AScriptedGameFromTheFirstMarketToTheHighScores) {
     EXPECT_EQ(window->windowTitle() + window->Grid2->TextMatrix(3, 0), "Dunemark");
 }
 
-// The story is the first and only window; a click or a typed key opens the game, the close box
-// ends the program, other keys do nothing. From the menu, it stands beside the game.
+// A key with the text the window system sends with it, to whatever has the focus.
+void Key(Qt::Key key, const char* text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString::fromLatin1(text));
+    QApplication::sendEvent(QApplication::focusWidget(), &press);
+}
+
+// The story is the first and only window, its text what a screen reader finds. A click or a key
+// that types a character opens the game; the close box ends the program, other keys do nothing.
+// From the menu, the story stands beside the game.
 TEST(StartUpTest, TheStoryComesFirstAndLeadsToTheGame) {
     using Act = std::function<void(frmStory&)>;
     const std::pair<Act, bool> cases[] = {
         {[](frmStory& s) { QTest::mouseClick(s.lblStory, Qt::LeftButton); }, true},
         {[](frmStory& s) { QTest::mouseClick(s.Image2, Qt::LeftButton); }, true},
-        {[](frmStory& s) { QTest::keyClick(&s, Qt::Key_Q); }, true},
-        {[](frmStory& s) { QTest::keyClick(&s, Qt::Key_F5), QTest::keyClick(&s, Qt::Key_Left); },
+        {[](frmStory&) { Key(Qt::Key_Comma, ","); }, true},
+        {[](frmStory&) { Key(Qt::Key_Backspace, "\b"); }, true},
+        {[](frmStory&) {
+             for (const auto& [key, text] : {std::pair(Qt::Key_Tab, "\t"),
+                                             {Qt::Key_Delete, "\x7f"},
+                                             {Qt::Key_Left, ""},
+                                             {Qt::Key_F5, ""}})
+                 Key(key, text);
+         },
          false},
         {[](frmStory& s) { s.close(); }, false},
     };
@@ -78,7 +92,11 @@ TEST(StartUpTest, TheStoryComesFirstAndLeadsToTheGame) {
         PlatformDoubles doubles;
         StartUp startUp(doubles.platform);
         startUp.Begin();
-        ASSERT_TRUE(startUp.Story()->isVisible());
+        startUp.Story()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(startUp.Story()));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(QApplication::focusWidget())
+                      ->text(QAccessible::Name),
+                  startUp.Story()->lblStory->text());
         act(*startUp.Story());
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ASSERT_EQ(startUp.Main() != nullptr, opensGame);
@@ -88,6 +106,52 @@ TEST(StartUpTest, TheStoryComesFirstAndLeadsToTheGame) {
             startUp.Main()->mnuExit->trigger();
             EXPECT_EQ(startUp.Main()->Story(), nullptr) << "it goes with the game";
         }
+    }
+}
+
+// The game's longest message stands on one line, in a box centred over the window that asked:
+// the main window, even with the story active beside it, or the dialog open over it.
+TEST_F(MainWindowTest, MessageBoxesOpenWholeOverTheWindowThatAsked) {
+    window->setGeometry(216, 47, 368, 406);
+    frmStory story([] {});
+    story.show();
+    story.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&story));
+    QDialog dialog(window.get());
+    dialog.setGeometry(158, 208, 484, 284);
+    dialog.setModal(true);
+    for (const QWidget* asking : std::initializer_list<QWidget*>{window.get(), &dialog}) {
+        dialog.setVisible(asking == &dialog);
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            EXPECT_EQ(label->heightForWidth(label->width()), label->fontMetrics().height());
+            EXPECT_EQ(box->geometry().center(), asking->geometry().center());
+            box->accept();
+        });
+        QtMessageBox().Show(
+            "The market has been flooded with cheap Granite Statue and so prices are very low",
+            "Dunemark", MsgIcon::None, MsgButtons::Ok);
+    }
+}
+
+// The grids' last columns show whole, and each town's houses stand whole on the map, beside its
+// name.
+TEST_F(MainWindowTest, TheGridsAndTheMapShowWhole) {
+    for (const Grid* grid : {window->Grid1, window->Grid2}) {
+        const int last = grid->columnCount() - 1;
+        EXPECT_LE(grid->columnViewportPosition(last) + grid->columnWidth(last),
+                  grid->viewport()->width());
+    }
+    QSvgRenderer map(QStringLiteral(":/assets/map.svg"));
+    ASSERT_EQ(map.viewBox().size(), window->Picture1->size());
+    for (const TownLabel* town : window->lblTown) {
+        const QRectF houses = map.boundsOnElement(town->text().toLower());
+        const QRectF name = town->fontMetrics().boundingRect(
+            town->geometry(), Qt::AlignLeft | Qt::AlignVCenter, town->text());
+        EXPECT_TRUE(QRectF(map.viewBox()).adjusted(1, 1, -1, -1).contains(houses));
+        EXPECT_FALSE(houses.intersects(name));
+        EXPECT_LT(std::max(houses.left() - name.right(), name.left() - houses.right()), 16);
     }
 }
 

@@ -5,9 +5,9 @@
 #include "core/Burial.h"
 #include "core/SpecialProducts.h"
 #include "forms/FitLabel.h"
-#include "forms/QuantityDialog.h"
 #include "forms/Grid.h"
 #include "forms/Look.h"
+#include "forms/QuantityDialog.h"
 #include "forms/StartUp.h"
 #include "forms/SvgPicture.h"
 #include "forms/TownLabel.h"
@@ -24,14 +24,18 @@
 #include "platform/Platform.h"
 #include "platform/doubles/Fakes.h"
 #include "platform/doubles/ScriptedModalShower.h"
+#include "platform/qt/QtMessageBox.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSvgRenderer>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
