@@ -25,6 +25,12 @@ public:
         ++writes;
     }
 
+    void Read(const std::string& app, const Reading& read) override {
+        (void)app;
+        ++readings;
+        read(*this);
+    }
+
     // One copy of the program in memory: nothing can come between, so the change just runs.
     void Update(const std::string& app, const Change& change) override {
         (void)app;
@@ -35,6 +41,7 @@ public:
     std::map<Key, std::string> values;
     int writes = 0;
     int updates = 0;
+    int readings = 0;
 };
 
 } // namespace dunemark

@@ -1,12 +1,14 @@
 #include "StoredTable.h"
 #include "support/TempSettingsDir.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QThread>
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <linux/capability.h>
@@ -100,11 +102,13 @@ TEST_F(StoreFaultTest, AKilledSaveLeavesEitherTheOldTableOrTheNew) {
         QThread::usleep(std::uniform_int_distribution<unsigned>(0, latestKillUs)(chance));
         writer.kill();
         ASSERT_TRUE(writer.waitForFinished(ProcessWaitMs));
+        const QList<QByteArray> finished = writer.readAllStandardOutput().trimmed().split('\n');
 
         const HighScoreTable::Places places = Show();
         const std::optional<long> number = WholeTableNumber(places);
         ASSERT_TRUE(number) << "not one whole table after round " << rounds << Describe(places);
         ASSERT_GE(*number, stored) << "an older table came back";
+        ASSERT_GE(*number, finished.last().toLong()) << "a finished save was lost";
         stored = *number;
     }
     std::printf("Killed saves: %d writers killed, %ld tables stored\n", rounds, stored);
@@ -115,6 +119,27 @@ TEST_F(StoreFaultTest, AKilledSaveLeavesEitherTheOldTableOrTheNew) {
     ASSERT_TRUE(Run({QStringLiteral("add"), QStringLiteral("Ann"), QStringLiteral("99999999"),
                      QStringLiteral("1")}));
     EXPECT_EQ(Show()[0], (HighScoreEntry{"Ann", "06/12/2026", 99999999}));
+}
+
+TEST_F(StoreFaultTest, ACopyStoppedHoldingTheLockNeverUndoesAnotherCopysSave) {
+    QProcess ann, bob;
+    Start(ann, {QStringLiteral("stop"), QStringLiteral("Ann"), QStringLiteral("5000")});
+    const QString stat = QStringLiteral("/proc/%1/stat").arg(ann.processId());
+    const auto stopped = [&] {
+        QFile file(stat);
+        return file.open(QIODevice::ReadOnly) && file.readAll().contains(") T ");
+    };
+    for (QDeadlineTimer deadline(ProcessWaitMs); !stopped() && !deadline.hasExpired();)
+        QThread::msleep(20);
+    ASSERT_TRUE(stopped());
+    // Bob tries to save for longer than a lock used to take to count as abandoned.
+    Start(bob, {QStringLiteral("add"), QStringLiteral("Bob"), QStringLiteral("98000"), "1"});
+    bob.waitForFinished(4500);
+    kill(static_cast<pid_t>(ann.processId()), SIGCONT);
+    ASSERT_TRUE(ann.waitForFinished(ProcessWaitMs) && bob.waitForFinished(ProcessWaitMs));
+    const HighScoreTable::Places places = Show();
+    EXPECT_EQ(places[0], (HighScoreEntry{"Bob", "06/12/2026", 98000})) << Describe(places);
+    EXPECT_EQ(places[1], (HighScoreEntry{"Ann", "06/12/2026", 5000})) << Describe(places);
 }
 
 TEST_F(StoreFaultTest, LocksLeftEmptyByAKilledCopyHoldUpTheNextEntryOnlyBriefly) {
