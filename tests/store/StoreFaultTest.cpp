@@ -132,9 +132,9 @@ TEST_F(StoreFaultTest, ACopyStoppedHoldingTheLockNeverUndoesAnotherCopysSave) {
     for (QDeadlineTimer deadline(ProcessWaitMs); !stopped() && !deadline.hasExpired();)
         QThread::msleep(20);
     ASSERT_TRUE(stopped());
-    // Bob tries to save for longer than a lock used to take to count as abandoned.
+    // Bob tries to save for longer than a copy once waited before writing without the lock.
     Start(bob, {QStringLiteral("add"), QStringLiteral("Bob"), QStringLiteral("98000"), "1"});
-    bob.waitForFinished(4500);
+    bob.waitForFinished(12'000);
     kill(static_cast<pid_t>(ann.processId()), SIGCONT);
     ASSERT_TRUE(ann.waitForFinished(ProcessWaitMs) && bob.waitForFinished(ProcessWaitMs));
     const HighScoreTable::Places places = Show();
