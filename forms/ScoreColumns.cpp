@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace dunemark {
 
@@ -34,25 +35,37 @@ ScoreColumns Place(int right, int name, int date, int time) {
             {}};
 }
 
+// The largest size of the face, from its own down to the least, at which `fits` holds; the least
+// when none.
+QFont LargestFitting(QFont face, const std::function<bool(const QFont&)>& fits) {
+    while (face.pointSizeF() - FitLabel::PointStep >= FitLabel::LeastPoints && !fits(face))
+        face.setPointSizeF(face.pointSizeF() - FitLabel::PointStep);
+    return face;
+}
+
 } // namespace
 
-ScoreColumns ArrangeScoreColumns(QFont face, int rowWidth, const QStringList& names,
+ScoreColumns ArrangeScoreColumns(const QFont& face, int rowWidth, const QStringList& names,
                                  const QStringList& dates, const QStringList& totals) {
     const int right = rowWidth - ColumnGap;
-    for (;;) {
-        const int date = Widest(face, dates);
-        const int time = Widest(face, totals);
-        int name = Widest(face, names);
-        const bool least = face.pointSizeF() - FitLabel::PointStep < FitLabel::LeastPoints;
-        if (least) // the names have what is left, and are cut short to it
-            name = std::min(name, std::max(0, right - HighNameLeft - date - time - 2 * ColumnGap));
-        ScoreColumns columns = Place(right, name, date, time);
-        if (columns.time.width >= time || least) {
-            columns.face = face;
-            return columns;
-        }
-        face.setPointSizeF(face.pointSizeF() - FitLabel::PointStep);
-    }
+    const auto place = [&](int name, const QFont& size) {
+        return Place(right, name, Widest(size, dates), Widest(size, totals));
+    };
+    const auto fits = [&](int name, const QFont& size) {
+        return place(name, size).time.width >= Widest(size, totals);
+    };
+    // All three columns smaller alike, as far as the names need; at the least size, names that
+    // still do not fit have what is left, and are cut short to it.
+    const QFont least =
+        LargestFitting(face, [&](const QFont& size) { return fits(Widest(size, names), size); });
+    const int remaining =
+        right - HighNameLeft - Widest(least, dates) - Widest(least, totals) - 2 * ColumnGap;
+    const int name = std::min(Widest(least, names), std::max(0, remaining));
+    // Then the dates and totals as large again as the room beside the names allows.
+    ScoreColumns columns =
+        place(name, LargestFitting(face, [&](const QFont& size) { return fits(name, size); }));
+    columns.face = least;
+    return columns;
 }
 
 } // namespace dunemark

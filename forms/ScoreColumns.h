@@ -13,20 +13,21 @@ inline constexpr int HighTimeLeft = 240;
 // Names and dates up to this many characters are shown whole; longer ones are cut short.
 inline constexpr int WholeChars = 40;
 
-// Where the name, date and total columns stand in a row of the given width, and the face at
-// which the widest text of each fits its column. While the texts fit, the columns keep their
-// designed edges at the designed size; wider texts move them apart or together, and when a row
-// cannot hold them side by side all three are measured in one smaller size, down to the least.
+// Where the name, date and total columns stand in a row of the given width. While the texts fit,
+// the columns keep their designed edges; wider texts move them apart or together. When a row
+// cannot hold the widest of each side by side at the designed size, all three are measured
+// smaller alike, down to the least size, as far as the names need; then the dates and totals as
+// large again as the room beside the names allows.
 struct ScoreColumns {
     struct Span {
         int left;
         int width;
     };
     Span name, date, time;
-    QFont face;
+    QFont face; // the size at which the widest name fits its column, if any does
 };
 
-ScoreColumns ArrangeScoreColumns(QFont face, int rowWidth, const QStringList& names,
+ScoreColumns ArrangeScoreColumns(const QFont& face, int rowWidth, const QStringList& names,
                                  const QStringList& dates, const QStringList& totals);
 
 } // namespace dunemark

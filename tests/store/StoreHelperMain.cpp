@@ -3,8 +3,8 @@
 //   store_helper tables FIRST COUNT    stores whole tables FIRST, FIRST + 1, ... one after another,
 //                                      printing the number of each once it is stored
 //   store_helper add NAME FIRST COUNT  adds COUNT entries for NAME, totals FIRST, FIRST + 1, ...
-//   store_helper stop NAME TOTAL       adds one entry, and stops itself holding the store's lock
-//                                      just before the entry is stored
+//   store_helper stop NAME TOTAL       adds one entry, but once it holds the store's lock, just
+//                                      before the entry is stored, prints a line and stops itself
 //   store_helper show                  prints the ten places, one "name<TAB>date<TAB>total" a line
 // The store is the one under XDG_CONFIG_HOME.
 #include "StoredTable.h"
@@ -24,9 +24,9 @@ using namespace dunemark;
 namespace {
 
 int Usage() {
-    std::fputs(
-        "usage: store_helper tables FIRST COUNT | add NAME FIRST COUNT | stop NAME TOTAL | show\n",
-        stderr);
+    std::fputs("usage: store_helper tables FIRST COUNT | add NAME FIRST COUNT | stop NAME TOTAL"
+               " | show\n",
+               stderr);
     return 2;
 }
 
@@ -57,6 +57,8 @@ int main(int argc, char* argv[]) {
             HighScoreTable table(locked, clock);
             table.LoadHighScores();
             table.AddHighScore(std::atoi(argv[3]), [&] { return std::string(argv[2]); });
+            std::puts("stopping");
+            std::fflush(stdout);
             raise(SIGSTOP);
         });
     } else if (mode == "show" && argc == 2) {
