@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QLockFile>
 #include <QThread>
-#include <QTimer>
 #include <cstdlib>
 #include <optional>
 
@@ -36,18 +35,15 @@ public:
     BusyPointer& operator=(const BusyPointer&) = delete;
 };
 
-// One pause between looks at the lock. On the windows' thread the windows repaint meanwhile;
-// a click or a key made now reaches them once the wait is over.
+// One pause between looks at the lock. On the windows' thread the windows repaint first; a
+// click or a key made meanwhile reaches them once the wait is over.
 void Pause(std::optional<BusyPointer>& busy) {
-    if (!OnWindowThread()) {
-        QThread::msleep(PollMs);
-        return;
+    if (OnWindowThread()) {
+        if (!busy)
+            busy.emplace();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
-    if (!busy)
-        busy.emplace();
-    QEventLoop loop;
-    QTimer::singleShot(PollMs, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    QThread::msleep(PollMs);
 }
 
 bool Nameless(const QLockFile& lock) {
