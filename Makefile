@@ -54,7 +54,8 @@ package: deps-package build
 # Configures again so that the benchmark library, once installed, is found.
 bench: deps-bench
 	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
-	cmake --build $(BUILD_DIR) --target dunemark minimal_qt startup_probe core_bench
+	cmake --build $(BUILD_DIR) --target dunemark minimal_qt startup_probe core_bench \
+	    highscores_bench
 	scripts/bench.sh $(BUILD_DIR)
 
 # The suites again, built with AddressSanitizer and UndefinedBehaviorSanitizer: any report fails

@@ -6,13 +6,6 @@
 
 namespace dunemark {
 
-namespace {
-
-constexpr double LeastPoints = 5.0;
-constexpr double PointStep = 0.25;
-
-} // namespace
-
 QFont FitLabel::FittedFont() const {
     const double room = contentsRect().width() - 2 * margin();
     QFont face = font();

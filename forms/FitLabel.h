@@ -11,6 +11,10 @@ class FitLabel : public QLabel {
 public:
     using QLabel::QLabel;
 
+    // The least size a text is drawn at, and the steps by which it is made smaller.
+    static constexpr double LeastPoints = 5.0;
+    static constexpr double PointStep = 0.25;
+
     // The label's face, made smaller until the text fits its width (down to a least size that
     // stays legible).
     QFont FittedFont() const;

@@ -1,11 +1,12 @@
 #include "forms/frmHighScores.h"
 
+#include "forms/FitLabel.h"
 #include "forms/Look.h"
 #include "forms/RenderSvg.h"
+#include "forms/ScoreColumns.h"
 
-#include <QLabel>
+#include <QFontMetricsF>
 #include <QPushButton>
-#include <algorithm>
 
 namespace dunemark {
 
@@ -15,50 +16,47 @@ const QSize ClientSize{330, 300};
 constexpr int FirstRowTop = 40;
 constexpr int RowHeight = 19;
 constexpr int RowGap = 2;
-constexpr int NumLeft = 24;
-constexpr int NameLeft = 56;
-constexpr int DateLeft = 168;
-constexpr int TimeLeft = 240;
-constexpr int ColumnGap = 4;
+// The most of any text that is measured and shown, in a row or its tool tip: more than a
+// screen's width holds. The store keeps the text whole.
+constexpr int ShownChars = 200;
 
 int Shade(int row) {
     return 255 - 15 * row;
 }
 
-// The width a label of the table has before the next column (or the window's edge).
-int Room(const QLabel* label) {
-    for (const int next : {NameLeft, DateLeft, TimeLeft, ClientSize.width()}) {
-        if (next > label->x())
-            return next - label->x() - ColumnGap;
-    }
-    return 0;
+// A text as a row shows it: on one line, and at most a screenful of it.
+QString Shown(const QString& text) {
+    QString line = text.size() > ShownChars ? text.left(ShownChars) + QChar(0x2026) : text;
+    return line.replace(QLatin1Char('\r'), QLatin1Char(' '))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
-// A label of the table, sized to its text on one row's height. A text too long for its column
-// (a name can be anything the player typed) is shown on one line up to an ellipsis, and whole
-// in the label's tool tip, instead of running over the next column.
-void SetRowText(QLabel* label, const QString& text) {
-    QString line = text;
-    line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    const int room = Room(label);
-    const QString shown = label->fontMetrics().elidedText(line, Qt::ElideRight, room);
-    label->setText(shown);
-    label->setToolTip(shown == text ? QString() : text);
-    label->resize(std::min(label->sizeHint().width(), room), label->height());
+// A text of the player or the store in a label of the table: always plain text, whole when it
+// fits the label at the table's face (the label draws it as large as fits), else cut short with
+// an ellipsis; then the tool tip shows it as a row can, as plain text too.
+void SetRowText(QLabel* label, const QString& text, const QFont& face) {
+    const QString shown = Shown(text);
+    const QFontMetricsF metrics(face);
+    label->setText(metrics.horizontalAdvance(shown) <= label->width()
+                       ? shown
+                       : metrics.elidedText(shown, Qt::ElideRight, label->width()));
+    const QString tip = QStringLiteral("<p style=\"white-space:pre-wrap\">%1</p>");
+    label->setToolTip(label->text() == text ? QString() : tip.arg(shown.toHtmlEscaped()));
 }
 
 QLabel* FirstRowLabel(QWidget* parent, int left, const QString& text) {
-    auto* label = new QLabel(parent);
+    auto* label = new FitLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
     label->setFont(Arial(12, true));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setGeometry(left, FirstRowTop, 0, RowHeight);
-    SetRowText(label, text);
+    label->setGeometry(left, FirstRowTop, label->sizeHint().width(), RowHeight);
     return label;
 }
 
 // The label of the next row: like the one above it, one row lower.
 QLabel* NextRowLabel(const QLabel* above) {
-    auto* label = new QLabel(above->parentWidget());
+    auto* label = new FitLabel(above->parentWidget());
+    label->setTextFormat(above->textFormat());
     label->setFont(above->font());
     label->setAlignment(above->alignment());
     label->setGeometry(above->x(), above->y() + above->height() + RowGap, above->width(),
@@ -66,6 +64,10 @@ QLabel* NextRowLabel(const QLabel* above) {
     label->show();
     label->raise();
     return label;
+}
+
+void Place(QLabel* label, const ScoreColumns::Span& span) {
+    label->setGeometry(span.left, label->y(), span.width, label->height());
 }
 
 } // namespace
@@ -114,10 +116,10 @@ frmHighScores::frmHighScores(DeclareVars& vars, Platform& platform, QWidget* par
     Label1->setGeometry(88, 0, 168, 30);
     SetColours(Label1, colours::Red);
 
-    lblHighNum[0] = FirstRowLabel(this, NumLeft, QStringLiteral("1."));
-    lblHighName[0] = FirstRowLabel(this, NameLeft, QString());
-    lblHighDate[0] = FirstRowLabel(this, DateLeft, QString());
-    lblHighTime[0] = FirstRowLabel(this, TimeLeft, QString());
+    lblHighNum[0] = FirstRowLabel(this, HighNumLeft, QStringLiteral("1."));
+    lblHighName[0] = FirstRowLabel(this, HighNameLeft, QString());
+    lblHighDate[0] = FirstRowLabel(this, HighDateLeft, QString());
+    lblHighTime[0] = FirstRowLabel(this, HighTimeLeft, QString());
 
     cmdHideScores = new QPushButton(QStringLiteral("Close"), this);
     cmdHideScores->setGeometry(112, 264, 105, 25);
@@ -137,7 +139,8 @@ void frmHighScores::Form_Load() {
         lblHighDate[r] = NextRowLabel(lblHighDate[r - 1]);
         lblHighTime[r] = NextRowLabel(lblHighTime[r - 1]);
         ColourRow(r);
-        SetRowText(lblHighNum[r], QString::number(r + 1) + QStringLiteral(". "));
+        lblHighNum[r]->setText(QString::number(r + 1) + QStringLiteral(". "));
+        lblHighNum[r]->resize(lblHighNum[r]->sizeHint().width(), RowHeight);
     }
 
     table_.LoadHighScores();
@@ -157,11 +160,26 @@ void frmHighScores::ColourRow(int r) {
 }
 
 void frmHighScores::ShowScores() {
+    QStringList names, dates, totals;
+    for (const HighScoreEntry& entry : table_.Entries()) {
+        names << QString::fromStdString(entry.Name);
+        dates << QString::fromStdString(entry.Date);
+        totals << Money(entry.Total);
+    }
+    const auto shown = [](QStringList texts) {
+        for (QString& text : texts)
+            text = Shown(text);
+        return texts;
+    };
+    const ScoreColumns columns = ArrangeScoreColumns(lblHighName[0]->font(), ClientSize.width(),
+                                                     shown(names), shown(dates), totals);
     for (int k = 0; k < HighScorePlaces; ++k) {
-        const HighScoreEntry& entry = table_.Entries()[k];
-        SetRowText(lblHighName[k], QString::fromStdString(entry.Name));
-        SetRowText(lblHighDate[k], QString::fromStdString(entry.Date));
-        SetRowText(lblHighTime[k], Money(entry.Total));
+        Place(lblHighName[k], columns.name);
+        Place(lblHighDate[k], columns.date);
+        Place(lblHighTime[k], columns.time);
+        SetRowText(lblHighName[k], names[k], columns.face);
+        SetRowText(lblHighDate[k], dates[k], columns.face);
+        SetRowText(lblHighTime[k], totals[k], columns.face);
     }
 }
 

@@ -59,8 +59,10 @@ frmShowEndTomb::frmShowEndTomb(DeclareVars& vars, QWidget* parent)
     lblCaption->setFont(captionFont);
     SetColours(lblCaption, colours::Black, Olive);
 
-    for (QLabel* label : {picTomb, lblPoor, lblCaption})
+    for (QLabel* label : {picTomb, lblPoor, lblCaption}) {
+        label->setTextFormat(Qt::PlainText);
         label->installEventFilter(this);
+    }
     picTomb->setAccessibleName(tr("Your burial place"));
 
     const int width = PictureSize.width() + 2 * Margin;

@@ -16,10 +16,17 @@ public:
     virtual void SaveSetting(const std::string& app, const std::string& section,
                              const std::string& key, const std::string& value) = 0;
 
+    // Runs `read` over this application's values as they are stored at one moment, all read in
+    // one go. It only reads: nothing written through `view` is stored.
+    using Reading = std::function<void(SettingsStore& view)>;
+    virtual void Read(const std::string& app, const Reading& read) = 0;
+
     // Runs `change` as one step that no other copy of the program can come between: what it
     // reads through `locked` is what is stored at that moment, and everything it writes there
     // is stored together, before another copy's step begins. Only this application's values
-    // may be read and written through `locked`.
+    // may be read and written through `locked`. When the store cannot be written, or another
+    // copy keeps it for too long, the change still runs on what is stored, but nothing it
+    // writes is stored: a change never overwrites another copy's step.
     using Change = std::function<void(SettingsStore& locked)>;
     virtual void Update(const std::string& app, const Change& change) = 0;
 };

@@ -35,7 +35,7 @@ HighScoreTable::HighScoreTable(SettingsStore& store, Clock& clock)
 }
 
 void HighScoreTable::LoadHighScores() {
-    LoadFrom(store_);
+    store_.Read(App, [this](SettingsStore& view) { LoadFrom(view); });
 }
 
 void HighScoreTable::LoadFrom(SettingsStore& store) {

@@ -25,13 +25,15 @@ public:
 
     HighScoreTable(SettingsStore& store, Clock& clock);
 
-    // Fills every place from the store; a place without a usable total gets the default entry.
+    // Fills every place from the store, read in one go; a place without a usable total gets the
+    // default entry.
     void LoadHighScores();
     // The first place whose total is below the given one; an equal total goes below it.
     std::optional<int> FindHighScorePlace(std::int32_t total) const;
     // When the total earns a place: asks the name, moves the lower places down, puts the entry
     // in and stores the table. The table is read again just before the entry goes in, so an
-    // entry that another copy of the program stored meanwhile is kept.
+    // entry that another copy of the program stored meanwhile is kept; the entry shows in the
+    // table even when the store cannot take it.
     void AddHighScore(std::int32_t total, const AskName& askName);
     // Writes all ten places, as one step.
     void SaveHighScores();

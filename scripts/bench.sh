@@ -2,7 +2,8 @@
 # Measures the game against the smallest Qt Widgets program, on a private X server, in the
 # same run: the time from starting each program until its first window is drawn (the story for
 # the game, a window with one label for the other) and its resident memory once idle. Then runs
-# the benchmark of the rules. `make bench` builds what it needs and runs it.
+# the benchmark of the rules, and times the high-score window opening over a 10 MB store.
+# `make bench` builds what it needs and runs it.
 #   scripts/bench.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,7 +12,7 @@ runs=${2:-9}
 idle_ms=1500
 
 for program in "$build/dunemark" "$build/bench/minimal_qt" "$build/bench/startup_probe" \
-    "$build/bench/core_bench"; do
+    "$build/bench/core_bench" "$build/bench/highscores_bench"; do
     [ -x "$program" ] || {
         echo "$program is missing: run make bench" >&2
         exit 1
@@ -68,3 +69,7 @@ echo
 echo "The rules alone (median of 5 repetitions):"
 "$build/bench/core_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     --benchmark_display_aggregates_only=true 2>&1 | grep -E '^(Benchmark|-|BM_.*_median)'
+
+echo
+echo "The high-score window over a store of 10 MB:"
+"$build/bench/highscores_bench" 3

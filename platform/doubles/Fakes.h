@@ -88,6 +88,7 @@ public:
         values[{app, section, key}] = value;
         ++writes;
     }
+    void Read(const std::string&, const Reading& read) override { read(*this); }
     void Update(const std::string&, const Change& change) override { change(*this); }
 
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values;

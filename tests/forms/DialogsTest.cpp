@@ -97,23 +97,46 @@ TEST_F(DialogsTest, TheBurialShowsTheRankAndClosesOnAClickOnIt) {
     }
 }
 
-TEST_F(DialogsTest, TheHighScoresAskTheNameAndShowALongOneShortened) {
-    const std::string longName = "Amenhotep the Magnificent, Lord of the Two Lands";
-    settings.values[{"Dunemark", "Scores", "Name0"}] = longName;
-    settings.values[{"Dunemark", "Scores", "Time0"}] = "2500000";
-    vars.FinalScore = 10000;
-    input.answers = {"Cleo"};
-    Show<frmHighScores>(
-        [&](frmHighScores& window) {
-            EXPECT_EQ(window.lblHighName[1]->text() + window.lblHighTime[0]->text() +
-                          window.lblHighNum[9]->text() + window.lblHighDate[9]->text(),
-                      "Cleo2,500,00010. 00/00/00");
-            EXPECT_TRUE(window.lblHighName[0]->text().endsWith(QChar(0x2026)));
-            EXPECT_EQ(window.lblHighName[0]->toolTip().toStdString(), longName);
-            EXPECT_LE(window.lblHighName[0]->geometry().right(), window.lblHighDate[0]->x());
-        },
-        platform);
-    ASSERT_EQ(input.asked.size(), 1u);
+// In a locale and with a date of ten characters as it writes one: the widest entry shows whole,
+// the columns apart; names from the store show as plain text, a long one cut short with the
+// whole in its tooltip, and a huge one without measuring all of it.
+TEST_F(DialogsTest, TheHighScoresAskTheNameAndShowEveryTextWholeAndPlain) {
+    const std::string image = "<img src=\"/dev/zero\"> is a name far too long to show in a row";
+    const std::string stored[] = {"<b>x</b>", image, std::string(1 << 20, 'A')};     // a megabyte
+    const QString name = QStringLiteral("Nebmaatre Amenhotep Heqawaset, of Wailey"); // 40 long
+    vars.FinalScore = std::numeric_limits<std::int32_t>::max();
+    for (const auto& [locale, date] : {std::pair("en_US", "12/06/2026"), {"en_GB", "06/12/2026"}}) {
+        settings.values.clear();
+        for (int k = 0; k < 3; ++k) {
+            settings.values[{"Dunemark", "Scores", "Name" + std::to_string(k)}] = stored[k];
+            settings.values[{"Dunemark", "Scores", "Time" + std::to_string(k)}] = "5000";
+        }
+        input.answers = {name.toStdString()};
+        clock.date = date;
+        QLocale::setDefault(QLocale(locale));
+        frmHighScores window(vars, platform);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        const QStringList whole = {name, date, QStringLiteral("2,147,483,647")};
+        const QLabel* row[] = {window.lblHighName[0], window.lblHighDate[0], window.lblHighTime[0]};
+        int edge = window.lblHighNum[9]->geometry().right();
+        for (int c = 0; c < 3; ++c) {
+            EXPECT_EQ(row[c]->text(), whole[c]);
+            EXPECT_LE(QFontMetricsF(static_cast<const FitLabel*>(row[c])->FittedFont())
+                          .horizontalAdvance(whole[c]),
+                      row[c]->width());
+            EXPECT_GT(row[c]->x(), edge) << c;
+            edge = row[c]->geometry().right();
+        }
+        EXPECT_LT(edge, window.width());
+        EXPECT_EQ(window.lblHighName[1]->text() + window.lblHighNum[9]->text(), "<b>x</b>10. ");
+        EXPECT_EQ(window.lblHighName[1]->textFormat(), Qt::PlainText);
+        EXPECT_TRUE(window.lblHighName[2]->text().endsWith(QChar(0x2026)));
+        // A tooltip is read as markup: it shows the text, not what the text would make.
+        EXPECT_EQ(QTextDocumentFragment::fromHtml(window.lblHighName[2]->toolTip()).toPlainText(),
+                  QString::fromStdString(image));
+        EXPECT_LT(window.lblHighName[3]->toolTip().size(), 1000) << "not the whole megabyte";
+    }
+    ASSERT_EQ(input.asked.size(), 2u);
     EXPECT_EQ(input.asked[0].prompt + input.asked[0].title,
               "Whats your name?You've got a highscore");
 }

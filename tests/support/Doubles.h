@@ -35,6 +35,7 @@
 #include <QRadioButton>
 #include <QSvgRenderer>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
