@@ -27,6 +27,7 @@ LedgerChart::LedgerChart(QWidget* parent)
     , money_(new QValueAxis(this)) {
     setRenderHint(QPainter::Antialiasing);
     setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus); // the keyboard reads the figures in the table
     chart()->setMargins(QMargins(4, 4, 8, 4));
     chart()->layout()->setContentsMargins(0, 0, 0, 0);
     chart()->setLocale(QLocale());

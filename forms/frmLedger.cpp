@@ -78,8 +78,10 @@ void frmLedger::PlaceOver(const QWidget* owner) {
     place.moveCenter(owner->frameGeometry().center());
     if (const QScreen* screen = owner->screen()) {
         const QRect room = screen->availableGeometry();
-        place.moveLeft(std::max(room.left(), std::min(place.left(), room.right() - place.width())));
-        place.moveTop(std::max(room.top(), std::min(place.top(), room.bottom() - place.height())));
+        const QPoint last =
+            room.bottomRight() + QPoint(1, 1) - QPoint(place.width(), place.height());
+        place.moveTo(std::max(room.left(), std::min(place.left(), last.x())),
+                     std::max(room.top(), std::min(place.top(), last.y())));
     }
     move(place.topLeft());
 }
