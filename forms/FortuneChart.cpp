@@ -12,7 +12,6 @@ namespace dunemark {
 
 namespace {
 const QColor RankColour{0x8A, 0x5E, 0x26}; // the pyramids' outline on the map
-constexpr double Headroom = 1.05;
 constexpr int LabelInset = 4;
 } // namespace
 
@@ -59,18 +58,27 @@ void FortuneChart::Show() {
     for (int rank = 0; rank < DesertRank; ++rank)
         rankLines_[rank]->replace(
             {QPointF(0, BurialThreshold(rank)), QPointF(tables_.LastDay, BurialThreshold(rank))});
-    SetRanges(tables_.LastDay, low, high * Headroom);
+    SetRanges(tables_.LastDay, low, high);
     PlaceRankLabels();
 }
 
 void FortuneChart::PlaceRankLabels() {
     const QRectF area = chart()->plotArea();
+    double roomBelow = area.top() - area.height(); // no label drawn yet
+    // From the best burial down: a line whose name would run into the one above is left out,
+    // as the figures have outgrown the difference between them.
     for (int rank = 0; rank < DesertRank; ++rank) {
         const double total = BurialThreshold(rank);
-        const QPointF at = chart()->mapToPosition(QPointF(0, total), rankLines_[rank]);
+        const double y = chart()->mapToPosition(QPointF(0, total), rankLines_[rank]).y();
         QGraphicsSimpleTextItem* label = rankLabels_[rank];
-        label->setPos(area.left() + LabelInset, at.y() - label->boundingRect().height());
-        label->setVisible(total > money_->min() && total < money_->max());
+        const double height = label->boundingRect().height();
+        const bool shown =
+            total > money_->min() && total < money_->max() && y - height >= roomBelow;
+        label->setPos(area.left() + LabelInset, y - height);
+        label->setVisible(shown);
+        rankLines_[rank]->setVisible(shown);
+        if (shown)
+            roomBelow = y;
     }
 }
 

@@ -15,6 +15,8 @@ namespace dunemark {
 namespace {
 constexpr double ReachPx = 8; // how near the mouse must come to a point to name it
 constexpr int DayStep = 5;    // a labelled day every five days
+constexpr double MoneyMarks = 4;
+constexpr double Margin = 0.05; // of the span, below the lowest figure and above the highest
 } // namespace
 
 QString LedgerMoney(double value) {
@@ -40,6 +42,8 @@ LedgerChart::LedgerChart(QWidget* parent)
     days_->setTickInterval(DayStep);
     days_->setMinorTickCount(DayStep - 1);
     money_->setLabelFormat(QStringLiteral("%.0f"));
+    money_->setTickType(QValueAxis::TicksDynamic);
+    money_->setTickAnchor(0);
     chart()->addAxis(days_, Qt::AlignBottom);
     chart()->addAxis(money_, Qt::AlignLeft);
 }
@@ -59,8 +63,15 @@ QLineSeries* LedgerChart::AddLine(const QString& name, const QColor& colour) {
 void LedgerChart::SetRanges(int lastDay, double low, double high) {
     // Half a day of room either side, so that the first and last points show whole.
     days_->setRange(-0.5, lastDay + 0.5);
-    money_->setRange(low, high > low ? high : low + 1);
-    money_->applyNiceNumbers();
+    // Money is marked at round sums from 0, four to eight of them, whatever the figures.
+    const double span = std::max(high - low, 1.0);
+    const double power = std::pow(10, std::floor(std::log10(span / MoneyMarks)));
+    double step = power;
+    for (const double factor : {2.0, 5.0, 10.0})
+        if (span / step > 2 * MoneyMarks)
+            step = power * factor;
+    money_->setTickInterval(step);
+    money_->setRange(low - span * Margin, high + span * Margin);
 }
 
 QString LedgerChart::PointTextAt(QPoint viewportPos) const {

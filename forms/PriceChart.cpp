@@ -11,7 +11,6 @@ namespace dunemark {
 namespace {
 // Colours of the map: the river, the fields and the earth of the valley.
 const QColor TownColours[TownCount] = {{0x2F, 0x7F, 0xB8}, {0x55, 0x75, 0x2E}, {0x8A, 0x5A, 0x2A}};
-constexpr double Headroom = 1.1; // room above the dearest price seen
 } // namespace
 
 PriceChart::PriceChart(const MainTables& tables, QWidget* parent)
@@ -39,7 +38,7 @@ void PriceChart::Show(int item) {
         }
         Lines()[static_cast<std::size_t>(t)]->replace(points);
     }
-    SetRanges(tables_.LastDay, 0, dearest * Headroom);
+    SetRanges(tables_.LastDay, 0, dearest);
 }
 
 QString PriceChart::PointText(const QLineSeries& line, QPointF point) const {
