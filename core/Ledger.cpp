@@ -27,12 +27,6 @@ const Ledger::Day* Ledger::Seen(int day) const {
     return &days_[static_cast<std::size_t>(day)];
 }
 
-std::optional<int> Ledger::TownOn(int day) const {
-    if (const Day* seen = Seen(day))
-        return seen->town;
-    return std::nullopt;
-}
-
 std::optional<std::int32_t> Ledger::Price(int day, int town, int item) const {
     const Day* seen = Seen(day);
     if (!seen || seen->town != town || item < 1 || item > ItemCount)

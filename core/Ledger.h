@@ -22,9 +22,6 @@ public:
     // How many days have been seen: days 0 to DaysSeen() - 1.
     int DaysSeen() const { return static_cast<int>(days_.size()); }
 
-    // The town the player was in on `day`, if he saw that day.
-    std::optional<int> TownOn(int day) const;
-
     // The price of item `item` (1..10) in `town` on `day`, only if the player was there then.
     std::optional<std::int32_t> Price(int day, int town, int item) const;
 

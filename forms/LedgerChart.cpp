@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QToolTip>
 #include <QValueAxis>
+#include <algorithm>
 #include <cmath>
 
 namespace dunemark {
@@ -63,14 +64,15 @@ QLineSeries* LedgerChart::AddLine(const QString& name, const QColor& colour) {
 void LedgerChart::SetRanges(int lastDay, double low, double high) {
     // Half a day of room either side, so that the first and last points show whole.
     days_->setRange(-0.5, lastDay + 0.5);
-    // Money is marked at round sums from 0, four to eight of them, whatever the figures.
+    // Money is marked at round sums from 0, a handful of them whatever the figures, never
+    // closer than 1 apart.
     const double span = std::max(high - low, 1.0);
     const double power = std::pow(10, std::floor(std::log10(span / MoneyMarks)));
     double step = power;
     for (const double factor : {2.0, 5.0, 10.0})
         if (span / step > 2 * MoneyMarks)
             step = power * factor;
-    money_->setTickInterval(step);
+    money_->setTickInterval(std::max(step, 1.0));
     money_->setRange(low - span * Margin, high + span * Margin);
 }
 
