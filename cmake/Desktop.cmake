@@ -44,6 +44,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.org/")
 # otherwise fall to Liberation Mono on a system where Liberation is the only font installed.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-liberation2, fonts-dejavu-core")
+# Named as well as found: the ledger's charts.
+string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libqt6charts6")
 include(CPack)
 
 include(cmake/Documents.cmake)

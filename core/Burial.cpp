@@ -1,5 +1,6 @@
 #include "core/Burial.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -20,6 +21,19 @@ constexpr std::array<std::string_view, BurialRanks> Captions{
     "You were just tossed into the desert",
 };
 
+constexpr std::array<std::string_view, BurialRanks> ShortCaptions{
+    "next to the Gods",
+    "next to the great Pharoahs",
+    "a burial fit for a nobleman",
+    "with people of your own class",
+    "in a hole, in the desert",
+    "tossed into the desert",
+};
+
+int ValidRank(int rank) {
+    return rank < 0 || rank >= BurialRanks ? DesertRank : rank;
+}
+
 } // namespace
 
 int BurialRank(std::int32_t total) {
@@ -31,9 +45,15 @@ int BurialRank(std::int32_t total) {
 }
 
 std::string BurialCaption(int rank) {
-    if (rank < 0 || rank >= BurialRanks)
-        rank = DesertRank;
-    return std::string(Captions[static_cast<std::size_t>(rank)]);
+    return std::string(Captions[static_cast<std::size_t>(ValidRank(rank))]);
+}
+
+std::int32_t BurialThreshold(int rank) {
+    return RankThresholds[static_cast<std::size_t>(std::min(ValidRank(rank), DesertRank - 1))];
+}
+
+std::string BurialShortCaption(int rank) {
+    return std::string(ShortCaptions[static_cast<std::size_t>(ValidRank(rank))]);
 }
 
 std::string DesertStory() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DeclareVars.h"
+#include "core/Ledger.h"
 
 #include <array>
 #include <cstdint>
@@ -17,6 +18,7 @@ struct MainTables {
     std::int16_t CurrentDay = 0; // days begun in this game
     std::int16_t LastDay = 45;   // the last trading day
     Boolean MishapsEnabled = VbTrue;
+    Ledger Record; // what the player has seen in this game
 };
 
 } // namespace dunemark

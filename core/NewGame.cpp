@@ -24,6 +24,7 @@ void ResetGame(DeclareVars& vars, MainTables& tables) {
     vars.FavourStep = 3;
     for (auto& row : vars.Holdings)
         row.fill(Cell{});
+    tables.Record.Clear();
 }
 
 } // namespace dunemark

@@ -1,11 +1,10 @@
 #include "forms/frmAbout.h"
 
-#include "forms/RenderSvg.h"
-
 #include "core/GameServices.h"
 #include "core/ProgramVersion.h"
 #include "core/VersionText.h"
 #include "forms/Look.h"
+#include "forms/RenderSvg.h"
 
 #include <QCursor>
 #include <QFrame>

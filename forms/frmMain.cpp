@@ -12,6 +12,7 @@
 #include "forms/frmBuy.h"
 #include "forms/frmFinances.h"
 #include "forms/frmHighScores.h"
+#include "forms/frmLedger.h"
 #include "forms/frmSell.h"
 #include "forms/frmShowEndTomb.h"
 #include "forms/frmSpecial.h"
@@ -47,6 +48,10 @@ frmStory* frmMain::Story() const {
     return story_;
 }
 
+frmLedger* frmMain::LedgerWindow() const {
+    return ledger_;
+}
+
 void frmMain::Form_Load() {
     FillTables(tables_);
     setWindowTitle(QString::fromUtf8(AppTitle.data(), AppTitle.size()));
@@ -79,6 +84,11 @@ void frmMain::ShowStatus() {
     const bool bank = vars_.HasPyramidBank != VbFalse;
     Label6->setEnabled(bank);
     lblBank->setEnabled(bank);
+    // Every change the player sees on this window ends here, each day's start included, so the
+    // ledger keeps what the screen has shown.
+    tables_.Record.See(tables_.CurrentDay, vars_);
+    if (ledger_)
+        ledger_->Refresh();
 }
 
 void frmMain::ShowHoldings() {
@@ -251,6 +261,14 @@ void frmMain::mnuStory_Click() {
     story_->show();
     story_->raise();
     story_->activateWindow();
+}
+
+void frmMain::mnuLedger_Click() {
+    if (!ledger_)
+        ledger_ = new frmLedger(tables_, this);
+    ledger_->show();
+    ledger_->raise();
+    ledger_->activateWindow();
 }
 
 void frmMain::mnuAbout_Click() {

@@ -21,6 +21,7 @@ namespace dunemark {
 class Grid;
 class SvgPicture;
 class TownLabel;
+class frmLedger;
 class frmStory;
 
 // The game's main window: the money, the map with the three towns, the market and the goods
@@ -50,10 +51,12 @@ public:
     void mnuExit_Click();
     void mnuHighS_Click();
     void mnuStory_Click();
+    void mnuLedger_Click();
     void mnuAbout_Click();
 
     const MainTables& Tables() const { return tables_; }
     frmStory* Story() const;
+    frmLedger* LedgerWindow() const;
 
     QLabel* Label1;
     QLabel* lblCash;
@@ -79,6 +82,7 @@ public:
     QMenu* mnuview;
     QAction* mnuHighS;
     QAction* mnuStory;
+    QAction* mnuLedger;
     QMenu* mnuhelp;
     QAction* mnuAbout;
 
@@ -104,6 +108,7 @@ private:
     MainTables tables_;
     bool gameIsOver_ = false;
     QPointer<frmStory> story_;
+    QPointer<frmLedger> ledger_;
 };
 
 } // namespace dunemark

@@ -155,6 +155,8 @@ void frmMain::CreateMenus() {
     mnuview = menuBar()->addMenu(tr("&View"));
     mnuHighS = mnuview->addAction(tr("&Highscores"), this, &frmMain::mnuHighS_Click);
     mnuStory = mnuview->addAction(tr("&Story"), this, &frmMain::mnuStory_Click);
+    mnuLedger = mnuview->addAction(tr("&Ledger"), this, &frmMain::mnuLedger_Click);
+    mnuLedger->setShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_L));
 
     mnuhelp = menuBar()->addMenu(tr("&Help"));
     mnuAbout = mnuhelp->addAction(tr("&About"), this, &frmMain::mnuAbout_Click);

@@ -12,6 +12,8 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
+    # Qt Charts, whose CMake package needs that of Qt OpenGL, a package of its own
+    qt6-charts-dev libqt6opengl6-dev
     libgtest-dev libgmock-dev
     fonts-liberation fonts-liberation2 fonts-dejavu-core
 )

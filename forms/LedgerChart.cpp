@@ -1,0 +1,108 @@
+#include "forms/LedgerChart.h"
+
+#include "forms/Look.h"
+
+#include <QGraphicsLayout>
+#include <QHelpEvent>
+#include <QLineSeries>
+#include <QLocale>
+#include <QToolTip>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+namespace dunemark {
+
+namespace {
+constexpr double ReachPx = 8; // how near the mouse must come to a point to name it
+constexpr int DayStep = 5;    // a labelled day every five days
+constexpr double MoneyMarks = 4;
+constexpr double Margin = 0.05; // of the span, below the lowest figure and above the highest
+} // namespace
+
+QString LedgerMoney(double value) {
+    return value == 0 ? QStringLiteral("0") : Money(value);
+}
+
+LedgerChart::LedgerChart(QWidget* parent)
+    : QChartView(parent)
+    , days_(new QValueAxis(this))
+    , money_(new QValueAxis(this)) {
+    setRenderHint(QPainter::Antialiasing);
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus); // the keyboard reads the figures in the table
+    chart()->setMargins(QMargins(4, 4, 8, 4));
+    chart()->layout()->setContentsMargins(0, 0, 0, 0);
+    chart()->setLocale(QLocale());
+    chart()->setLocalizeNumbers(true);
+    chart()->setBackgroundRoundness(0);
+    days_->setTitleText(tr("Day"));
+    days_->setLabelFormat(QStringLiteral("%.0f"));
+    days_->setTickType(QValueAxis::TicksDynamic);
+    days_->setTickAnchor(0);
+    days_->setTickInterval(DayStep);
+    days_->setMinorTickCount(DayStep - 1);
+    money_->setLabelFormat(QStringLiteral("%.0f"));
+    money_->setTickType(QValueAxis::TicksDynamic);
+    money_->setTickAnchor(0);
+    chart()->addAxis(days_, Qt::AlignBottom);
+    chart()->addAxis(money_, Qt::AlignLeft);
+}
+
+QLineSeries* LedgerChart::AddLine(const QString& name, const QColor& colour) {
+    auto* line = new QLineSeries(this);
+    line->setName(name);
+    line->setPen(QPen(colour, 2));
+    line->setPointsVisible(true);
+    chart()->addSeries(line);
+    line->attachAxis(days_);
+    line->attachAxis(money_);
+    lines_.push_back(line);
+    return line;
+}
+
+void LedgerChart::SetRanges(int lastDay, double low, double high) {
+    // Half a day of room either side, so that the first and last points show whole.
+    days_->setRange(-0.5, lastDay + 0.5);
+    // Money is marked at round sums from 0, a handful of them whatever the figures, never
+    // closer than 1 apart.
+    const double span = std::max(high - low, 1.0);
+    const double power = std::pow(10, std::floor(std::log10(span / MoneyMarks)));
+    double step = power;
+    for (const double factor : {2.0, 5.0, 10.0})
+        if (span / step > 2 * MoneyMarks)
+            step = power * factor;
+    money_->setTickInterval(std::max(step, 1.0));
+    money_->setRange(low - span * Margin, high + span * Margin);
+}
+
+QString LedgerChart::PointTextAt(QPoint viewportPos) const {
+    const QPointF mouse = mapToScene(viewportPos);
+    double nearest = ReachPx;
+    QString text;
+    for (QLineSeries* line : lines_) {
+        for (const QPointF& point : line->points()) {
+            const QPointF place = chart()->mapToPosition(point, line);
+            const double distance = std::hypot(place.x() - mouse.x(), place.y() - mouse.y());
+            if (distance <= nearest) {
+                nearest = distance;
+                text = PointText(*line, point);
+            }
+        }
+    }
+    return text;
+}
+
+bool LedgerChart::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QChartView::viewportEvent(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = PointTextAt(help->pos());
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, viewport());
+    return true;
+}
+
+} // namespace dunemark
