@@ -170,11 +170,11 @@ TEST_F(StoreTest, AChangeWaitsForALiveHolderAndNeverWritesWithoutTheLock) {
     QLockFile holder(ConfPath() + QStringLiteral(".update.lock"));
     ASSERT_TRUE(holder.tryLock());
     Qt::CursorShape pointer = Qt::BlankCursor;
-    QTimer::singleShot(300, [&] {
+    QTimer::singleShot(100, [&] {
         if (const QCursor* shown = QGuiApplication::overrideCursor())
             pointer = shown->shape();
     });
-    QtSettingsStore(std::chrono::milliseconds(1000)).SaveSetting("Dunemark", "Scores", "A", "b");
+    QtSettingsStore(std::chrono::milliseconds(3000)).SaveSetting("Dunemark", "Scores", "A", "b");
     EXPECT_EQ(pointer, Qt::WaitCursor);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(ReadConf().isEmpty());
