@@ -61,7 +61,7 @@ protected:
     static std::string Run(const QStringList& arguments, const std::function<void()>& setUp = {}) {
         QProcess helper;
         Start(helper, arguments, setUp);
-        if (!helper.waitForFinished(15'000) || helper.exitStatus() != QProcess::NormalExit)
+        if (!helper.waitForFinished(25'000) || helper.exitStatus() != QProcess::NormalExit)
             return "hung";
         return std::to_string(helper.exitCode()) + ':' + helper.readAll().toStdString();
     }
