@@ -6,13 +6,24 @@
 
 namespace dunemark {
 
-QFont FitLabel::FittedFont() const {
-    const double room = contentsRect().width() - 2 * margin();
-    QFont face = font();
-    while (face.pointSizeF() - PointStep >= LeastPoints &&
-           QFontMetricsF(face).horizontalAdvance(text()) > room)
+namespace {
+
+constexpr double LeastPoints = 5.0;
+constexpr double PointStep = 0.25;
+
+} // namespace
+
+QFont FitLabel::LargestFitting(QFont face, const std::function<bool(const QFont&)>& fits) {
+    while (face.pointSizeF() - PointStep >= LeastPoints && !fits(face))
         face.setPointSizeF(face.pointSizeF() - PointStep);
     return face;
+}
+
+QFont FitLabel::FittedFont() const {
+    const double room = contentsRect().width() - 2 * margin();
+    return LargestFitting(font(), [&](const QFont& face) {
+        return QFontMetricsF(face).horizontalAdvance(text()) <= room;
+    });
 }
 
 void FitLabel::paintEvent(QPaintEvent* event) {

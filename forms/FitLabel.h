@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <functional>
 
 namespace dunemark {
 
@@ -11,9 +12,9 @@ class FitLabel : public QLabel {
 public:
     using QLabel::QLabel;
 
-    // The least size a text is drawn at, and the steps by which it is made smaller.
-    static constexpr double LeastPoints = 5.0;
-    static constexpr double PointStep = 0.25;
+    // The largest size of `face`, from its own down to a least size that stays legible, at which
+    // `fits` holds; the least when none does.
+    static QFont LargestFitting(QFont face, const std::function<bool(const QFont&)>& fits);
 
     // The label's face, made smaller until the text fits its width (down to a least size that
     // stays legible).

@@ -35,14 +35,6 @@ ScoreColumns Place(int right, int name, int date, int time) {
             {}};
 }
 
-// The largest size of the face, from its own down to the least, at which `fits` holds; the least
-// when none.
-QFont LargestFitting(QFont face, const std::function<bool(const QFont&)>& fits) {
-    while (face.pointSizeF() - FitLabel::PointStep >= FitLabel::LeastPoints && !fits(face))
-        face.setPointSizeF(face.pointSizeF() - FitLabel::PointStep);
-    return face;
-}
-
 } // namespace
 
 ScoreColumns ArrangeScoreColumns(const QFont& face, int rowWidth, const QStringList& names,
@@ -56,14 +48,14 @@ ScoreColumns ArrangeScoreColumns(const QFont& face, int rowWidth, const QStringL
     };
     // All three columns smaller alike, as far as the names need; at the least size, names that
     // still do not fit have what is left, and are cut short to it.
-    const QFont least =
-        LargestFitting(face, [&](const QFont& size) { return fits(Widest(size, names), size); });
+    const QFont least = FitLabel::LargestFitting(
+        face, [&](const QFont& size) { return fits(Widest(size, names), size); });
     const int remaining =
         right - HighNameLeft - Widest(least, dates) - Widest(least, totals) - 2 * ColumnGap;
     const int name = std::min(Widest(least, names), std::max(0, remaining));
     // Then the dates and totals as large again as the room beside the names allows.
-    ScoreColumns columns =
-        place(name, LargestFitting(face, [&](const QFont& size) { return fits(name, size); }));
+    ScoreColumns columns = place(
+        name, FitLabel::LargestFitting(face, [&](const QFont& size) { return fits(name, size); }));
     columns.face = least;
     return columns;
 }
