@@ -224,6 +224,19 @@ QByteArray CodedValue(const QString& value) {
     return quotes ? '"' + coded + '"' : coded;
 }
 
+// Whether a value as read ends where its line ends: no quote left open, no backslash at the end.
+bool EndsItsLine(QByteArrayView value) {
+    bool quoted = false;
+    qsizetype i = 0;
+    for (; i < value.size(); ++i) {
+        if (value[i] == '\\')
+            ++i;
+        else if (value[i] == '"')
+            quoted = !quoted;
+    }
+    return !quoted && i == value.size();
+}
+
 } // namespace
 
 IniFile IniFile::Parse(QByteArrayView data) {
@@ -231,16 +244,16 @@ IniFile IniFile::Parse(QByteArrayView data) {
         data = data.sliced(3);
     IniFile file;
     QString section;
-    QByteArray header;
     qsizetype pos = 0;
     for (Line line; NextLine(data, pos, line);) {
         const QByteArrayView text = data.sliced(line.start, line.end - line.start);
         if (text.startsWith('[')) {
             const qsizetype close = text.indexOf(']');
-            header = text.sliced(1, (close < 0 ? text.size() : close) - 1).trimmed().toByteArray();
+            const QByteArrayView header =
+                text.sliced(1, (close < 0 ? text.size() : close) - 1).trimmed();
             section = header.compare("general", Qt::CaseInsensitive) == 0 ? QString()
                       : header.compare("%general", Qt::CaseInsensitive) == 0
-                          ? QString::fromUtf8(header.mid(1))
+                          ? QString::fromUtf8(header.sliced(1))
                           : Name(header);
             continue;
         }
@@ -255,7 +268,7 @@ IniFile IniFile::Parse(QByteArrayView data) {
             file.sections_[found->first].entries[found->second].value = entry.value;
             continue;
         }
-        Section& into = file.SectionNamed(section, header);
+        Section& into = file.SectionNamed(section);
         file.entryIndex_.insert(path, {static_cast<int>(&into - file.sections_.data()),
                                        static_cast<int>(into.entries.size())});
         into.entries.push_back(std::move(entry));
@@ -263,12 +276,12 @@ IniFile IniFile::Parse(QByteArrayView data) {
     return file;
 }
 
-IniFile::Section& IniFile::SectionNamed(const QString& name, const QByteArray& header) {
+IniFile::Section& IniFile::SectionNamed(const QString& name) {
     const auto found = sectionIndex_.find(name);
     if (found != sectionIndex_.end())
         return sections_[*found];
     sectionIndex_.insert(name, static_cast<int>(sections_.size()));
-    sections_.push_back({name.isEmpty() ? QByteArray("General") : header, {}});
+    sections_.push_back({name, {}});
     return sections_.back();
 }
 
@@ -277,9 +290,19 @@ QByteArray IniFile::Text() const {
     for (const Section& section : sections_) {
         if (!text.isEmpty())
             text += '\n';
-        text += '[' + section.header + "]\n";
-        for (const Entry& entry : section.entries)
-            text += entry.key + '=' + entry.value + '\n';
+        const bool general =
+            section.name.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0;
+        text += '[' +
+                (section.name.isEmpty() ? QByteArray("General")
+                 : general              ? '%' + section.name.toUtf8()
+                                        : CodedName(section.name)) +
+                "]\n";
+        for (const Entry& entry : section.entries) {
+            // A value as read, unless it would carry its line over into the next one.
+            text += entry.key + '=' +
+                    (EndsItsLine(entry.value) ? entry.value : CodedValue(ValueText(entry.value))) +
+                    '\n';
+        }
     }
     return text;
 }
@@ -298,7 +321,7 @@ void IniFile::SetValue(const QString& path, const QString& value) {
     }
     const qsizetype slash = path.indexOf(QLatin1Char('/'));
     const QString section = slash < 0 ? QString() : path.left(slash);
-    Section& into = SectionNamed(section, CodedName(section));
+    Section& into = SectionNamed(section);
     entryIndex_.insert(
         path, {static_cast<int>(&into - sections_.data()), static_cast<int>(into.entries.size())});
     into.entries.push_back({CodedName(path.mid(slash + 1)), CodedValue(value)});

@@ -28,10 +28,10 @@ private:
         QByteArray value; // as written
     };
     struct Section {
-        QByteArray header; // between the brackets, empty for keys outside any section
+        QString name; // empty for keys outside any section
         std::vector<Entry> entries;
     };
-    Section& SectionNamed(const QString& name, const QByteArray& header);
+    Section& SectionNamed(const QString& name);
 
     std::vector<Section> sections_;
     QHash<QString, int> sectionIndex_;               // by section name
