@@ -18,7 +18,8 @@ namespace dunemark {
 
 namespace {
 
-// The most of a file that is read: far more than any table, little enough to read at once.
+// The most of a file that is read: far more than any table, little enough to read at once. What
+// lies beyond it is dropped by the next save.
 constexpr qint64 MaxFileBytes = 16 << 20;
 
 QString Path(const std::string& section, const std::string& key) {
@@ -64,7 +65,6 @@ StoreFile ReadStoreFile(const QString& fileName) {
 // only once it is all on the disk. A link is written through.
 bool WriteStoreFile(const QString& fileName, const QByteArray& text) {
     const QFileInfo info(fileName);
-    QDir().mkpath(info.absolutePath());
     QSaveFile file(info.isSymLink() ? info.canonicalFilePath() : fileName);
     return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush() &&
            file.commit();
