@@ -81,9 +81,6 @@ test-sanitize: deps
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZERS := fuzz_leading_number fuzz_highscore_store
-# Qt keeps what it learns of every store file it reads: without this the fuzzer would take each
-# new file for a leak and scan the whole heap after it. The sanitizer suite checks for leaks.
-FUZZ_OPTIONS_fuzz_highscore_store := -detect_leaks=0
 
 fuzz: $(FUZZERS:%=fuzz-run-%)
 
@@ -94,7 +91,7 @@ fuzz-build:
 
 fuzz-run-%: fuzz-build
 	mkdir -p $(FUZZ_DIR)/corpus/$*
-	$(FUZZ_DIR)/$* -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ_OPTIONS_$*) \
+	$(FUZZ_DIR)/$* -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 		-artifact_prefix=$(FUZZ_DIR)/$*- $(FUZZ_DIR)/corpus/$* fuzz/seeds/$*
 
 format:

@@ -1,5 +1,6 @@
 #include "forms/frmHighScores.h"
 
+#include "core/GameServices.h"
 #include "forms/FitLabel.h"
 #include "forms/Look.h"
 #include "forms/RenderSvg.h"
@@ -146,10 +147,23 @@ void frmHighScores::Form_Load() {
     table_.LoadHighScores();
     ShowScores();
 
-    table_.AddHighScore(vars_.FinalScore, [this] {
+    const SaveResult saved = table_.AddHighScore(vars_.FinalScore, [this] {
         return platform_.input.Ask("Whats your name?", "You've got a highscore");
     });
     ShowScores();
+    if (saved != SaveResult::Saved)
+        TellNotSaved(saved);
+}
+
+// The one store problem the player hears of: his own entry was not kept.
+void frmHighScores::TellNotSaved(SaveResult why) {
+    const QString reason =
+        why == SaveResult::Busy
+            ? tr("Another Dunemark kept the highscores busy for too long.")
+            : tr("The highscores could not be written: the disk may be full or read-only.");
+    const QString text = tr("Your score was not saved. %1 The table is unchanged.").arg(reason);
+    platform_.messages.Show(text.toStdString(), std::string(AppTitle), MsgIcon::Exclamation,
+                            MsgButtons::Ok);
 }
 
 void frmHighScores::ColourRow(int r) {

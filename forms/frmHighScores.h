@@ -41,6 +41,7 @@ public:
 private:
     void ColourRow(int r);
     void ShowScores();
+    void TellNotSaved(SaveResult why);
 
     DeclareVars& vars_;
     Platform& platform_;

@@ -1,14 +1,15 @@
-// Any contents of the high-score store's file, read as the game reads them: every place holds a
-// usable total, and an entry added afterwards is stored and read back in the next run. Qt is not
-// instrumented, so the fuzzer is guided by the game's side of the reading only.
+// Any contents of the high-score store's file, read as the game reads them: the file written
+// back reads the same, every place holds a usable total, and an entry added afterwards is
+// stored and read back in the next run. Qt is not instrumented, so the fuzzer is guided by the
+// game's side of the reading only.
 #include "platform/Clock.h"
+#include "platform/qt/IniFile.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "scores/HighScoreTable.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
@@ -29,14 +30,15 @@ void Require(bool held) {
 
 QTemporaryDir* root = nullptr;
 
-// Each input gets a directory never read before, so that what QSettings remembers of earlier
-// files plays no part.
-QString FreshConfigDir() {
-    static unsigned long count = 0;
-    const QString dir = root->filePath(QString::number(count++));
-    QDir().mkpath(dir + QStringLiteral("/Dunemark"));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir);
-    return dir;
+const QString Keys[] = {QStringLiteral("Scores/Name0"), QStringLiteral("Scores/Time9"),
+                        QStringLiteral("General/x"), QStringLiteral("a")};
+
+// What the file says for a few keys, as text.
+QStringList Values(const dunemark::IniFile& file) {
+    QStringList values;
+    for (const QString& key : Keys)
+        values << file.Value(key).value_or(QStringLiteral("(none)"));
+    return values;
 }
 
 } // namespace
@@ -44,18 +46,31 @@ QString FreshConfigDir() {
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static QCoreApplication app(*argc, *argv);
     root = new QTemporaryDir();
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root->path()));
+    QDir().mkpath(root->filePath(QStringLiteral("Dunemark")));
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace dunemark;
-    const QString dir = FreshConfigDir();
-    {
-        QFile file(dir + QStringLiteral("/Dunemark/Dunemark.conf"));
-        Require(file.open(QIODevice::WriteOnly));
-        file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
-    }
+    const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 
+    // Written back, with one more value set to a text taken from the input, the file reads the
+    // same, the new value included.
+    IniFile file = IniFile::Parse(bytes);
+    const QStringList before = Values(file);
+    const QString odd = QString::fromUtf8(bytes.first(std::min<qsizetype>(bytes.size(), 40)));
+    file.SetValue(QStringLiteral("Scores/Odd"), odd);
+    const IniFile again = IniFile::Parse(file.Text());
+    Require(Values(again) == before);
+    Require(again.Value(QStringLiteral("Scores/Odd")) == odd);
+
+    const QString conf = root->filePath(QStringLiteral("Dunemark/Dunemark.conf"));
+    {
+        QFile stored(conf);
+        Require(stored.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        stored.write(bytes.data(), bytes.size());
+    }
     QtSettingsStore store;
     FixedClock clock;
     HighScoreTable table(store, clock);
@@ -67,11 +82,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     constexpr std::int32_t Best = std::numeric_limits<std::int32_t>::max();
     if (size % 16 == 0 && table.FindHighScorePlace(Best)) {
         const HighScoreEntry added{"Fuzz", clock.ShortDate(), Best};
-        table.AddHighScore(Best, [] { return std::string("Fuzz"); });
+        Require(table.AddHighScore(Best, [] { return std::string("Fuzz"); }) == SaveResult::Saved);
         HighScoreTable reread(store, clock);
         reread.LoadHighScores();
         Require(reread.Entries()[0] == added);
     }
-    QDir(dir).removeRecursively();
     return 0;
 }

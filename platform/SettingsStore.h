@@ -5,6 +5,10 @@
 
 namespace dunemark {
 
+// What became of an update's writes: stored, or not stored because another copy of the program
+// kept the store for too long, or because the store cannot be written (no room left, not allowed).
+enum class SaveResult { Saved, Busy, Failed };
+
 // The per-user store of text values addressed by application, section and key.
 class SettingsStore {
 public:
@@ -26,9 +30,10 @@ public:
     // is stored together, before another copy's step begins. Only this application's values
     // may be read and written through `locked`. When the store cannot be written, or another
     // copy keeps it for too long, the change still runs on what is stored, but nothing it
-    // writes is stored: a change never overwrites another copy's step.
+    // writes is stored: a change never overwrites another copy's step. Either everything the
+    // change writes is stored, or nothing, and the result says which.
     using Change = std::function<void(SettingsStore& locked)>;
-    virtual void Update(const std::string& app, const Change& change) = 0;
+    virtual SaveResult Update(const std::string& app, const Change& change) = 0;
 };
 
 } // namespace dunemark

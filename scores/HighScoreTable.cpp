@@ -56,9 +56,9 @@ std::optional<int> HighScoreTable::FindHighScorePlace(std::int32_t total) const 
     return std::nullopt;
 }
 
-void HighScoreTable::AddHighScore(std::int32_t total, const AskName& askName) {
+SaveResult HighScoreTable::AddHighScore(std::int32_t total, const AskName& askName) {
     if (!FindHighScorePlace(total))
-        return;
+        return SaveResult::Saved;
     std::string name = askName();
     if (name.empty())
         name = NoName;
@@ -66,8 +66,10 @@ void HighScoreTable::AddHighScore(std::int32_t total, const AskName& askName) {
 
     // The prompt may have stood open for a while: the place is found again in the table as it
     // is stored now, under the store's lock.
-    store_.Update(App, [&](SettingsStore& locked) {
+    Places stored;
+    const SaveResult result = store_.Update(App, [&](SettingsStore& locked) {
         LoadFrom(locked);
+        stored = places_;
         const std::optional<int> place = FindHighScorePlace(total);
         if (!place)
             return;
@@ -76,10 +78,13 @@ void HighScoreTable::AddHighScore(std::int32_t total, const AskName& askName) {
         places_[*place] = entry;
         SaveTo(locked);
     });
+    if (result != SaveResult::Saved)
+        places_ = stored;
+    return result;
 }
 
-void HighScoreTable::SaveHighScores() {
-    store_.Update(App, [this](SettingsStore& locked) { SaveTo(locked); });
+SaveResult HighScoreTable::SaveHighScores() {
+    return store_.Update(App, [this](SettingsStore& locked) { SaveTo(locked); });
 }
 
 void HighScoreTable::SaveTo(SettingsStore& store) const {

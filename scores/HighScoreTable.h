@@ -32,11 +32,11 @@ public:
     std::optional<int> FindHighScorePlace(std::int32_t total) const;
     // When the total earns a place: asks the name, moves the lower places down, puts the entry
     // in and stores the table. The table is read again just before the entry goes in, so an
-    // entry that another copy of the program stored meanwhile is kept; the entry shows in the
-    // table even when the store cannot take it.
-    void AddHighScore(std::int32_t total, const AskName& askName);
+    // entry that another copy of the program stored meanwhile is kept. When the store cannot
+    // take the entry, the table stays as it is stored, and the result says why.
+    SaveResult AddHighScore(std::int32_t total, const AskName& askName);
     // Writes all ten places, as one step.
-    void SaveHighScores();
+    SaveResult SaveHighScores();
 
     const Places& Entries() const { return places_; }
 

@@ -75,7 +75,7 @@ public:
 };
 
 // A settings store held in memory. There is one copy of the program in memory, so an update
-// just runs.
+// just runs; with `refusal` set to anything but Saved, what it writes is dropped and it says so.
 class MemorySettingsStore final : public SettingsStore {
 public:
     std::string GetSetting(const std::string& app, const std::string& section,
@@ -89,10 +89,20 @@ public:
         ++writes;
     }
     void Read(const std::string&, const Reading& read) override { read(*this); }
-    void Update(const std::string&, const Change& change) override { change(*this); }
+    SaveResult Update(const std::string& app, const Change& change) override {
+        if (refusal == SaveResult::Saved) {
+            change(*this);
+        } else {
+            MemorySettingsStore scratch = *this;
+            scratch.refusal = SaveResult::Saved;
+            scratch.Update(app, change);
+        }
+        return refusal;
+    }
 
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
     int writes = 0;
+    SaveResult refusal = SaveResult::Saved;
 };
 
 // Hands out the scripted draws in order, then `fallback` (0 by default: no chance event, the

@@ -1,90 +1,114 @@
 #include "platform/qt/QtSettingsStore.h"
 
+#include "platform/qt/IniFile.h"
 #include "platform/qt/StoreLock.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QSettings>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace dunemark {
 
 namespace {
 
+// The most of a file that is read: far more than any table, little enough to read at once. What
+// lies beyond it is dropped by the next save.
+constexpr qint64 MaxFileBytes = 16 << 20;
+
 QString Path(const std::string& section, const std::string& key) {
     return QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
 }
 
-// The player's own store of one application, the organisation named like the application.
-// Values left by the system or by other programs of that organisation never stand in for
-// missing ones.
-class PlayerSettings final : public QSettings {
-public:
-    explicit PlayerSettings(const std::string& app)
-        : QSettings(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(app),
-                    QString::fromStdString(app)) {
-        setFallbacksEnabled(false);
-    }
+QString StoreFileName(const std::string& app) {
+    const QString name = QString::fromStdString(app);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QLatin1Char('/') + name + QLatin1Char('/') + name + QStringLiteral(".conf");
+}
+
+// The store's file as it is now. Only a regular file, or a link to one, is read and may be
+// written; a missing file may be made. Anything else (a pipe, a folder, a broken link) reads as
+// empty and is never written, and is never waited on either.
+struct StoreFile {
+    IniFile contents;
+    bool writable = false;
 };
 
-// A value as text. A list, which is what QSettings makes of a hand-edited value with an
-// unquoted comma, reads as its items joined the way a person writes them.
-std::string ReadText(QSettings& settings, const std::string& section, const std::string& key) {
-    const QVariant value = settings.value(Path(section, key));
-    const int type = value.typeId();
-    if (type == QMetaType::QStringList || type == QMetaType::QVariantList)
-        return value.toStringList().join(QStringLiteral(", ")).toStdString();
-    return value.toString().toStdString();
+StoreFile ReadStoreFile(const QString& fileName) {
+    const QByteArray name = QFile::encodeName(fileName);
+    const int fd = open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        struct stat link {};
+        return {{}, errno == ENOENT && lstat(name.constData(), &link) != 0};
+    }
+    StoreFile file;
+    struct stat info {};
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        QByteArray data(std::min<qint64>(info.st_size, MaxFileBytes), '\0');
+        qint64 got = 0;
+        for (ssize_t n = 1; n > 0 && got < data.size(); got += n)
+            n = std::max<ssize_t>(read(fd, data.data() + got, data.size() - got), 0);
+        data.truncate(got);
+        file = {IniFile::Parse(data), true};
+    }
+    close(fd);
+    return file;
 }
 
-void WriteText(QSettings& settings, const std::string& section, const std::string& key,
-               const std::string& value) {
-    settings.setValue(Path(section, key), QString::fromStdString(value));
-}
-
-// Where QSettings keeps an application's file, found without reading that file: a QSettings
-// reads its file as it is made, and would wait for ever on a pipe put there. A QSettings with
-// no application name keeps its file beside the applications' folders.
-QString StoreFileName(const std::string& app) {
-    const QSettings beside(QSettings::NativeFormat, QSettings::UserScope,
-                           QStringLiteral("Dunemark-store-path"));
-    const QString name = QString::fromStdString(app);
-    return QFileInfo(beside.fileName()).absolutePath() + QLatin1Char('/') + name +
-           QLatin1Char('/') + name + QStringLiteral(".conf");
-}
-
-// Only a regular file, or a link to one, is read or written as the store; a missing one is made
-// by the first save. A pipe, a device, a folder, a socket or a broken link reads as an empty
-// store and is never written.
-bool IsStoreFile(const QString& fileName) {
+// Replaces the file whole: every write is checked, and the new file takes the old one's place
+// only once it is all on the disk. A link is written through.
+bool WriteStoreFile(const QString& fileName, const QByteArray& text) {
     const QFileInfo info(fileName);
-    return info.isFile() || (!info.exists() && !info.isSymLink());
+    QSaveFile file(info.isSymLink() ? info.canonicalFilePath() : fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush() &&
+           file.commit();
 }
 
-// The store as one reading or one change sees it: every read goes through one QSettings (none
-// for a store that is no file), and writes reach it only when they are to be stored.
+// What a save killed halfway leaves beside the file it was writing: "<name>.XXXXXX".
+void RemoveLeftovers(const QString& fileName) {
+    const QFileInfo info(fileName);
+    const QRegularExpression leftover(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(info.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    const QDir dir = info.absoluteDir();
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        if (leftover.match(name).hasMatch())
+            QFile::remove(dir.filePath(name));
+    }
+}
+
+// The store as one reading or one change sees it.
 class StoreView final : public SettingsStore {
 public:
-    StoreView(QSettings* settings, bool writable)
-        : settings_(settings)
-        , writable_(settings && writable) {}
+    explicit StoreView(IniFile& file)
+        : file_(file) {}
 
     std::string GetSetting(const std::string&, const std::string& section,
                            const std::string& key) override {
-        return settings_ ? ReadText(*settings_, section, key) : std::string();
+        return file_.Value(Path(section, key)).value_or(QString()).toStdString();
     }
     void SaveSetting(const std::string&, const std::string& section, const std::string& key,
                      const std::string& value) override {
-        if (writable_)
-            WriteText(*settings_, section, key, value);
+        file_.SetValue(Path(section, key), QString::fromStdString(value));
+        changed_ = true;
     }
     // Already one reading, or inside the lock.
     void Read(const std::string&, const Reading& read) override { read(*this); }
-    void Update(const std::string&, const Change& change) override { change(*this); }
+    SaveResult Update(const std::string&, const Change& change) override {
+        change(*this);
+        return SaveResult::Saved;
+    }
+
+    bool Changed() const { return changed_; }
 
 private:
-    QSettings* settings_;
-    bool writable_;
+    IniFile& file_;
+    bool changed_ = false;
 };
 
 } // namespace
@@ -101,46 +125,32 @@ std::string QtSettingsStore::GetSetting(const std::string& app, const std::strin
 
 void QtSettingsStore::SaveSetting(const std::string& app, const std::string& section,
                                   const std::string& key, const std::string& value) {
-    // Every write takes the update lock (see Update).
     Update(app, [&](SettingsStore& locked) { locked.SaveSetting(app, section, key, value); });
 }
 
 void QtSettingsStore::Read(const std::string& app, const Reading& read) {
-    if (!IsStoreFile(StoreFileName(app))) {
-        StoreView nothing(nullptr, false);
-        read(nothing);
-        return;
-    }
-    PlayerSettings settings(app);
-    StoreView view(&settings, false);
+    StoreFile file = ReadStoreFile(StoreFileName(app));
+    StoreView view(file.contents);
     read(view);
 }
 
-void QtSettingsStore::Update(const std::string& app, const Change& change) {
+SaveResult QtSettingsStore::Update(const std::string& app, const Change& change) {
     const QString fileName = StoreFileName(app);
-    if (!IsStoreFile(fileName)) {
-        StoreView nothing(nullptr, false);
-        change(nothing);
-        return;
-    }
-    // The lock has a name of its own: QSettings takes "<file>.lock" itself while it writes, and
-    // it must be free for that inside the change.
     QDir().mkpath(QFileInfo(fileName).absolutePath());
-    QLockFile lock(fileName + QStringLiteral(".update.lock"));
-    const bool held = TakeStoreLock(lock, patience_); // released when `lock` goes
-    if (held) {
-        // Every write of the store is made under this lock, so a lock of QSettings' own found
-        // now was left by a copy that died while it saved. QSettings would wait half a minute
-        // for it to grow old when it is empty (the copy died before writing its name into it).
-        QLockFile(fileName + QStringLiteral(".lock")).removeStaleLockFile();
-    }
-
+    const StoreLock lock(fileName + QStringLiteral(".update.lock"), patience_);
+    if (lock.Held())
+        RemoveLeftovers(fileName);
     // Read only now, under the lock, so the change sees what the last copy stored.
-    PlayerSettings settings(app);
-    StoreView view(&settings, held);
+    StoreFile file = ReadStoreFile(fileName);
+    StoreView view(file.contents);
     change(view);
-    if (held)
-        settings.sync();
+    if (!view.Changed())
+        return SaveResult::Saved;
+    if (lock.Busy())
+        return SaveResult::Busy;
+    return lock.Held() && file.writable && WriteStoreFile(fileName, file.contents.Text())
+               ? SaveResult::Saved
+               : SaveResult::Failed;
 }
 
 } // namespace dunemark

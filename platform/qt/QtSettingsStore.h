@@ -6,12 +6,12 @@
 
 namespace dunemark {
 
-// The per-user store kept by QSettings in its native format, organisation and application both
-// named after the application: on Linux the file $XDG_CONFIG_HOME/<app>/<app>.conf, one group
-// per section. Every value is written as text and read back as the same text; a file that is
-// missing, unreadable or garbled reads as far as it makes sense, and a store that cannot be
-// written is left as it is. Only a regular file, or a link to one (written through, the link
-// kept), is taken for the store. Nothing is ever reported.
+// The per-user store in the file QSettings would keep for an application, in its INI format:
+// on Linux $XDG_CONFIG_HOME/<app>/<app>.conf (~/.config when unset), one section per section.
+// Every value is text, read afresh from the file each time and never decoded into anything else.
+// A file that is missing, unreadable or garbled reads as far as it makes sense. Only a regular
+// file, or a link to one (written through, the link kept), is taken for the store. A save
+// replaces the file whole, or leaves it exactly as it was.
 class QtSettingsStore final : public SettingsStore {
 public:
     // How long a change waits at most for another copy of the program to finish its own.
@@ -24,13 +24,9 @@ public:
     // One value, written as one update.
     void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                      const std::string& value) override;
-    // Reads the file once, through one QSettings.
     void Read(const std::string& app, const Reading& read) override;
-    // Holds a lock file beside the store's file while the change reads and writes; another copy
-    // of the program waits for it (see TakeStoreLock). When the lock cannot be had (the folder
-    // cannot be written, or a running copy holds it beyond the patience) the change runs on what
-    // is stored and nothing it writes is stored.
-    void Update(const std::string& app, const Change& change) override;
+    // Holds a lock beside the store's file while the change reads and writes (see StoreLock).
+    SaveResult Update(const std::string& app, const Change& change) override;
 
 private:
     std::chrono::milliseconds patience_;

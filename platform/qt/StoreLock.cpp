@@ -1,25 +1,24 @@
 #include "platform/qt/StoreLock.h"
 
 #include <QCursor>
-#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QEventLoop>
-#include <QFileInfo>
+#include <QFile>
 #include <QGuiApplication>
-#include <QLockFile>
 #include <QThread>
-#include <cstdlib>
+#include <cerrno>
+#include <fcntl.h>
 #include <optional>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace dunemark {
 
 namespace {
 
-// How often a waiting copy looks at the lock again.
+// How often a waiting copy tries the lock again.
 constexpr int PollMs = 50;
-// A copy writes its name into its lock within microseconds of making it; a lock still without
-// one after this long was left by a copy that died in between.
-constexpr qint64 NamelessGraceMs = 1'000;
 
 bool OnWindowThread() {
     const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
@@ -35,8 +34,8 @@ public:
     BusyPointer& operator=(const BusyPointer&) = delete;
 };
 
-// One pause between looks at the lock. On the windows' thread the windows repaint first; a
-// click or a key made meanwhile reaches them once the wait is over.
+// One pause between tries. On the windows' thread the windows repaint first; a click or a key
+// made meanwhile reaches them once the wait is over.
 void Pause(std::optional<BusyPointer>& busy) {
     if (OnWindowThread()) {
         if (!busy)
@@ -46,39 +45,67 @@ void Pause(std::optional<BusyPointer>& busy) {
     QThread::msleep(PollMs);
 }
 
-bool Nameless(const QLockFile& lock) {
-    if (lock.getLockInfo(nullptr, nullptr, nullptr))
-        return false;
-    const QDateTime made = QFileInfo(lock.fileName()).lastModified();
-    return made.isValid() && std::abs(made.msecsTo(QDateTime::currentDateTime())) > NamelessGraceMs;
+// The lock file, opened without following a link or waiting on a pipe, when it is a regular
+// file; -1 otherwise. A file that cannot be written (left read-only) is locked all the same.
+int OpenLockFile(const QByteArray& name) {
+    constexpr int Flags = O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    int fd = open(name.constData(), O_RDWR | Flags, 0600);
+    if (fd < 0 && errno == EACCES)
+        fd = open(name.constData(), O_RDONLY | Flags, 0600);
+    struct stat info {};
+    if (fd >= 0 && (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
+        close(fd);
+        return -1;
+    }
+    return fd;
 }
 
-// Removes a nameless lock. Only one copy at a time decides on it, so none removes the new lock
-// that another made just after taking the old one away; and a lock that a running copy holds
-// cannot be removed at all, by the system's lock on it.
-void RemoveIfNameless(QLockFile& lock) {
-    QLockFile deciding(lock.fileName() + QStringLiteral(".rmlock"));
-    if (Nameless(lock) && deciding.tryLock() && Nameless(lock))
-        lock.removeStaleLockFile();
+// Whether `fd` is still the file of that name: the copy that held the lock before may have
+// removed it just before letting go.
+bool StillNamed(int fd, const QByteArray& name) {
+    struct stat held {
+    }, named{};
+    return fstat(fd, &held) == 0 && lstat(name.constData(), &named) == 0 &&
+           held.st_dev == named.st_dev && held.st_ino == named.st_ino;
 }
 
 } // namespace
 
-bool TakeStoreLock(QLockFile& lock, std::chrono::milliseconds patience) {
-    // A lock never grows too old to be its holder's: QLockFile then takes one over only when
-    // the process named in it has ended.
-    lock.setStaleLockTime(0);
+StoreLock::StoreLock(const QString& fileName, std::chrono::milliseconds patience)
+    : fileName_(fileName) {
+    const QByteArray name = QFile::encodeName(fileName);
     const QDeadlineTimer deadline(patience);
     std::optional<BusyPointer> busy;
     for (;;) {
-        if (lock.tryLock(0))
-            return true;
-        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
-            return false;
-        RemoveIfNameless(lock);
-        if (QFileInfo::exists(lock.fileName()))
-            Pause(busy);
+        const int fd = OpenLockFile(name);
+        if (fd < 0)
+            return;
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            if (StillNamed(fd, name)) {
+                fd_ = fd;
+                return;
+            }
+            close(fd);
+            continue;
+        }
+        const bool held = errno == EWOULDBLOCK;
+        close(fd);
+        if (!held)
+            return;
+        if (deadline.hasExpired()) {
+            busy_ = true;
+            return;
+        }
+        Pause(busy);
     }
+}
+
+StoreLock::~StoreLock() {
+    if (fd_ < 0)
+        return;
+    // Removed while still held, so no copy takes a lock on a file that is gone.
+    unlink(QFile::encodeName(fileName_).constData());
+    close(fd_);
 }
 
 } // namespace dunemark

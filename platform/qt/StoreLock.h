@@ -1,18 +1,32 @@
 #pragma once
 
+#include <QString>
 #include <chrono>
-
-class QLockFile;
 
 namespace dunemark {
 
-// Takes `lock` for one change of the store. A lock whose holder is gone is taken over: at once
-// when the process named in it has ended, after a second when it names none (its maker died
-// before writing its name into it). A lock that a running copy holds, however long it has held
-// it, is waited for, up to `patience`. While waiting on the
-// program's main thread, the windows keep repainting but take no input, and the pointer shows
-// that the program is busy. False when the lock cannot be had: it cannot be made there, or a
-// running copy still holds it.
-bool TakeStoreLock(QLockFile& lock, std::chrono::milliseconds patience);
+// The system's lock on a lock file beside the store, held while this object lives: a copy of
+// the program that ends, however it ends, lets go of it at once, and nothing it leaves behind
+// keeps another copy waiting. The file is removed again when the lock is let go.
+class StoreLock {
+public:
+    // Waits up to `patience` while another copy holds the lock. On the program's main thread the
+    // windows keep repainting meanwhile but take no input, and the pointer shows that the program
+    // is busy. Anything but a regular file of that name (a folder, a pipe, a link), or one that
+    // cannot be opened, is never waited on: the lock is not had.
+    StoreLock(const QString& fileName, std::chrono::milliseconds patience);
+    ~StoreLock();
+    StoreLock(const StoreLock&) = delete;
+    StoreLock& operator=(const StoreLock&) = delete;
+
+    bool Held() const { return fd_ >= 0; }
+    // Whether the lock was not had because another copy held it beyond the patience.
+    bool Busy() const { return busy_; }
+
+private:
+    QString fileName_;
+    int fd_ = -1;
+    bool busy_ = false;
+};
 
 } // namespace dunemark

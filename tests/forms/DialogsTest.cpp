@@ -141,6 +141,34 @@ TEST_F(DialogsTest, TheHighScoresAskTheNameAndShowEveryTextWholeAndPlain) {
               "Whats your name?You've got a highscore");
 }
 
+// An entry the store could not take: one plain message after the name prompt says why and that
+// the table is unchanged, and the rows show the table as it is stored.
+TEST_F(DialogsTest, AnEntryThatWasNotStoredIsToldAndNotShown) {
+    vars.FinalScore = 5000;
+    for (const auto& [refusal, why] :
+         {std::pair(SaveResult::Busy, "busy"), {SaveResult::Failed, "could not be written"}}) {
+        settings.values = {{{"Dunemark", "Scores", "Name0"}, "Bob"},
+                           {{"Dunemark", "Scores", "Time0"}, "9000"}};
+        settings.refusal = refusal;
+        messages.shown.clear();
+        input.answers = {"Ann"};
+        std::size_t askedBefore = 0;
+        messages.onShow = [&](const ShownMessage&) { askedBefore = input.asked.size(); };
+        const std::size_t asked = input.asked.size();
+        frmHighScores window(vars, platform);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        const ShownMessage& told = messages.shown[0];
+        EXPECT_EQ(askedBefore, asked + 1);
+        EXPECT_EQ(std::tie(told.title, told.icon, told.buttons),
+                  std::make_tuple("Dunemark", MsgIcon::Exclamation, MsgButtons::Ok));
+        EXPECT_NE(told.text.find(why), std::string::npos) << told.text;
+        EXPECT_NE(told.text.find("The table is unchanged."), std::string::npos);
+        EXPECT_EQ(window.lblHighName[0]->text() + window.lblHighName[1]->text(), "BobNobody");
+    }
+    messages.onShow = nullptr;
+    settings.refusal = SaveResult::Saved;
+}
+
 TEST_F(DialogsTest, AboutTogglesItsDisclaimerOnPressesAndOpensItsLinksOnClicks) {
     frmAbout about(links);
     about.show();

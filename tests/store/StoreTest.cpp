@@ -10,9 +10,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLockFile>
 #include <QProcess>
 #include <QSettings>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -20,7 +20,9 @@
 #include <gtest/gtest.h>
 #include <linux/capability.h>
 #include <random>
+#include <sys/file.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,7 +41,6 @@ protected:
     void UseNewDir(const QByteArray& contents = {}) {
         dir_ = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_->path()));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_->path());
         QDir().mkpath(QFileInfo(ConfPath()).path());
         if (QFile file(ConfPath()); !contents.isNull() && file.open(QIODevice::WriteOnly))
             file.write(contents);
@@ -48,6 +49,11 @@ protected:
     QByteArray ReadConf() const {
         QFile file(ConfPath());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // The file's time set back to one fixed second, as on a file system that keeps whole seconds.
+    void SetTimeBack() const {
+        const timespec times[2] = {{1'000'000'000, 0}, {1'000'000'000, 0}};
+        ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(ConfPath()).constData(), times, 0), 0);
     }
     HighScoreEntry First() {
         HighScoreTable table(store, clock);
@@ -105,6 +111,72 @@ TEST_F(StoreTest, ABrokenUnreadableOrUnwritableStoreReadsAsTheDefaultTable) {
     }
 }
 
+// A file that QSettings wrote, or a player edited, reads as QSettings read it, and what the game
+// writes QSettings reads back the same; nothing is decoded into an object, however deep.
+TEST_F(StoreTest, TheFileReadsAsQSettingsWroteItAndNothingInItIsDecoded) {
+    QByteArray nested;
+    for (int level = 0; level < 50'000; ++level)
+        nested += "\\0\\0\\0\\t\\0\\0\\0\\x1"; // a list holding a list holding ...
+    const struct {
+        QByteArray line;
+        HighScoreEntry first;
+    } cases[] = {
+        {"Name0=Bob, Ann ,\" Cy \"\nTime0=12", {"Bob, Ann,  Cy ", "", 12}},
+        {"Name0=@@x\\x41\\102\nDate0=\"a;b\" ; note\nTime0=7\\\n0", {"@xAB", "a;b", 70}},
+        {"Name0=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\nTime0=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)",
+         DefaultHighScore()},
+        {"Time0=@Variant(" + nested + ")", DefaultHighScore()},
+    };
+    for (const auto& [line, first] : cases) {
+        UseNewDir("[Scores]\n" + line + '\n');
+        EXPECT_EQ(Run({"show"}).substr(0, 2), "0:") << line.left(40).toStdString();
+        EXPECT_EQ(First(), first) << line.left(40).toStdString();
+    }
+    UseNewDir();
+    {
+        QSettings written(ConfPath(), QSettings::IniFormat);
+        written.setValue("Scores/Name0", QString::fromStdString(Odd));
+        written.setValue("Scores/Time0", "9");
+        written.setValue("Other/Kept", QStringList{"a", "b"});
+    }
+    EXPECT_EQ(First(), (HighScoreEntry{Odd, "", 9}));
+    HighScoreTable(store, clock).AddHighScore(200, [] { return Odd + "!"; });
+    UseNewDir(ReadConf());
+    const QSettings read(ConfPath(), QSettings::IniFormat);
+    EXPECT_EQ(read.value("Scores/Name0").toString().toStdString(), Odd + "!");
+    EXPECT_EQ(read.value("Scores/Name1").toString().toStdString(), Odd);
+    EXPECT_EQ(read.value("Other/Kept").toStringList(), (QStringList{"a", "b"}));
+}
+
+// A save that the disk has no room for leaves the old file exactly as it was.
+TEST_F(StoreTest, ASaveWithoutRoomLeavesTheOldFileWhole) {
+    ASSERT_EQ(Run({"add", "W", "1000", "3"}), "0:1000\n1001\n1002\n");
+    const QByteArray before = ReadConf();
+    const auto littleRoom = [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit room{256, 256};
+        setrlimit(RLIMIT_FSIZE, &room);
+    };
+    ASSERT_EQ(Run({"add", "Ann", "5000", "1"}, littleRoom), "0:5000\n");
+    EXPECT_EQ(ReadConf(), before);
+}
+
+// Two copies saving within one second, where the file's time cannot tell their saves apart.
+TEST_F(StoreTest, SavesWithinTheSameSecondAreAllKept) {
+    ASSERT_EQ(Run({"add", "Cyd", "1000", "10"}).size(), 52u); // every table as long as the last
+    SetTimeBack();
+    HighScoreTable table(store, clock);
+    table.LoadHighScores();
+    table.AddHighScore(5000, [] { return "Ann"; });
+    SetTimeBack();
+    table.LoadHighScores(); // as the window opens again
+    ASSERT_EQ(Run({"add", "Bob", "6000", "1"}), "0:6000\n");
+    SetTimeBack();
+    table.AddHighScore(4000, [] { return "Ann"; });
+    EXPECT_EQ(Run({"show"}).substr(0, 62),
+              "0:Bob\t06/12/2026\t6000\nAnn\t06/12/2026\t5000\nAnn\t06/12/2026\t4000\n");
+}
+
 TEST_F(StoreTest, AKilledSaveLeavesEitherTheOldTableOrTheNewAndHoldsUpNobody) {
     std::mt19937 chance(std::random_device{}());
     // Kills land anywhere from the writer's start to well past its first save, however slow the
@@ -128,12 +200,42 @@ TEST_F(StoreTest, AKilledSaveLeavesEitherTheOldTableOrTheNewAndHoldsUpNobody) {
         stored = added;
     }
     EXPECT_GT(stored, 1) << "no save ever got through";
-    // Locks left behind, even empty ones, hold up the next entry only briefly, not for Qt's own
-    // half minute: the helper must be done well before its time runs out.
-    for (const char* lock : {".lock", ".update.lock"})
-        QFile(ConfPath() + lock).open(QIODevice::WriteOnly);
-    ASSERT_EQ(Run({"add", "Ann", "99999999", "1"}), "0:99999999\n");
-    EXPECT_EQ(Run({"show"}).substr(0, 25), "0:Ann\t06/12/2026\t99999999");
+}
+
+// Nothing that a copy killed halfway leaves behind holds up a save: a lock file, empty or naming
+// a process that is running, or its half-written table, which the next save removes. Anything but
+// a regular file as the lock (a pipe, a folder) is never waited on: that save is not made.
+TEST_F(StoreTest, NothingLeftBehindHoldsUpASave) {
+    const QByteArray live =
+        QByteArray::number(getpid()) + "\nui_tests\n" + QSysInfo::machineHostName().toUtf8() + '\n';
+    const struct {
+        const char* suffix;
+        QByteArray contents; // "|" a pipe, "/" a folder
+        bool stored;
+        bool left;
+    } cases[] = {
+        {".update.lock", "", true, false},
+        {".update.lock", live, true, false},
+        {".update.lock", "|", false, true},
+        {".update.lock", "/", false, true},
+        {".lock", "|", true, true},
+        {".update.lock.rmlock", "|", true, true},
+        {".Ab12Cd", "[Scores]\nName0=", true, false},
+    };
+    for (const auto& [suffix, contents, stored, left] : cases) {
+        UseNewDir();
+        const QString path = ConfPath() + suffix;
+        if (contents == "|")
+            ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (QFile file(path); contents == "/" ? !QDir().mkpath(path)
+                                                   : !file.open(QIODevice::WriteOnly) ||
+                                                         file.write(contents) != contents.size())
+            FAIL() << suffix;
+        ASSERT_EQ(Run({"add", "Ann", "9000", "1"}), "0:9000\n") << suffix << contents.data();
+        EXPECT_EQ(Run({"show"}).substr(0, 6), stored ? "0:Ann\t" : "0:Nobo")
+            << suffix << contents.data();
+        EXPECT_EQ(QFileInfo::exists(path), left) << suffix << contents.data();
+    }
 }
 
 TEST_F(StoreTest, TwoCopiesAddingAtOnceKeepEveryEntry) {
@@ -167,14 +269,18 @@ TEST_F(StoreTest, ACopyStoppedHoldingTheLockNeverUndoesAnotherCopysSave) {
 // While another copy holds the lock, a change waits with the windows' events running and the
 // busy pointer shown, and in the end writes nothing rather than over the other's work.
 TEST_F(StoreTest, AChangeWaitsForALiveHolderAndNeverWritesWithoutTheLock) {
-    QLockFile holder(ConfPath() + QStringLiteral(".update.lock"));
-    ASSERT_TRUE(holder.tryLock());
+    QFile holder(ConfPath() + QStringLiteral(".update.lock"));
+    ASSERT_TRUE(holder.open(QIODevice::WriteOnly) && flock(holder.handle(), LOCK_EX) == 0);
     Qt::CursorShape pointer = Qt::BlankCursor;
     QTimer::singleShot(100, [&] {
         if (const QCursor* shown = QGuiApplication::overrideCursor())
             pointer = shown->shape();
     });
-    QtSettingsStore(std::chrono::milliseconds(3000)).SaveSetting("Dunemark", "Scores", "A", "b");
+    const SaveResult result = QtSettingsStore(std::chrono::milliseconds(3000))
+                                  .Update("Dunemark", [](SettingsStore& locked) {
+                                      locked.SaveSetting("Dunemark", "Scores", "A", "b");
+                                  });
+    EXPECT_EQ(result, SaveResult::Busy);
     EXPECT_EQ(pointer, Qt::WaitCursor);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(ReadConf().isEmpty());
