@@ -11,6 +11,15 @@ configure_file(data/${DUNEMARK_APP_ID}.metainfo.xml.in ${DUNEMARK_APP_ID}.metain
 # is not); the path is known only when installing, under whatever prefix that is.
 set(DUNEMARK_GAMESDIR games)
 install(TARGETS dunemark RUNTIME DESTINATION ${DUNEMARK_GAMESDIR})
+# The ledger's module is the game's own, in a private folder off the system's library path (where
+# Debian keeps a game's own libraries, and so no ldconfig call in the package's scripts). The
+# program finds it from its own place, so it knows the one folder relative to the other.
+set(DUNEMARK_MODULEDIR lib/games/dunemark)
+install(TARGETS dunemark_ledger LIBRARY DESTINATION ${DUNEMARK_MODULEDIR}
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+file(RELATIVE_PATH DUNEMARK_MODULE_PLACE /${DUNEMARK_GAMESDIR} /${DUNEMARK_MODULEDIR})
+set_source_files_properties(forms/LedgerLoader.cpp PROPERTIES
+                            COMPILE_DEFINITIONS DUNEMARK_LEDGER_PLACE="${DUNEMARK_MODULE_PLACE}")
 # Each install writes its own copy, so that a package and an install made at once do not mix.
 install(CODE "
     set(DUNEMARK_EXEC \"\${CMAKE_INSTALL_PREFIX}/${DUNEMARK_GAMESDIR}/dunemark\")
@@ -44,7 +53,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.org/")
 # otherwise fall to Liberation Mono on a system where Liberation is the only font installed.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-liberation2, fonts-dejavu-core")
-# Named as well as found: the ledger's charts.
+# Named as well as found: the ledger's charts, in the module the program loads itself.
 string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libqt6charts6")
 include(CPack)
 

@@ -5,6 +5,7 @@
 #include "core/NewGame.h"
 #include "core/Trade.h"
 #include "forms/Grid.h"
+#include "forms/LedgerModule.h"
 #include "forms/Look.h"
 #include "forms/SvgPicture.h"
 #include "forms/TownLabel.h"
@@ -12,7 +13,6 @@
 #include "forms/frmBuy.h"
 #include "forms/frmFinances.h"
 #include "forms/frmHighScores.h"
-#include "forms/frmLedger.h"
 #include "forms/frmSell.h"
 #include "forms/frmShowEndTomb.h"
 #include "forms/frmSpecial.h"
@@ -48,8 +48,12 @@ frmStory* frmMain::Story() const {
     return story_;
 }
 
-frmLedger* frmMain::LedgerWindow() const {
+QDialog* frmMain::LedgerWindow() const {
     return ledger_;
+}
+
+void frmMain::SetLedgerModule(const QString& file) {
+    ledgerModule_ = LedgerLoader({file});
 }
 
 void frmMain::Form_Load() {
@@ -88,7 +92,7 @@ void frmMain::ShowStatus() {
     // ledger keeps what the screen has shown.
     tables_.Record.See(tables_.CurrentDay, vars_);
     if (ledger_)
-        ledger_->Refresh();
+        ledgerModule_.Loaded()->Refresh(*ledger_);
 }
 
 void frmMain::ShowHoldings() {
@@ -264,8 +268,17 @@ void frmMain::mnuStory_Click() {
 }
 
 void frmMain::mnuLedger_Click() {
-    if (!ledger_)
-        ledger_ = new frmLedger(tables_, this);
+    if (!ledger_) {
+        // The first opening loads the ledger's module; without it the game goes on.
+        QString why;
+        LedgerModule* module = ledgerModule_.Module(why);
+        if (!module) {
+            platform_.messages.Show(why.toStdString(), std::string(AppTitle), MsgIcon::Exclamation,
+                                    MsgButtons::Ok);
+            return;
+        }
+        ledger_ = module->CreateLedger(tables_, this);
+    }
     ledger_->show();
     ledger_->raise();
     ledger_->activateWindow();

@@ -4,6 +4,7 @@
 #include "core/GameServices.h"
 #include "core/MainTables.h"
 #include "core/Travel.h"
+#include "forms/LedgerLoader.h"
 #include "platform/Platform.h"
 
 #include <QMainWindow>
@@ -11,6 +12,7 @@
 #include <array>
 
 class QAction;
+class QDialog;
 class QLabel;
 class QMenu;
 class QToolButton;
@@ -21,7 +23,6 @@ namespace dunemark {
 class Grid;
 class SvgPicture;
 class TownLabel;
-class frmLedger;
 class frmStory;
 
 // The game's main window: the money, the map with the three towns, the market and the goods
@@ -56,7 +57,9 @@ public:
 
     const MainTables& Tables() const { return tables_; }
     frmStory* Story() const;
-    frmLedger* LedgerWindow() const;
+    QDialog* LedgerWindow() const;
+    // Takes the ledger's module from `file` instead of the game's own places.
+    void SetLedgerModule(const QString& file);
 
     QLabel* Label1;
     QLabel* lblCash;
@@ -108,7 +111,8 @@ private:
     MainTables tables_;
     bool gameIsOver_ = false;
     QPointer<frmStory> story_;
-    QPointer<frmLedger> ledger_;
+    LedgerLoader ledgerModule_{LedgerLoader::GameFiles()};
+    QPointer<QDialog> ledger_;
 };
 
 } // namespace dunemark

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Measures the game against the smallest Qt Widgets program, on a private X server, in the
 # same run: the time from starting each program until its first window is drawn (the story for
-# the game, a window with one label for the other) and its resident memory once idle. Then runs
-# the benchmark of the rules, and times the high-score window opening over a 10 MB store.
+# the game, a window with one label for the other) and its resident memory once idle, and the
+# time the game takes from the first Ctrl+L to the ledger drawn. Then runs the benchmark of the
+# rules, and times the high-score window opening over a 10 MB store.
 # `make bench` builds what it needs and runs it.
 #   scripts/bench.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
@@ -26,20 +27,25 @@ start_xvfb 1024x768
 results=$(mktemp)
 trap 'stop_xvfb; rm -f "$results"' EXIT
 
-# One probe, recorded as "<name> <mapped ms> <shown ms> <cpu ms> <rss KiB>" unless a warm-up.
+# One probe, recorded as "<name> <mapped ms> <shown ms> <cpu ms> <rss KiB> [<ms from each key>]"
+# unless a warm-up. Arguments after the fourth are the probe's keys.
 probe() {
     local name=$1 title=$2 program=$3 record=$4 line
-    line=$("$build/bench/startup_probe" "$title" "$idle_ms" "$program")
+    line=$("$build/bench/startup_probe" "${@:5}" "$title" "$idle_ms" "$program")
     [ "$record" = yes ] || return 0
-    echo "$name $(sed -E 's/[a-z_]+=//g' <<<"$line")" >>"$results"
+    echo "$name $(sed -E 's/[a-z_]+=//g; s/,/ /g' <<<"$line")" >>"$results"
 }
+# A key on the story brings up the main window, then the first Ctrl+L the ledger.
+ledger_keys=(-k space Dunemark -k ctrl+l Ledger)
 
 echo "Start-up and memory on $DISPLAY, $runs runs each, alternating (after one warm-up each)"
 probe minimal Minimal "$build/bench/minimal_qt" no
 probe game Story "$build/dunemark" no
+probe ledger Story "$build/dunemark" no "${ledger_keys[@]}"
 for ((i = 1; i <= runs; i++)); do
     probe minimal Minimal "$build/bench/minimal_qt" yes
     probe game Story "$build/dunemark" yes
+    probe ledger Story "$build/dunemark" yes "${ledger_keys[@]}"
 done
 
 median() { # median of column $2 for rows named $1
@@ -64,6 +70,8 @@ row "first window drawn (ms)" 3 1
 row "processor time (ms)" 4 1
 row "resident memory, idle (MiB)" 5 1024
 printf '%-30s %11s %11s\n' "first window drawn, range (ms)" "$(spread minimal 3)" "$(spread game 3)"
+printf '%-30s %23.1f\n' "first Ctrl+L to ledger (ms)" "$(median ledger 7)"
+printf '%-30s %23s\n' "first Ctrl+L, range (ms)" "$(spread ledger 7)"
 
 echo
 echo "The rules alone (median of 5 repetitions):"

@@ -20,7 +20,7 @@ packages=(
 for task in "$@"; do
     case "$task" in
     test) packages+=(desktop-file-utils appstream dpkg-dev file lintian) ;;
-    bench) packages+=(xvfb libx11-dev libxdamage-dev libbenchmark-dev) ;;
+    bench) packages+=(xvfb libx11-dev libxdamage-dev libxtst-dev libbenchmark-dev) ;;
     package) packages+=(dpkg-dev file fakeroot lintian xvfb xdotool imagemagick) ;;
     a11y) packages+=(at-spi2-core python3-gi gir1.2-atspi-2.0 dbus-x11 xvfb xdotool) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch folder and checks what a desktop finds there: the program,
-# the desktop entry, the icon and the AppStream metainfo, each valid and naming the others, and
-# the manual page, copyright and changelog beside them.
+# the desktop entry, the icon and the AppStream metainfo, each valid and naming the others, the
+# ledger's module, and the manual page, copyright and changelog beside them.
 #   check-install.sh SOURCE_DIR BUILD_DIR
 # Exits 77 (skipped) when the validators are not installed.
 set -euo pipefail
@@ -34,6 +34,8 @@ for file in "$desktop" "$metainfo" "$prefix/share/icons/hicolor/scalable/apps/$i
     [ -f "$file" ] || fail "$file was not installed"
 done
 [ -x "$prefix/games/dunemark" ] || fail "games/dunemark was not installed as a program"
+# The ledger's module, where the program looks for it from its own place.
+[ -f "$prefix/lib/games/dunemark/ledger.so" ] || fail "lib/games/dunemark/ledger.so was not installed"
 [ "$failures" -eq 0 ] || exit 1
 
 # The desktop entry: no error, warning or hint at all.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package into a scratch folder and has lintian check it as Debian would: no
-# error and no warning. Also checks that the program is where its section says and that the
-# desktop entry starts it there.
+# error and no warning. Also checks that the program is where its section says, its ledger's
+# module where it looks for it, and that the desktop entry starts it there.
 #   check-package.sh BUILD_DIR
 # Exits 77 (skipped) when the packaging tools are not installed.
 set -euo pipefail
@@ -28,6 +28,7 @@ fail() {
 
 contents=$(dpkg-deb --contents "$deb")
 grep -q ' \./usr/games/dunemark$' <<<"$contents" || fail "no /usr/games/dunemark"
+grep -q ' \./usr/lib/games/dunemark/ledger\.so$' <<<"$contents" || fail "no /usr/lib/games/dunemark/ledger.so"
 entry=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/$id.desktop)
 grep -qx 'Exec=/usr/games/dunemark' <<<"$entry" ||
     fail "the desktop entry does not start /usr/games/dunemark"

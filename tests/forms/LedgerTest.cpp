@@ -9,10 +9,12 @@
 #include "platform/ClockSeededRandom.h"
 
 #include <QCheckBox>
+#include <QLibraryInfo>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 namespace dunemark {
 namespace {
@@ -36,8 +38,9 @@ protected:
             if (auto* quantity = qobject_cast<QuantityDialog*>(&dialog))
                 quantity->cmdOK->click(); // as many as proposed
         };
+        window.SetLedgerModule(QStringLiteral(DUNEMARK_LEDGER_MODULE));
         window.mnuLedger->trigger();
-        ledger = window.LedgerWindow();
+        ledger = qobject_cast<frmLedger*>(window.LedgerWindow());
     }
 
     ClockSeededRandom chance{20261206};
@@ -117,6 +120,46 @@ TEST_F(LedgerTest, OneWindowFollowsTheGameUntilANewGameClearsIt) {
     window.mnuNewGame_Click();
     EXPECT_EQ(ledger->grdFortune->rowCount(), 1);
     EXPECT_EQ(Cell(ledger->grdFortune, 0, 1), "-3,000");
+}
+
+// A module that is missing, not a plugin at all, or a plugin of something else: each time the
+// player asks for the ledger he is told why it cannot open, and the game goes on without it.
+TEST(LedgerModuleTest, ALedgerThatCannotBeLoadedIsAMessageAndTheGameGoesOn) {
+    QTemporaryDir folder;
+    const QString notAPlugin = folder.filePath(QStringLiteral("ledger.so"));
+    QFile text(notAPlugin);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("<b>not a module</b>\n");
+    text.close();
+    const QString otherPlugin =
+        QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/imageformats/libqsvg.so");
+    const struct {
+        QString file;
+        std::string why;
+    } cases[] = {
+        {folder.filePath(QStringLiteral("gone/ledger.so")), "the file that holds it is missing"},
+        {notAPlugin, "could not be loaded"},
+        {otherPlugin, "belongs to another version of the game"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        PlatformDoubles doubles;
+        DeclareVars vars;
+        frmMain window{vars, doubles.platform};
+        window.SetLedgerModule(c.file);
+        window.mnuLedger->trigger();
+        window.mnuLedger->trigger();
+        ASSERT_EQ(doubles.messages.shown.size(), 2u);
+        const ShownMessage& shown = doubles.messages.shown.back();
+        EXPECT_EQ(shown.text.rfind("The ledger could not be opened: ", 0), 0u) << shown.text;
+        EXPECT_NE(shown.text.find(c.why), std::string::npos) << shown.text;
+        EXPECT_NE(shown.text.find(c.file.toStdString()), std::string::npos) << shown.text;
+        EXPECT_EQ(shown.title, "Dunemark");
+        EXPECT_EQ(shown.icon, MsgIcon::Exclamation);
+        EXPECT_EQ(window.LedgerWindow(), nullptr);
+        window.lblTown_Click(1);
+        EXPECT_EQ(vars.CurrentTown, 1);
+    }
 }
 
 } // namespace
