@@ -26,8 +26,8 @@ constexpr double OverAll = 100; // the names of the burials lie over the lines a
 FortuneChart::FortuneChart(const MainTables& tables, QWidget* parent)
     : LedgerChart(parent)
     , tables_(tables)
-    , moneyLine_(AddLine(tr("Money: cash + bank - loan, as the end counts it"), MoneyLook))
-    , worthLine_(AddLine(tr("Worth: money + goods at the day's prices"), WorthLook)) {
+    , moneyLine_(AddLine(tr("Money (cash + bank - loan)"), MoneyLook))
+    , worthLine_(AddLine(tr("Worth (money + goods)"), WorthLook)) {
     for (int rank = 0; rank < DesertRank; ++rank) {
         auto* line = new QLineSeries(this);
         line->setPen(QPen(RankColour, 1, Qt::DashLine));
