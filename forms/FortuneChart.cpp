@@ -17,7 +17,7 @@ namespace dunemark {
 namespace {
 const QColor RankColour{0x8A, 0x5E, 0x26}; // the pyramids' outline on the map
 const LineLook MoneyLook{colours::DarkGreen, Qt::SolidLine, LineLook::Circle};
-const LineLook WorthLook{{0x00, 0x5A, 0xB5}, Qt::DashLine, LineLook::Diamond};
+const LineLook WorthLook{{0x7B, 0x32, 0x94}, Qt::DashLine, LineLook::Diamond}; // purple
 constexpr int LabelInset = 4;
 constexpr int LabelPad = 2;
 constexpr double OverAll = 100; // the names of the burials lie over the lines and the grid

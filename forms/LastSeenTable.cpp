@@ -40,6 +40,19 @@ QString LastSeenTable::HighMark() {
     return QStringLiteral("\u25B2"); // a triangle pointing up
 }
 
+int LastSeenTable::WidthNeeded() const {
+    constexpr double Widest = 9999999; // the dearest statue at the highest prices, and then some
+    constexpr int CellPad = 12;
+    QFont bold = font();
+    bold.setBold(true);
+    const QString cell = HighMark() + ' ' + tr("%1 (day %2)").arg(LedgerMoney(Widest)).arg(45);
+    int width = horizontalHeader()->sectionSizeHint(0) + 2 * frameWidth() + CellPad;
+    for (const std::string& name : tables_.ItemNames)
+        width = std::max(width, fontMetrics().horizontalAdvance(QString::fromStdString(name)) +
+                                    2 * frameWidth() + CellPad);
+    return width + TownCount * (QFontMetrics(bold).horizontalAdvance(cell) + CellPad);
+}
+
 void LastSeenTable::Show() {
     for (int good = 1; good <= ItemCount; ++good)
         ShowRow(good);

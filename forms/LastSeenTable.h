@@ -16,6 +16,9 @@ public:
 
     void Show();
 
+    // The width at which the widest prices a game can show still stand whole.
+    int WidthNeeded() const;
+
     // The signs before the lowest and the highest price of a row.
     static QString LowMark();
     static QString HighMark();

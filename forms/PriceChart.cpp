@@ -7,12 +7,13 @@
 namespace dunemark {
 
 namespace {
-// Colours that stay apart in every common form of colour blindness and differ in brightness too;
-// a day between two visits is not known, so every join is broken, each town's in its own way.
+// Blue, amber and dark brown: apart in hue or brightness in every common form of colour
+// blindness. A day between two visits is not known, so every join is broken, each town's in its
+// own way.
 const LineLook TownLooks[TownCount] = {
-    {{0x00, 0x5A, 0xB5}, Qt::DotLine, LineLook::Circle},
-    {{0xE0, 0x8E, 0x00}, Qt::DashLine, LineLook::Triangle},
-    {{0xC0, 0x4C, 0x9A}, Qt::DashDotLine, LineLook::Square},
+    {{0x00, 0x60, 0xC0}, Qt::DotLine, LineLook::Circle},
+    {{0xD0, 0x8A, 0x00}, Qt::DashLine, LineLook::Triangle},
+    {{0x7A, 0x28, 0x00}, Qt::DashDotLine, LineLook::Square},
 };
 } // namespace
 

@@ -20,8 +20,8 @@ namespace dunemark {
 
 namespace {
 
-constexpr int MinimumColumns = 60; // the window's least width, in average characters
-constexpr int MinimumLines = 24;   // and height, in lines
+constexpr int MinimumColumns = 84; // the window's least width, in average characters
+constexpr int MinimumLines = 26;   // and height, in lines
 
 QTableWidget* FigureTable(const QStringList& headers, QWidget* parent) {
     auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
@@ -77,8 +77,7 @@ frmLedger::frmLedger(const MainTables& tables, QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     lblEmpty = new QLabel(tr("Each town you travel to writes its prices into this ledger."), this);
     tabLedger = new QTabWidget(this);
-    grdLastSeen = new LastSeenTable(tables_, tabLedger);
-    tabLedger->addTab(grdLastSeen, tr("&Last seen"));
+    tabLedger->addTab(CreateLastSeenPage(), tr("&Last seen"));
     tabLedger->addTab(CreatePricesPage(), tr("&Prices"));
     tabLedger->addTab(CreateFortunePage(), tr("&Fortune"));
     chkTable = new QCheckBox(tr("Show the figures as a &table"), this);
@@ -93,7 +92,9 @@ frmLedger::frmLedger(const MainTables& tables, QWidget* owner)
 
     // Below this the charts' axes would have no room for their figures.
     const QFontMetrics metrics = fontMetrics();
-    setMinimumSize(metrics.averageCharWidth() * MinimumColumns, metrics.height() * MinimumLines);
+    setMinimumSize(std::max(metrics.averageCharWidth() * MinimumColumns,
+                            grdLastSeen->WidthNeeded() + 4 * layout->contentsMargins().left()),
+                   metrics.height() * MinimumLines);
     resize(std::max(640, minimumWidth()), std::max(420, minimumHeight()));
     PlaceBeside(owner);
     Refresh();
@@ -107,6 +108,18 @@ void frmLedger::PlaceBeside(const QWidget* owner) {
     // The frame is not known before the window is first shown; the game's frame stands in for it.
     const QSize frame = frameGeometry().size() + (owner->frameGeometry().size() - owner->size());
     move(Beside(owner->frameGeometry(), frame.boundedTo(room.size()), room));
+}
+
+QWidget* frmLedger::CreateLastSeenPage() {
+    auto* page = new QWidget;
+    grdLastSeen = new LastSeenTable(tables_, page);
+    auto* key = new QLabel(tr("%1 the lowest and %2 the highest of the prices last seen of a good")
+                               .arg(LastSeenTable::LowMark(), LastSeenTable::HighMark()),
+                           page);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(grdLastSeen, 1);
+    layout->addWidget(key);
+    return page;
 }
 
 QWidget* frmLedger::CreatePricesPage() {

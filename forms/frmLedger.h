@@ -48,6 +48,7 @@ public:
 private:
     void PlaceBeside(const QWidget* owner);
     int Item() const; // the item chosen, 1..10
+    QWidget* CreateLastSeenPage();
     QWidget* CreatePricesPage();
     QWidget* CreateFortunePage();
     void ShowPriceTable(int item);
