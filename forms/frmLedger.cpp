@@ -176,6 +176,7 @@ int frmLedger::Item() const {
 
 void frmLedger::Refresh() {
     lblEmpty->setVisible(tables_.Record.DaysSeen() <= 1);
+    chkTable->setEnabled(tabLedger->currentIndex() != LastSeenTab); // a table already
     grdLastSeen->Show();
     ShowPriceTable(Item());
     ShowFortuneTable();
