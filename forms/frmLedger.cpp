@@ -56,18 +56,6 @@ void ShowLatestDay(QTableWidget* table) {
         table->scrollToItem(table->item(table->rowCount() - 1, 0));
 }
 
-// Side by side with the game when there is room on its screen, else as close as the screen allows.
-QPoint Beside(const QRect& game, QSize size, const QRect& room) {
-    constexpr int Gap = 8;
-    QPoint place(game.right() + 1 + Gap, game.top());
-    if (place.x() + size.width() > room.right() + 1 &&
-        game.left() - Gap - size.width() >= room.left())
-        place.setX(game.left() - Gap - size.width());
-    const QPoint last = room.bottomRight() + QPoint(1, 1) - QPoint(size.width(), size.height());
-    return {std::max(room.left(), std::min(place.x(), last.x())),
-            std::max(room.top(), std::min(place.y(), last.y()))};
-}
-
 } // namespace
 
 frmLedger::frmLedger(const MainTables& tables, QWidget* owner)
@@ -98,6 +86,18 @@ frmLedger::frmLedger(const MainTables& tables, QWidget* owner)
     resize(std::max(640, minimumWidth()), std::max(420, minimumHeight()));
     PlaceBeside(owner);
     Refresh();
+}
+
+// Side by side with the game when there is room on its screen, else as close as the screen allows.
+QPoint frmLedger::Beside(const QRect& game, QSize size, const QRect& room) {
+    constexpr int Gap = 8;
+    QPoint place(game.right() + 1 + Gap, game.top());
+    if (place.x() + size.width() > room.right() + 1 &&
+        game.left() - Gap - size.width() >= room.left())
+        place.setX(game.left() - Gap - size.width());
+    const QPoint last = room.bottomRight() + QPoint(1, 1) - QPoint(size.width(), size.height());
+    return {std::max(room.left(), std::min(place.x(), last.x())),
+            std::max(room.top(), std::min(place.y(), last.y()))};
 }
 
 void frmLedger::PlaceBeside(const QWidget* owner) {

@@ -42,6 +42,9 @@ public:
     QLabel* lblGoodsCount;
     QCheckBox* chkTable;
 
+    // Where a window of `size` opens beside the game's frame `game`, wholly within `room`.
+    static QPoint Beside(const QRect& game, QSize size, const QRect& room);
+
     PriceChart* Prices() const { return prices_; }
     FortuneChart* Fortune() const { return fortune_; }
 

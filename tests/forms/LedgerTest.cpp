@@ -172,5 +172,19 @@ TEST_F(LedgerTest, OneWindowFollowsTheGameUntilANewGameClearsIt) {
     EXPECT_EQ(ledger->grdLastSeen->item(0, 2)->text(), "");
 }
 
+TEST(LedgerPlace, BesideTheGameWhereTheScreenHasRoomAndAlwaysWhollyOnIt) {
+    const QRect screen(0, 0, 1000, 700);
+    const struct {
+        QRect game;
+        QPoint ledger;
+    } cases[] = {
+        {{100, 50, 300, 400}, {408, 50}},   // to the right
+        {{600, 50, 300, 400}, {92, 50}},    // to the left
+        {{300, 400, 300, 400}, {500, 200}}, // neither: as far as the screen allows
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(frmLedger::Beside(c.game, QSize(500, 500), screen), c.ledger) << c.game.x();
+}
+
 } // namespace
 } // namespace dunemark
