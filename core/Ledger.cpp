@@ -19,6 +19,11 @@ void Ledger::See(std::int16_t day, const DeclareVars& vars) {
     for (int k = 1; k <= ItemCount; ++k)
         seen.prices[k - 1] = SaturateInt32(CellNumber(vars.MarketItems[k][PriceField][seen.town]));
     seen.fortune = FinalTotal(vars.BankBalance, vars.Cash, vars.Debt);
+    // Goods are worth what this town pays for them today, so a purchase leaves the worth as it was.
+    double goods = 0;
+    for (int k = 1; k <= ItemCount; ++k)
+        goods += CellNumber(vars.Holdings[k][QuantityField]) * seen.prices[k - 1];
+    seen.worth = seen.fortune + static_cast<std::int64_t>(goods);
 }
 
 const Ledger::Day* Ledger::Seen(int day) const {
@@ -37,6 +42,19 @@ std::optional<std::int32_t> Ledger::Price(int day, int town, int item) const {
 std::optional<std::int32_t> Ledger::Fortune(int day) const {
     if (const Day* seen = Seen(day))
         return seen->fortune;
+    return std::nullopt;
+}
+
+std::optional<std::int64_t> Ledger::Worth(int day) const {
+    if (const Day* seen = Seen(day))
+        return seen->worth;
+    return std::nullopt;
+}
+
+std::optional<Ledger::Sighting> Ledger::LastSeen(int town, int item) const {
+    for (int day = DaysSeen() - 1; day >= 0; --day)
+        if (const auto price = Price(day, town, item))
+            return Sighting{*price, day};
     return std::nullopt;
 }
 

@@ -10,8 +10,8 @@ class QGraphicsSimpleTextItem;
 
 namespace dunemark {
 
-// The player's fortune at the end of each day, over dashed lines at the totals that each burial
-// must beat, each named by its burial.
+// The player's money (what the end of the game counts) and worth (money and goods) at the end of
+// each day, over dashed lines at the totals that each burial must beat, each named by its burial.
 class FortuneChart : public LedgerChart {
     Q_OBJECT
 public:
@@ -29,7 +29,8 @@ private:
     void PlaceRankLabels();
 
     const MainTables& tables_;
-    QLineSeries* fortune_;
+    QLineSeries* moneyLine_;
+    QLineSeries* worthLine_;
     std::array<QLineSeries*, DesertRank> rankLines_{};
     std::array<QGraphicsSimpleTextItem*, DesertRank> rankLabels_{};
 };

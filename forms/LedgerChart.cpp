@@ -4,8 +4,12 @@
 
 #include <QGraphicsLayout>
 #include <QHelpEvent>
+#include <QImage>
+#include <QLegend>
 #include <QLineSeries>
 #include <QLocale>
+#include <QPainter>
+#include <QPolygonF>
 #include <QToolTip>
 #include <QValueAxis>
 #include <algorithm>
@@ -18,6 +22,39 @@ constexpr double ReachPx = 8; // how near the mouse must come to a point to name
 constexpr int DayStep = 5;    // a labelled day every five days
 constexpr double MoneyMarks = 4;
 constexpr double Margin = 0.05; // of the span, below the lowest figure and above the highest
+constexpr int MarkerPx = 9;     // a point's mark, across
+constexpr int MarkerDetail = 4; // the mark is drawn this many times finer, for high scales
+
+// A point's mark: its shape filled with the line's colour, outlined in white so that it stands
+// out where lines cross.
+QImage Marker(const LineLook& look) {
+    const int size = MarkerPx * MarkerDetail;
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, MarkerDetail));
+    painter.setBrush(look.colour);
+    const double a = MarkerDetail;        // inset
+    const double b = size - MarkerDetail; // far edge
+    const double mid = size / 2.0;
+    switch (look.shape) {
+    case LineLook::Circle:
+        painter.drawEllipse(QRectF(a, a, b - a, b - a));
+        break;
+    case LineLook::Square:
+        painter.drawRect(QRectF(a + 1, a + 1, b - a - 2, b - a - 2));
+        break;
+    case LineLook::Triangle:
+        painter.drawPolygon(QPolygonF({QPointF(mid, a), QPointF(b, b), QPointF(a, b)}));
+        break;
+    case LineLook::Diamond:
+        painter.drawPolygon(
+            QPolygonF({QPointF(mid, a), QPointF(b, mid), QPointF(mid, b), QPointF(a, mid)}));
+        break;
+    }
+    return image;
+}
 } // namespace
 
 QString LedgerMoney(double value) {
@@ -45,15 +82,18 @@ LedgerChart::LedgerChart(QWidget* parent)
     money_->setLabelFormat(QStringLiteral("%.0f"));
     money_->setTickType(QValueAxis::TicksDynamic);
     money_->setTickAnchor(0);
+    chart()->legend()->setAlignment(Qt::AlignTop);
+    chart()->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     chart()->addAxis(days_, Qt::AlignBottom);
     chart()->addAxis(money_, Qt::AlignLeft);
 }
 
-QLineSeries* LedgerChart::AddLine(const QString& name, const QColor& colour) {
+QLineSeries* LedgerChart::AddLine(const QString& name, const LineLook& look) {
     auto* line = new QLineSeries(this);
     line->setName(name);
-    line->setPen(QPen(colour, 2));
-    line->setPointsVisible(true);
+    line->setPen(QPen(look.colour, 2, look.dashes));
+    line->setLightMarker(Marker(look));
+    line->setMarkerSize(MarkerPx);
     chart()->addSeries(line);
     line->attachAxis(days_);
     line->attachAxis(money_);

@@ -1,7 +1,5 @@
 #include "forms/PriceChart.h"
 
-#include <QLegend>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
@@ -9,19 +7,21 @@
 namespace dunemark {
 
 namespace {
-// Colours of the map: the river, the fields and the earth of the valley.
-const QColor TownColours[TownCount] = {{0x2F, 0x7F, 0xB8}, {0x55, 0x75, 0x2E}, {0x8A, 0x5A, 0x2A}};
+// Blue, amber and dark brown: apart in hue or brightness in every common form of colour
+// blindness. A day between two visits is not known, so every join is broken, each town's in its
+// own way.
+const LineLook TownLooks[TownCount] = {
+    {{0x00, 0x60, 0xC0}, Qt::DotLine, LineLook::Circle},
+    {{0xD0, 0x8A, 0x00}, Qt::DashLine, LineLook::Triangle},
+    {{0x7A, 0x28, 0x00}, Qt::DashDotLine, LineLook::Square},
+};
 } // namespace
 
 PriceChart::PriceChart(const MainTables& tables, QWidget* parent)
     : LedgerChart(parent)
     , tables_(tables) {
-    for (int t = 0; t < TownCount; ++t) {
-        QLineSeries* line = AddLine(QString::fromStdString(tables.TownNames[t]), TownColours[t]);
-        for (QLegendMarker* marker : chart()->legend()->markers(line))
-            marker->setLabelBrush(TownColours[t]);
-    }
-    chart()->legend()->setAlignment(Qt::AlignTop);
+    for (int t = 0; t < TownCount; ++t)
+        AddLine(QString::fromStdString(tables.TownNames[t]), TownLooks[t]);
     money_->setTitleText(tr("Price"));
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/Burial.h"
 #include "forms/FortuneChart.h"
+#include "forms/LastSeenTable.h"
 #include "forms/PriceChart.h"
 
 #include <QCheckBox>
@@ -19,6 +20,9 @@ namespace dunemark {
 
 namespace {
 
+constexpr int MinimumColumns = 84; // the window's least width, in average characters
+constexpr int MinimumLines = 26;   // and height, in lines
+
 QTableWidget* FigureTable(const QStringList& headers, QWidget* parent) {
     auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
     table->setHorizontalHeaderLabels(headers);
@@ -27,6 +31,7 @@ QTableWidget* FigureTable(const QStringList& headers, QWidget* parent) {
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     return table;
 }
 
@@ -46,6 +51,11 @@ void SetDay(QTableWidget* table, int day) {
     SetCell(table, day, 0, QString::number(day), Qt::AlignCenter);
 }
 
+void ShowLatestDay(QTableWidget* table) {
+    if (table->rowCount() > 0)
+        table->scrollToItem(table->item(table->rowCount() - 1, 0));
+}
+
 } // namespace
 
 frmLedger::frmLedger(const MainTables& tables, QWidget* owner)
@@ -53,37 +63,63 @@ frmLedger::frmLedger(const MainTables& tables, QWidget* owner)
     , tables_(tables) {
     setWindowTitle(tr("Ledger"));
     setAttribute(Qt::WA_DeleteOnClose);
+    lblEmpty = new QLabel(tr("Each town you travel to writes its prices into this ledger."), this);
     tabLedger = new QTabWidget(this);
+    tabLedger->addTab(CreateLastSeenPage(), tr("&Last seen"));
     tabLedger->addTab(CreatePricesPage(), tr("&Prices"));
     tabLedger->addTab(CreateFortunePage(), tr("&Fortune"));
     chkTable = new QCheckBox(tr("Show the figures as a &table"), this);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblEmpty);
     layout->addWidget(tabLedger);
     layout->addWidget(chkTable);
     connect(tabLedger, &QTabWidget::currentChanged, this, &frmLedger::Refresh);
     connect(chkTable, &QCheckBox::toggled, this, &frmLedger::Refresh);
     connect(lstItem, &QListWidget::currentRowChanged, this, &frmLedger::Refresh);
 
-    resize(640, 420);
-    PlaceOver(owner);
+    // Below this the charts' axes would have no room for their figures.
+    const QFontMetrics metrics = fontMetrics();
+    setMinimumSize(std::max(metrics.averageCharWidth() * MinimumColumns,
+                            grdLastSeen->WidthNeeded() + 4 * layout->contentsMargins().left()),
+                   metrics.height() * MinimumLines);
+    resize(std::max(640, minimumWidth()), std::max(420, minimumHeight()));
+    PlaceBeside(owner);
     Refresh();
 }
 
-void frmLedger::PlaceOver(const QWidget* owner) {
+// Side by side with the game when there is room on its screen, else as close as the screen allows.
+QPoint frmLedger::Beside(const QRect& game, QSize size, const QRect& room) {
+    constexpr int Gap = 8;
+    QPoint place(game.right() + 1 + Gap, game.top());
+    if (place.x() + size.width() > room.right() + 1 &&
+        game.left() - Gap - size.width() >= room.left())
+        place.setX(game.left() - Gap - size.width());
+    const QPoint last = room.bottomRight() + QPoint(1, 1) - QPoint(size.width(), size.height());
+    return {std::max(room.left(), std::min(place.x(), last.x())),
+            std::max(room.top(), std::min(place.y(), last.y()))};
+}
+
+void frmLedger::PlaceBeside(const QWidget* owner) {
     if (!owner)
         return;
-    // Centred over the game, but never beyond the edges of its screen.
-    QRect place(QPoint(), frameGeometry().size());
-    place.moveCenter(owner->frameGeometry().center());
-    if (const QScreen* screen = owner->screen()) {
-        const QRect room = screen->availableGeometry();
-        const QPoint last =
-            room.bottomRight() + QPoint(1, 1) - QPoint(place.width(), place.height());
-        place.moveTo(std::max(room.left(), std::min(place.left(), last.x())),
-                     std::max(room.top(), std::min(place.top(), last.y())));
-    }
-    move(place.topLeft());
+    const QScreen* screen = owner->screen();
+    const QRect room = screen ? screen->availableGeometry() : owner->frameGeometry();
+    // The frame is not known before the window is first shown; the game's frame stands in for it.
+    const QSize frame = frameGeometry().size() + (owner->frameGeometry().size() - owner->size());
+    move(Beside(owner->frameGeometry(), frame.boundedTo(room.size()), room));
+}
+
+QWidget* frmLedger::CreateLastSeenPage() {
+    auto* page = new QWidget;
+    grdLastSeen = new LastSeenTable(tables_, page);
+    auto* key = new QLabel(tr("%1 the lowest and %2 the highest of the prices last seen of a good")
+                               .arg(LastSeenTable::LowMark(), LastSeenTable::HighMark()),
+                           page);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(grdLastSeen, 1);
+    layout->addWidget(key);
+    return page;
 }
 
 QWidget* frmLedger::CreatePricesPage() {
@@ -103,24 +139,34 @@ QWidget* frmLedger::CreatePricesPage() {
     grdPrices = FigureTable(headers, page);
     stkPrices = new QStackedWidget(page);
     stkPrices->addWidget(grdPrices);
+    lblItem = new QLabel(page);
 
     auto* list = new QVBoxLayout;
     list->addWidget(goods);
     list->addWidget(lstItem);
+    auto* shown = new QVBoxLayout;
+    shown->addWidget(lblItem);
+    shown->addWidget(stkPrices, 1);
     auto* layout = new QHBoxLayout(page);
     layout->addLayout(list);
-    layout->addWidget(stkPrices, 1);
+    layout->addLayout(shown, 1);
     return page;
 }
 
 QWidget* frmLedger::CreateFortunePage() {
     auto* page = new QWidget;
-    grdFortune = FigureTable({tr("Day"), tr("Fortune"), tr("Burial")}, page);
-    grdFortune->setAccessibleName(tr("Fortune at the end of each day"));
+    grdFortune = FigureTable({tr("Day"), tr("Money"), tr("Worth"), tr("Burial")}, page);
+    grdFortune->setAccessibleName(tr("Money and worth at the end of each day"));
     stkFortune = new QStackedWidget(page);
     stkFortune->addWidget(grdFortune);
+    lblGoodsCount =
+        new QLabel(tr("Worth counts the goods you carry, but the end of the game counts "
+                      "only money: sell your goods before you Finish."),
+                   page);
+    lblGoodsCount->setWordWrap(true);
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(stkFortune);
+    layout->addWidget(stkFortune, 1);
+    layout->addWidget(lblGoodsCount);
     return page;
 }
 
@@ -129,6 +175,9 @@ int frmLedger::Item() const {
 }
 
 void frmLedger::Refresh() {
+    lblEmpty->setVisible(tables_.Record.DaysSeen() <= 1);
+    chkTable->setEnabled(tabLedger->currentIndex() != LastSeenTab); // a table already
+    grdLastSeen->Show();
     ShowPriceTable(Item());
     ShowFortuneTable();
     if (chkTable->isChecked()) {
@@ -141,6 +190,8 @@ void frmLedger::Refresh() {
 
 void frmLedger::ShowChart() {
     // Only the chart in sight is made and drawn; the other waits until its tab is chosen.
+    if (tabLedger->currentIndex() == LastSeenTab)
+        return;
     if (tabLedger->currentIndex() == PricesTab) {
         if (!prices_) {
             prices_ = new PriceChart(tables_, stkPrices);
@@ -162,8 +213,9 @@ void frmLedger::ShowChart() {
 
 void frmLedger::ShowPriceTable(int item) {
     const Ledger& ledger = tables_.Record;
-    grdPrices->setAccessibleName(
-        tr("Prices of %1 day by day").arg(QString::fromStdString(tables_.ItemNames[item - 1])));
+    const QString name = QString::fromStdString(tables_.ItemNames[item - 1]);
+    lblItem->setText(tr("Prices of %1 seen day by day").arg(name));
+    grdPrices->setAccessibleName(tr("Prices of %1 day by day").arg(name));
     grdPrices->setRowCount(ledger.DaysSeen());
     for (int day = 0; day < ledger.DaysSeen(); ++day) {
         SetDay(grdPrices, day);
@@ -172,6 +224,7 @@ void frmLedger::ShowPriceTable(int item) {
             SetCell(grdPrices, day, t + 1, price ? LedgerMoney(*price) : QString());
         }
     }
+    ShowLatestDay(grdPrices);
 }
 
 void frmLedger::ShowFortuneTable() {
@@ -179,13 +232,17 @@ void frmLedger::ShowFortuneTable() {
     grdFortune->setRowCount(ledger.DaysSeen());
     for (int day = 0; day < ledger.DaysSeen(); ++day) {
         const auto fortune = ledger.Fortune(day);
+        const auto worth = ledger.Worth(day);
         SetDay(grdFortune, day);
         SetCell(grdFortune, day, 1, fortune ? LedgerMoney(*fortune) : QString());
-        SetCell(grdFortune, day, 2,
+        SetCell(grdFortune, day, 2, worth ? LedgerMoney(static_cast<double>(*worth)) : QString());
+        // The burial that the money alone would earn, as at the end of the game.
+        SetCell(grdFortune, day, 3,
                 fortune ? QString::fromStdString(BurialShortCaption(BurialRank(*fortune)))
                         : QString(),
                 Qt::AlignLeft | Qt::AlignVCenter);
     }
+    ShowLatestDay(grdFortune);
 }
 
 } // namespace dunemark

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QLabel;
 class QListWidget;
 class QStackedWidget;
 class QTabWidget;
@@ -13,15 +14,16 @@ class QTableWidget;
 namespace dunemark {
 
 class FortuneChart;
+class LastSeenTable;
 class PriceChart;
 
-// The ledger: the prices the player has seen and his fortune day by day, as charts or as tables.
-// A window of its own beside the game, which it follows while it is open. The charts are made
-// only once they are first shown.
+// The ledger: the last price seen of every good in every town, the prices seen day by day and the
+// player's money and worth day by day, as charts or as tables. A window of its own beside the
+// game, which it follows while it is open. The charts are made only once they are first shown.
 class frmLedger : public QDialog {
     Q_OBJECT
 public:
-    enum Tab : int { PricesTab = 0, FortuneTab = 1 };
+    enum Tab : int { LastSeenTab = 0, PricesTab = 1, FortuneTab = 2 };
 
     frmLedger(const MainTables& tables, QWidget* owner);
 
@@ -29,19 +31,27 @@ public:
     void Refresh();
 
     QTabWidget* tabLedger;
+    QLabel* lblEmpty; // a word on how the ledger fills, while it holds only the first day
+    LastSeenTable* grdLastSeen;
     QListWidget* lstItem;
+    QLabel* lblItem;
     QStackedWidget* stkPrices;
     QTableWidget* grdPrices;
     QStackedWidget* stkFortune;
     QTableWidget* grdFortune;
+    QLabel* lblGoodsCount;
     QCheckBox* chkTable;
+
+    // Where a window of `size` opens beside the game's frame `game`, wholly within `room`.
+    static QPoint Beside(const QRect& game, QSize size, const QRect& room);
 
     PriceChart* Prices() const { return prices_; }
     FortuneChart* Fortune() const { return fortune_; }
 
 private:
-    void PlaceOver(const QWidget* owner);
+    void PlaceBeside(const QWidget* owner);
     int Item() const; // the item chosen, 1..10
+    QWidget* CreateLastSeenPage();
     QWidget* CreatePricesPage();
     QWidget* CreateFortunePage();
     void ShowPriceTable(int item);

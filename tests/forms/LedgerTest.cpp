@@ -1,14 +1,16 @@
-// The ledger through a whole game: every price seen and every day's fortune, as the main window
-// showed them.
+// The ledger through a whole game: every price seen, the last one of each town, and every day's
+// money and worth, as the main window showed them.
 #include "Doubles.h"
 #include "core/GameOver.h"
 #include "core/Trade.h"
 #include "forms/FortuneChart.h"
+#include "forms/LastSeenTable.h"
 #include "forms/PriceChart.h"
 #include "forms/frmLedger.h"
 #include "platform/ClockSeededRandom.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QLineSeries>
 #include <QListWidget>
@@ -48,17 +50,37 @@ protected:
     DeclareVars vars;
     frmMain window{vars, seeded};
     frmLedger* ledger = nullptr;
+
+    // Cash + bank - debt as the labels show them, and the goods carried at the market's prices.
+    double Money() const {
+        return Number(window.lblCash->text()) + Number(window.lblBank->text()) -
+               Number(window.lblDebt->text());
+    }
+    double Goods() const {
+        double goods = 0;
+        for (int r = 1; r <= ItemCount; ++r)
+            goods +=
+                Number(window.Grid2->TextMatrix(r, 2)) * Number(window.Grid1->TextMatrix(r, 1));
+        return goods;
+    }
+    double Worth(int day) const { return Number(Cell(ledger->grdFortune, day, 2)); }
 };
 
-TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenAndEachDaysClosingFortune) {
+TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenTheLastOfEachTownAndEachDaysMoneyAndWorth) {
     std::vector<int> towns;
     std::vector<QStringList> grids; // the market grid's prices, day by day
-    std::vector<double> fortunes;   // cash + bank - debt as the labels show them
+    std::vector<double> money;
+    std::vector<double> worth;
+    int purchases = 0;
     for (int day = 0; day <= LastDay; ++day) {
         window.Grid2->SetRow(1 + day % ItemCount); // yesterday's purchase
         window.cmdSell->click();
+        const double before = Worth(day);
+        const int carried = vars.ItemsCarried;
         window.Grid1->SetRow(1 + (day + 1) % ItemCount);
         window.cmdBuy->click();
+        purchases += vars.ItemsCarried > carried;
+        ASSERT_EQ(Worth(day), before) << "a purchase on day " << day;
         if (day == 3) { // a bank, as the special products window leaves it, with money in it
             vars.HasPyramidBank = VbTrue;
             vars.BankBalance = 5000;
@@ -68,17 +90,21 @@ TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenAndEachDaysClosingFortune) {
         grids.push_back({});
         for (int r = 1; r <= ItemCount; ++r)
             grids.back() << window.Grid1->TextMatrix(r, 1);
-        fortunes.push_back(Number(window.lblCash->text()) + Number(window.lblBank->text()) -
-                           Number(window.lblDebt->text()));
-        ASSERT_EQ(Number(Cell(ledger->grdFortune, day, 1)), fortunes.back()) << "day " << day;
+        money.push_back(Money());
+        worth.push_back(Money() + Goods());
+        ASSERT_EQ(Number(Cell(ledger->grdFortune, day, 1)), money.back()) << "day " << day;
+        ASSERT_EQ(Worth(day), worth.back()) << "day " << day;
         if (day < LastDay)
             window.lblTown_Click((vars.CurrentTown + 1) % TownCount);
     }
+    EXPECT_GT(purchases, 5);
+    EXPECT_NE(money, worth);
     window.cmdFinish_Click();
     EXPECT_EQ(messages.shown.back().text,
-              GameOverMessage(static_cast<std::int32_t>(fortunes.back()), ","));
+              GameOverMessage(static_cast<std::int32_t>(money.back()), ","));
 
     // After the game every figure is still there, in the tables and in the charts.
+    ledger->tabLedger->setCurrentIndex(frmLedger::PricesTab);
     for (int item = 1; item <= ItemCount; ++item) {
         ledger->lstItem->setCurrentRow(item - 1);
         std::vector<QList<QPointF>> lines(TownCount);
@@ -90,20 +116,46 @@ TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenAndEachDaysClosingFortune) {
         }
         for (int t = 0; t < TownCount; ++t)
             EXPECT_EQ(ledger->Prices()->Lines()[t]->points(), lines[t]) << "item " << item;
+
+        // The last price of each town, the row's lowest and highest marked.
+        double low = 1e12, high = -1;
+        for (const QList<QPointF>& line : lines) {
+            low = std::min(low, line.back().y());
+            high = std::max(high, line.back().y());
+        }
+        for (int t = 0; t < TownCount; ++t) {
+            const QPointF last = lines[t].back();
+            const QString text =
+                grids[int(last.x())][item - 1] + " (day " + QString::number(last.x()) + ")";
+            const QTableWidgetItem* cell = ledger->grdLastSeen->item(item - 1, t + 1);
+            const QString mark = last.y() == low    ? LastSeenTable::LowMark() + " "
+                                 : last.y() == high ? LastSeenTable::HighMark() + " "
+                                                    : "";
+            EXPECT_EQ(cell->text(), mark + text) << "item " << item << ", town " << t;
+            EXPECT_EQ(cell->data(Qt::AccessibleTextRole).toString(),
+                      text + (last.y() == low    ? ", the lowest"
+                              : last.y() == high ? ", the highest"
+                                                 : ""));
+        }
     }
     ledger->tabLedger->setCurrentIndex(frmLedger::FortuneTab);
-    const QList<QPointF> line = ledger->Fortune()->Lines()[0]->points();
-    for (int day = 0; day <= LastDay; ++day)
-        EXPECT_EQ(line.value(day), QPointF(day, fortunes[day]));
-    // The burial just above the best fortune is named on the chart.
-    const double best = *std::max_element(fortunes.begin(), fortunes.end());
+    for (int day = 0; day <= LastDay; ++day) {
+        EXPECT_EQ(ledger->Fortune()->Lines()[0]->points().value(day), QPointF(day, money[day]));
+        EXPECT_EQ(ledger->Fortune()->Lines()[1]->points().value(day), QPointF(day, worth[day]));
+    }
+    // The burial just above the best figure is named on the chart.
+    const double best = std::max(*std::max_element(money.begin(), money.end()),
+                                 *std::max_element(worth.begin(), worth.end()));
     const int next = std::max(0, BurialRank(static_cast<std::int32_t>(best)) - 1);
     EXPECT_TRUE(ledger->Fortune()->RankLabelsShown().contains(
         QString::fromStdString(BurialShortCaption(next))));
 }
 
 TEST_F(LedgerTest, OneWindowFollowsTheGameUntilANewGameClearsIt) {
+    EXPECT_TRUE(ledger->lblEmpty->isVisibleTo(ledger));
+    ledger->tabLedger->setCurrentIndex(frmLedger::PricesTab);
     window.lblTown_Click(1);
+    EXPECT_FALSE(ledger->lblEmpty->isVisibleTo(ledger));
     window.mnuLedger->trigger();
     EXPECT_EQ(window.LedgerWindow(), ledger);
 
@@ -120,6 +172,21 @@ TEST_F(LedgerTest, OneWindowFollowsTheGameUntilANewGameClearsIt) {
     window.mnuNewGame_Click();
     EXPECT_EQ(ledger->grdFortune->rowCount(), 1);
     EXPECT_EQ(Cell(ledger->grdFortune, 0, 1), "-3,000");
+    EXPECT_EQ(ledger->grdLastSeen->item(0, 2)->text(), "");
+}
+
+TEST(LedgerPlace, BesideTheGameWhereTheScreenHasRoomAndAlwaysWhollyOnIt) {
+    const QRect screen(0, 0, 1000, 700);
+    const struct {
+        QRect game;
+        QPoint ledger;
+    } cases[] = {
+        {{100, 50, 300, 400}, {408, 50}},   // to the right
+        {{600, 50, 300, 400}, {92, 50}},    // to the left
+        {{496, 400, 300, 400}, {500, 200}}, // neither, by a few pixels: as far as it can
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(frmLedger::Beside(c.game, QSize(500, 500), screen), c.ledger) << c.game.x();
 }
 
 // A module that is missing, not a plugin at all, or a plugin of something else: each time the
