@@ -12,6 +12,7 @@
 #include "forms/frmBuy.h"
 #include "forms/frmFinances.h"
 #include "forms/frmHighScores.h"
+#include "forms/frmHowToPlay.h"
 #include "forms/frmLedger.h"
 #include "forms/frmSell.h"
 #include "forms/frmShowEndTomb.h"
@@ -50,6 +51,10 @@ frmStory* frmMain::Story() const {
 
 frmLedger* frmMain::LedgerWindow() const {
     return ledger_;
+}
+
+frmHowToPlay* frmMain::HowToPlay() const {
+    return howToPlay_;
 }
 
 void frmMain::Form_Load() {
@@ -269,6 +274,12 @@ void frmMain::mnuLedger_Click() {
     ledger_->show();
     ledger_->raise();
     ledger_->activateWindow();
+}
+
+void frmMain::mnuHowToPlay_Click() {
+    if (!howToPlay_)
+        howToPlay_ = new frmHowToPlay(tables_, this);
+    howToPlay_->Open();
 }
 
 void frmMain::mnuAbout_Click() {

@@ -21,6 +21,7 @@ namespace dunemark {
 class Grid;
 class SvgPicture;
 class TownLabel;
+class frmHowToPlay;
 class frmLedger;
 class frmStory;
 
@@ -52,11 +53,13 @@ public:
     void mnuHighS_Click();
     void mnuStory_Click();
     void mnuLedger_Click();
+    void mnuHowToPlay_Click();
     void mnuAbout_Click();
 
     const MainTables& Tables() const { return tables_; }
     frmStory* Story() const;
     frmLedger* LedgerWindow() const;
+    frmHowToPlay* HowToPlay() const;
 
     QLabel* Label1;
     QLabel* lblCash;
@@ -84,6 +87,7 @@ public:
     QAction* mnuStory;
     QAction* mnuLedger;
     QMenu* mnuhelp;
+    QAction* mnuHowToPlay;
     QAction* mnuAbout;
 
 protected:
@@ -109,6 +113,7 @@ private:
     bool gameIsOver_ = false;
     QPointer<frmStory> story_;
     QPointer<frmLedger> ledger_;
+    QPointer<frmHowToPlay> howToPlay_;
 };
 
 } // namespace dunemark
