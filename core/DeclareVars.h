@@ -15,6 +15,13 @@ inline constexpr Boolean VbFalse = 0;
 inline constexpr int ItemCount = 10; // items are numbered 1..10
 inline constexpr int TownCount = 3;  // towns are numbered 0..2
 
+// The opening position of every game.
+inline constexpr std::int32_t StartingCash = 2000;
+inline constexpr std::int32_t StartingLoan = 5000;
+inline constexpr std::int16_t StartingSlaves = 100; // each slave carries one item
+// How far one sale moves the Pharaoh's favour: up for a profit, down otherwise.
+inline constexpr std::int16_t SaleFavourStep = 3;
+
 inline constexpr int NameField = 0;
 inline constexpr int PriceField = 1;
 inline constexpr int QuantityField = 2;
@@ -29,12 +36,12 @@ struct DeclareVars {
     MarketTable MarketItems{}; // [item][NameField or PriceField][town]
     HoldingsTable Holdings{};  // [row][NameField, PriceField or QuantityField]
     std::int16_t CurrentTown = 0;
-    std::int32_t Cash = 2000;
-    std::int16_t SlaveCount = 100;
+    std::int32_t Cash = StartingCash;
+    std::int16_t SlaveCount = StartingSlaves;
     std::int16_t ItemsCarried = 0;
     std::int16_t SpaceLeft = 0; // worked out when the buy dialog opens
-    std::int16_t FavourStep = 3;
-    std::int32_t Debt = 5000;
+    std::int16_t FavourStep = SaleFavourStep;
+    std::int32_t Debt = StartingLoan;
     Boolean HasPyramidBank = VbFalse;
     std::int32_t BankBalance = 0;
     std::int16_t Favour = 0;

@@ -9,6 +9,9 @@
 
 namespace dunemark {
 
+// A game's length: the last trading day.
+inline constexpr std::int16_t GameDays = 45;
+
 // The main window's own tables and counters; the window owns them and the rules take them as
 // an argument. Index k - 1 of the item tables belongs to item k.
 struct MainTables {
@@ -16,7 +19,7 @@ struct MainTables {
     std::array<std::int32_t, ItemCount> BasePrices{};
     std::array<std::string, TownCount> TownNames{};
     std::int16_t CurrentDay = 0; // days begun in this game
-    std::int16_t LastDay = 45;   // the last trading day
+    std::int16_t LastDay = GameDays;
     Boolean MishapsEnabled = VbTrue;
     Ledger Record; // what the player has seen in this game
 };

@@ -15,11 +15,18 @@ struct EventTest {
 
 // Tried in this order; the first that succeeds wins.
 constexpr EventTest EventTests[] = {
-    {MarketEvent::Low, 60},
-    {MarketEvent::Glut, 90},
-    {MarketEvent::Demand, 180},
-    {MarketEvent::High, 120},
+    {MarketEvent::Low, LowPrices.chance},
+    {MarketEvent::Glut, Glut.chance},
+    {MarketEvent::Demand, PharaohsDemand.chance},
+    {MarketEvent::High, HighPrices.chance},
 };
+
+// The day's spread: a price lies between the base and the base divided by this, added.
+constexpr double Spread = 0.7;
+
+double UsualPrice(double basePrice, double r) {
+    return basePrice + std::floor(r * (basePrice / Spread));
+}
 
 MarketEvent DrawEvent(RandomSource& random, bool isCurrentTown) {
     for (const auto& test : EventTests) {
@@ -48,16 +55,16 @@ std::string EventMessage(MarketEvent event, const std::string& name) {
 }
 
 double Price(MarketEvent event, double basePrice, double r) {
-    const double usual = basePrice + std::floor(r * (basePrice / 0.7));
+    const double usual = UsualPrice(basePrice, r);
     switch (event) {
     case MarketEvent::Low:
-        return basePrice / 2 + std::floor(r * ((basePrice / 2) / 0.7));
+        return UsualPrice(basePrice * LowPrices.priceFactor, r);
     case MarketEvent::Glut:
-        return usual * 0.1;
+        return usual * Glut.priceFactor;
     case MarketEvent::Demand:
-        return usual * 3;
+        return usual * PharaohsDemand.priceFactor;
     case MarketEvent::High:
-        return usual * 2;
+        return usual * HighPrices.priceFactor;
     case MarketEvent::None:
         break;
     }
@@ -65,6 +72,12 @@ double Price(MarketEvent event, double basePrice, double r) {
 }
 
 } // namespace
+
+std::int32_t HighestUsualPrice(std::int32_t basePrice) {
+    // The highest draw the generator gives, just below 1 in single precision.
+    const double highestDraw = std::nextafter(1.0F, 0.0F);
+    return static_cast<std::int32_t>(UsualPrice(basePrice, highestDraw));
+}
 
 void GenerateMarket(DeclareVars& vars, const MainTables& tables, GameServices& services) {
     for (int t = 0; t < TownCount; ++t) {

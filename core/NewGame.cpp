@@ -13,15 +13,15 @@ void ResetGame(DeclareVars& vars, MainTables& tables) {
     tables.CurrentDay = 0;
     vars.HasPyramidBank = VbFalse;
     vars.CurrentTown = 0;
-    vars.Cash = 2000;
-    vars.SlaveCount = 100;
+    vars.Cash = StartingCash;
+    vars.SlaveCount = StartingSlaves;
     vars.ItemsCarried = 0;
-    vars.Debt = 5000;
+    vars.Debt = StartingLoan;
     vars.BankBalance = 0;
     tables.MishapsEnabled = VbTrue;
-    tables.LastDay = 45;
+    tables.LastDay = GameDays;
     vars.Favour = 0;
-    vars.FavourStep = 3;
+    vars.FavourStep = SaleFavourStep;
     for (auto& row : vars.Holdings)
         row.fill(Cell{});
     tables.Record.Clear();

@@ -10,15 +10,15 @@ namespace dunemark {
 
 namespace {
 
-constexpr int MuggingChance = 100;
-constexpr int RobberyChance = 50;
-constexpr int FavourForBonus = 100;
-constexpr double LargestBonus = 300000;
+// The factor that adds (or, negative, takes away) `percent` of a sum.
+constexpr double Change(int percent) {
+    return 1 + percent / 100.0;
+}
 
 void PayFavourBonus(DeclareVars& vars, GameServices& services) {
     vars.Favour = 0;
     const auto bonus = static_cast<std::int32_t>(
-        std::floor(static_cast<double>(services.random.Rnd()) * LargestBonus));
+        std::floor(static_cast<double>(services.random.Rnd()) * BonusCeiling));
     vars.Cash = AddMoney(vars.Cash, bonus);
     Tell(services,
          "The Pharoah is pleased with you progress\r\nYou received a cash bonus of " +
@@ -33,16 +33,16 @@ std::string DayCaption(std::int16_t day) {
 }
 
 void CarryOutDay(DeclareVars& vars, const MainTables& tables, GameServices& services) {
-    vars.Debt = RoundMoney(vars.Debt * 1.1);
-    vars.BankBalance = RoundMoney(vars.BankBalance * 1.05);
+    vars.Debt = RoundMoney(vars.Debt * Change(LoanInterestPercent));
+    vars.BankBalance = RoundMoney(vars.BankBalance * Change(BankInterestPercent));
 
     if (tables.MishapsEnabled != VbFalse) {
         if (OneChanceIn(services.random, MuggingChance)) {
-            vars.Cash = RoundMoney(vars.Cash * 0.75);
+            vars.Cash = RoundMoney(vars.Cash * Change(-MuggingLossPercent));
             Tell(services, "You have been mugged", MsgIcon::Critical);
         }
         if (vars.HasPyramidBank != VbFalse && OneChanceIn(services.random, RobberyChance)) {
-            vars.BankBalance = RoundMoney(vars.BankBalance * 0.5);
+            vars.BankBalance = RoundMoney(vars.BankBalance * Change(-RobberyLossPercent));
             Tell(services, "Your pyramid bank was robbed, half your fortune has gone",
                  MsgIcon::Critical);
         }

@@ -8,6 +8,16 @@
 
 namespace dunemark {
 
+// The day's figures. Rates are in percent of the sum they apply to; a chance is one in N.
+inline constexpr int LoanInterestPercent = 10; // the loan grows by a tenth every day
+inline constexpr int BankInterestPercent = 5;  // the pyramid bank pays a twentieth
+inline constexpr int MuggingChance = 100;
+inline constexpr int MuggingLossPercent = 25; // of the cash in hand
+inline constexpr int RobberyChance = 50;      // only once the player owns a bank
+inline constexpr int RobberyLossPercent = 50; // of the bank balance
+inline constexpr std::int16_t FavourForBonus = 100;
+inline constexpr std::int32_t BonusCeiling = 300000; // the bonus is a whole number below it
+
 // What a move asks of the window that shows the game, in the order the move needs it.
 class TravelView {
 public:

@@ -13,6 +13,7 @@
 #include "forms/frmBuy.h"
 #include "forms/frmFinances.h"
 #include "forms/frmHighScores.h"
+#include "forms/frmHowToPlay.h"
 #include "forms/frmSell.h"
 #include "forms/frmShowEndTomb.h"
 #include "forms/frmSpecial.h"
@@ -54,6 +55,10 @@ QDialog* frmMain::LedgerWindow() const {
 
 void frmMain::SetLedgerModule(const QString& file) {
     ledgerModule_ = LedgerLoader({file});
+}
+
+frmHowToPlay* frmMain::HowToPlay() const {
+    return howToPlay_;
 }
 
 void frmMain::Form_Load() {
@@ -282,6 +287,12 @@ void frmMain::mnuLedger_Click() {
     ledger_->show();
     ledger_->raise();
     ledger_->activateWindow();
+}
+
+void frmMain::mnuHowToPlay_Click() {
+    if (!howToPlay_)
+        howToPlay_ = new frmHowToPlay(tables_, this);
+    howToPlay_->Open();
 }
 
 void frmMain::mnuAbout_Click() {

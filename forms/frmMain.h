@@ -23,6 +23,7 @@ namespace dunemark {
 class Grid;
 class SvgPicture;
 class TownLabel;
+class frmHowToPlay;
 class frmStory;
 
 // The game's main window: the money, the map with the three towns, the market and the goods
@@ -53,6 +54,7 @@ public:
     void mnuHighS_Click();
     void mnuStory_Click();
     void mnuLedger_Click();
+    void mnuHowToPlay_Click();
     void mnuAbout_Click();
 
     const MainTables& Tables() const { return tables_; }
@@ -60,6 +62,7 @@ public:
     QDialog* LedgerWindow() const;
     // Takes the ledger's module from `file` instead of the game's own places.
     void SetLedgerModule(const QString& file);
+    frmHowToPlay* HowToPlay() const;
 
     QLabel* Label1;
     QLabel* lblCash;
@@ -87,6 +90,7 @@ public:
     QAction* mnuStory;
     QAction* mnuLedger;
     QMenu* mnuhelp;
+    QAction* mnuHowToPlay;
     QAction* mnuAbout;
 
 protected:
@@ -113,6 +117,7 @@ private:
     QPointer<frmStory> story_;
     LedgerLoader ledgerModule_{LedgerLoader::GameFiles()};
     QPointer<QDialog> ledger_;
+    QPointer<frmHowToPlay> howToPlay_;
 };
 
 } // namespace dunemark

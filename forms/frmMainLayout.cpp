@@ -159,6 +159,8 @@ void frmMain::CreateMenus() {
     mnuLedger->setShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_L));
 
     mnuhelp = menuBar()->addMenu(tr("&Help"));
+    mnuHowToPlay = mnuhelp->addAction(tr("How to &Play"), this, &frmMain::mnuHowToPlay_Click);
+    mnuHowToPlay->setShortcut(QKeySequence(Qt::Key_F1));
     mnuAbout = mnuhelp->addAction(tr("&About"), this, &frmMain::mnuAbout_Click);
 }
 
