@@ -1,6 +1,7 @@
 #include "forms/FortuneChart.h"
 
 #include "forms/Look.h"
+#include "forms/Speech.h"
 
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
@@ -26,8 +27,7 @@ FortuneChart::FortuneChart(const MainTables& tables, QWidget* parent)
         line->attachAxis(days_);
         line->attachAxis(money_);
         rankLines_[rank] = line;
-        rankLabels_[rank] =
-            new QGraphicsSimpleTextItem(QString::fromStdString(BurialShortCaption(rank)), chart());
+        rankLabels_[rank] = new QGraphicsSimpleTextItem(Say(BurialShortCaption(rank)), chart());
         rankLabels_[rank]->setBrush(RankColour);
     }
     chart()->legend()->hide();

@@ -3,6 +3,7 @@
 #include "core/Burial.h"
 #include "forms/FortuneChart.h"
 #include "forms/PriceChart.h"
+#include "forms/Speech.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -92,7 +93,7 @@ QWidget* frmLedger::CreatePricesPage() {
     lstItem = new QListWidget(page);
     lstItem->setAccessibleName(tr("Goods"));
     for (const std::string& name : tables_.ItemNames)
-        lstItem->addItem(QString::fromStdString(name));
+        lstItem->addItem(GoodName(name));
     lstItem->setCurrentRow(0);
     lstItem->setFixedWidth(lstItem->sizeHintForColumn(0) + 2 * lstItem->frameWidth() + 8);
     goods->setBuddy(lstItem);
@@ -163,7 +164,7 @@ void frmLedger::ShowChart() {
 void frmLedger::ShowPriceTable(int item) {
     const Ledger& ledger = tables_.Record;
     grdPrices->setAccessibleName(
-        tr("Prices of %1 day by day").arg(QString::fromStdString(tables_.ItemNames[item - 1])));
+        tr("Prices of %1 day by day").arg(GoodName(tables_.ItemNames[item - 1])));
     grdPrices->setRowCount(ledger.DaysSeen());
     for (int day = 0; day < ledger.DaysSeen(); ++day) {
         SetDay(grdPrices, day);
@@ -182,8 +183,7 @@ void frmLedger::ShowFortuneTable() {
         SetDay(grdFortune, day);
         SetCell(grdFortune, day, 1, fortune ? LedgerMoney(*fortune) : QString());
         SetCell(grdFortune, day, 2,
-                fortune ? QString::fromStdString(BurialShortCaption(BurialRank(*fortune)))
-                        : QString(),
+                fortune ? Say(BurialShortCaption(BurialRank(*fortune))) : QString(),
                 Qt::AlignLeft | Qt::AlignVCenter);
     }
 }

@@ -4,6 +4,7 @@
 #include "core/GameServices.h"
 #include "core/MainTables.h"
 #include "core/Travel.h"
+#include "forms/Speech.h"
 #include "platform/Platform.h"
 
 #include <QMainWindow>
@@ -104,6 +105,7 @@ private:
 
     DeclareVars& vars_;
     Platform& platform_;
+    QtSpeech speech_;
     GameServices services_;
     MainTables tables_;
     bool gameIsOver_ = false;

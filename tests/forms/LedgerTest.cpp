@@ -73,7 +73,7 @@ TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenAndEachDaysClosingFortune) {
     }
     window.cmdFinish_Click();
     EXPECT_EQ(messages.shown.back().text,
-              GameOverMessage(static_cast<std::int32_t>(fortunes.back()), ","));
+              InEnglish(GameOverMessage(static_cast<std::int32_t>(fortunes.back()), ",")));
 
     // After the game every figure is still there, in the tables and in the charts.
     for (int item = 1; item <= ItemCount; ++item) {
@@ -96,7 +96,7 @@ TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenAndEachDaysClosingFortune) {
     const double best = *std::max_element(fortunes.begin(), fortunes.end());
     const int next = std::max(0, BurialRank(static_cast<std::int32_t>(best)) - 1);
     EXPECT_TRUE(ledger->Fortune()->RankLabelsShown().contains(
-        QString::fromStdString(BurialShortCaption(next))));
+        QString::fromStdString(InEnglish(BurialShortCaption(next)))));
 }
 
 TEST_F(LedgerTest, OneWindowFollowsTheGameUntilANewGameClearsIt) {
