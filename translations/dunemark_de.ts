@@ -5,306 +5,309 @@
     <name>Goods</name>
     <message>
         <source>Gold</source>
-        <translation type="unfinished"></translation>
+        <translation>Gold</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Silber</translation>
     </message>
     <message>
         <source>Grapes</source>
-        <translation type="unfinished"></translation>
+        <translation>Trauben</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser</translation>
     </message>
     <message>
         <source>Wheat</source>
-        <translation type="unfinished"></translation>
+        <translation>Weizen</translation>
     </message>
     <message>
         <source>Papyrus</source>
-        <translation type="unfinished"></translation>
+        <translation>Papyrus</translation>
     </message>
     <message>
         <source>Granite Statue</source>
-        <translation type="unfinished"></translation>
+        <translation>Granitstatue</translation>
     </message>
     <message>
         <source>Sphinx</source>
-        <translation type="unfinished"></translation>
+        <translation>Sphinx</translation>
     </message>
     <message>
         <source>Marble</source>
-        <translation type="unfinished"></translation>
+        <translation>Marmor</translation>
     </message>
     <message>
         <source>Granite</source>
-        <translation type="unfinished"></translation>
+        <translation>Granit</translation>
     </message>
     <message>
         <source>Gold Statue</source>
-        <translation type="unfinished"></translation>
+        <translation>Goldstatue</translation>
     </message>
     <message>
         <source>Silver Statue</source>
-        <translation type="unfinished"></translation>
+        <translation>Silberstatue</translation>
     </message>
     <message>
         <source>Gems</source>
-        <translation type="unfinished"></translation>
+        <translation>Edelsteine</translation>
     </message>
     <message>
         <source>Scrolls</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftrollen</translation>
     </message>
     <message>
         <source>Food &amp; water</source>
-        <translation type="unfinished"></translation>
+        <translation>Essen &amp; Wasser</translation>
     </message>
 </context>
 <context>
     <name>Phrase</name>
     <message>
         <source>%1 prices are low</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Preise für %1 sind niedrig</translation>
     </message>
     <message>
         <source>The market has been flooded with cheap %1 and so prices are very low</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Markt ist mit %1 überschwemmt, darum sind die Preise sehr niedrig</translation>
     </message>
     <message>
         <source>The Pharoah needs %1 for his personal use, and so<byte value="xd"/>
 the price has gone up</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Pharao braucht %1 für den eigenen Bedarf, darum<byte value="xd"/>
+ist der Preis gestiegen</translation>
     </message>
     <message>
         <source>%1 prices are high</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Preise für %1 sind hoch</translation>
     </message>
     <message>
         <source>The Pharoah is pleased with you progress<byte value="xd"/>
 You received a cash bonus of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Pharao ist mit deinem Fortschritt zufrieden<byte value="xd"/>
+Du bekommst eine Prämie von %1</translation>
     </message>
     <message>
         <source>Dunemark - Day %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark - Tag %1</translation>
     </message>
     <message>
         <source>You have been mugged</source>
-        <translation type="unfinished"></translation>
+        <translation>Du wurdest überfallen</translation>
     </message>
     <message>
         <source>Your pyramid bank was robbed, half your fortune has gone</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Pyramidenbank wurde ausgeraubt, dein halbes Vermögen ist weg</translation>
     </message>
     <message>
         <source>This is you last day, better sell your stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist dein letzter Tag, verkauf besser deine Ware</translation>
     </message>
     <message>
         <source>You managed to get a total of <byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Ende hast du insgesamt <byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>You aint got the dosh mate</source>
-        <translation type="unfinished"></translation>
+        <translation>Da fehlt dir die Kohle, Kumpel</translation>
     </message>
     <message>
         <source>Ya not got enuff slaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Haste nich genug Sklaven</translation>
     </message>
     <message>
         <source>Nothing there to sell</source>
-        <translation type="unfinished"></translation>
+        <translation>Da gibt es nichts zu verkaufen</translation>
     </message>
     <message>
         <source>You haven&apos;t got the money, to buy that gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast nicht das Geld für dieses Geschenk</translation>
     </message>
     <message>
         <source>You seem to be lacking the money</source>
-        <translation type="unfinished"></translation>
+        <translation>Dir scheint das Geld zu fehlen</translation>
     </message>
     <message>
         <source>There are no more slaves for you to buy</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Sklaven mehr zu kaufen</translation>
     </message>
     <message>
         <source>You not got the money</source>
-        <translation type="unfinished"></translation>
+        <translation>Haste nich das Geld</translation>
     </message>
     <message>
         <source>You now claim residence next to the Gods</source>
-        <translation type="unfinished"></translation>
+        <translation>Du ruhst nun an der Seite der Götter</translation>
     </message>
     <message>
         <source>You now claim residency next to the great Pharoahs</source>
-        <translation type="unfinished"></translation>
+        <translation>Du ruhst nun neben den großen Pharaonen</translation>
     </message>
     <message>
         <source>You have a burial fit for a nobleman</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bekommst ein Begräbnis wie ein Edelmann</translation>
     </message>
     <message>
         <source>You are buried with people of your own class</source>
-        <translation type="unfinished"></translation>
+        <translation>Du wirst bei Leuten deines Standes begraben</translation>
     </message>
     <message>
         <source>You are buried in a hole, in the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Du wirst in einem Loch in der Wüste verscharrt</translation>
     </message>
     <message>
         <source>You were just tossed into the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Man hat dich einfach in die Wüste geworfen</translation>
     </message>
     <message>
         <source>next to the Gods</source>
-        <translation type="unfinished"></translation>
+        <translation>neben den Göttern</translation>
     </message>
     <message>
         <source>next to the great Pharoahs</source>
-        <translation type="unfinished"></translation>
+        <translation>neben den großen Pharaonen</translation>
     </message>
     <message>
         <source>a burial fit for a nobleman</source>
-        <translation type="unfinished"></translation>
+        <translation>wie ein Edelmann</translation>
     </message>
     <message>
         <source>with people of your own class</source>
-        <translation type="unfinished"></translation>
+        <translation>bei deinesgleichen</translation>
     </message>
     <message>
         <source>in a hole, in the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>in einem Wüstenloch</translation>
     </message>
     <message>
         <source>tossed into the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>in die Wüste geworfen</translation>
     </message>
     <message>
         <source>You were left in the middle of the desert, without any food and water. As you try to walk, the sun makes you thirsty, and time makes you hungry. The wind joins forces with the sand, to make it impossible for you to do anything. You collapse to the floor, and take your last breath of air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Man hat dich mitten in der Wüste ausgesetzt, ohne Essen und Wasser. Beim Gehen macht dich die Sonne durstig und die Zeit hungrig. Wind und Sand verbünden sich, bis du nichts mehr tun kannst. Du brichst zusammen und tust deinen letzten Atemzug.</translation>
     </message>
 </context>
 <context>
     <name>QDialogButtonBox</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>dunemark::FortuneChart</name>
     <message>
         <source>Fortune</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermögen</translation>
     </message>
     <message>
         <source>Day %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag %1: %2</translation>
     </message>
 </context>
 <context>
     <name>dunemark::LedgerChart</name>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
 </context>
 <context>
     <name>dunemark::PriceChart</name>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>%1, day %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Tag %2: %3</translation>
     </message>
 </context>
 <context>
     <name>dunemark::QuantityDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>dunemark::TownLabel</name>
     <message>
         <source>Travel to %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reise nach %1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmAbout</name>
     <message>
         <source>A trading game. Make as much money as you can before all your days go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Handelsspiel. Mach so viel Geld wie möglich, bevor deine Tage um sind.</translation>
     </message>
     <message>
         <source>Use this product at your own risk. Do not blame me if anything goes wrong. If you don&apos;t agree with this, then stop using this product.</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzung auf eigene Gefahr. Geht etwas schief, bin ich nicht schuld. Wer nicht einverstanden ist, benutzt es nicht.</translation>
     </message>
     <message>
         <source>(C) 2026 the Dunemark authors</source>
-        <translation type="unfinished"></translation>
+        <translation>(C) 2026 die Dunemark-Autoren</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Opens the web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Webseite</translation>
     </message>
     <message>
         <source>Writes an e-mail to the author</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt dem Autor eine E-Mail</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmBuy</name>
     <message>
         <source>How many do you wish to buy:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele willst du kaufen:</translation>
     </message>
     <message numerus="yes">
         <source>You can afford %1 and have space for %n more items</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Du kannst dir %L1 leisten und hast Platz für %Ln weiteres Stück</numerusform>
+            <numerusform>Du kannst dir %L1 leisten und hast Platz für %Ln weitere Stück</numerusform>
         </translation>
     </message>
 </context>
@@ -312,284 +315,284 @@ You received a cash bonus of %1</source>
     <name>dunemark::frmFinances</name>
     <message>
         <source>Cash:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geld:</translation>
     </message>
     <message>
         <source>Bank:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank:</translation>
     </message>
     <message>
         <source>Debt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schuld:</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlen</translation>
     </message>
     <message>
         <source>Withdraw</source>
-        <translation type="unfinished"></translation>
+        <translation>Abheben</translation>
     </message>
     <message>
         <source>Pay Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Finances</source>
-        <translation type="unfinished"></translation>
+        <translation>Finanzen</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
     <message>
         <source>How much:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viel:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Financial situation</source>
-        <translation type="unfinished"></translation>
+        <translation>Finanzlage</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmHighScores</name>
     <message>
         <source>Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste</translation>
     </message>
     <message>
         <source>HIGHSCORES</source>
-        <translation type="unfinished"></translation>
+        <translation>BESTENLISTE</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Whats your name?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie heißt du?</translation>
     </message>
     <message>
         <source>You&apos;ve got a highscore</source>
-        <translation type="unfinished"></translation>
+        <translation>Du kommst in die Bestenliste</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmLedger</name>
     <message>
         <source>Ledger</source>
-        <translation type="unfinished"></translation>
+        <translation>Kassenbuch</translation>
     </message>
     <message>
         <source>&amp;Prices</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preise</translation>
     </message>
     <message>
         <source>&amp;Fortune</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vermögen</translation>
     </message>
     <message>
         <source>Show the figures as a &amp;table</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlen als &amp;Tabelle zeigen</translation>
     </message>
     <message>
         <source>&amp;Goods:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Waren:</translation>
     </message>
     <message>
         <source>Goods</source>
-        <translation type="unfinished"></translation>
+        <translation>Waren</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <source>Fortune</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermögen</translation>
     </message>
     <message>
         <source>Burial</source>
-        <translation type="unfinished"></translation>
+        <translation>Begräbnis</translation>
     </message>
     <message>
         <source>Fortune at the end of each day</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermögen am Ende jedes Tages</translation>
     </message>
     <message>
         <source>Price chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Preisdiagramm</translation>
     </message>
     <message>
         <source>Fortune chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermögensdiagramm</translation>
     </message>
     <message>
         <source>Prices of %1 day by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Preise für %1 Tag für Tag</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmMain</name>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Ware</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Qty</source>
-        <translation type="unfinished"></translation>
+        <translation>Menge</translation>
     </message>
     <message>
         <source>Slaves: %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sklaven: %1/%2</translation>
     </message>
     <message>
         <source>Favour = %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Gunst = %1%</translation>
     </message>
     <message>
         <source>Buy - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaufen - %1</translation>
     </message>
     <message>
         <source>Sell - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkaufen - %1</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielende</translation>
     </message>
     <message>
         <source>Are you sure you wish to start a new game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Willst du wirklich ein neues Spiel beginnen?</translation>
     </message>
     <message>
         <source>Cash:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geld:</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Geld</translation>
     </message>
     <message>
         <source>Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank</translation>
     </message>
     <message>
         <source>Debt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schuld:</translation>
     </message>
     <message>
         <source>Debt</source>
-        <translation type="unfinished"></translation>
+        <translation>Schuld</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrechnung</translation>
     </message>
     <message>
         <source>Special products</source>
-        <translation type="unfinished"></translation>
+        <translation>Besondere Waren</translation>
     </message>
     <message>
         <source>&amp;Buy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kaufen</translation>
     </message>
     <message>
         <source>&amp;Sell</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verkaufen</translation>
     </message>
     <message>
         <source>Finances</source>
-        <translation type="unfinished"></translation>
+        <translation>Finanzen</translation>
     </message>
     <message>
         <source>Items available:</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Angebot:</translation>
     </message>
     <message>
         <source>Items you can buy</source>
-        <translation type="unfinished"></translation>
+        <translation>Waren zum Kaufen</translation>
     </message>
     <message>
         <source>Enter buys the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabe kauft die gewählte Ware</translation>
     </message>
     <message>
         <source>Items you have bought</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekaufte Waren</translation>
     </message>
     <message>
         <source>Enter sells the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabe verkauft die gewählte Ware</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestenliste</translation>
     </message>
     <message>
         <source>&amp;Story</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geschichte</translation>
     </message>
     <message>
         <source>&amp;Ledger</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kassenbuch</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
     <message>
         <source>How many do you wish to sell:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele willst du verkaufen:</translation>
     </message>
     <message numerus="yes">
         <source>You have %n items to sell</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Du hast %Ln Stück zum Verkaufen</numerusform>
+            <numerusform>Du hast %Ln Stück zum Verkaufen</numerusform>
         </translation>
     </message>
 </context>
@@ -597,110 +600,112 @@ You received a cash bonus of %1</source>
     <name>dunemark::frmShowEndTomb</name>
     <message>
         <source>What happened to you?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist aus dir geworden?</translation>
     </message>
     <message>
         <source>Your burial place</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Grabstätte</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmSpecial</name>
     <message>
         <source>Special items</source>
-        <translation type="unfinished"></translation>
+        <translation>Besondere Waren</translation>
     </message>
     <message>
         <source>Buy a Pyramid Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Pyramidenbank kaufen</translation>
     </message>
     <message>
         <source>Buy more slaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Sklaven kaufen</translation>
     </message>
     <message>
         <source>Give gift to Pharoah</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschenk an den Pharao</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cost:</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis:</translation>
     </message>
     <message>
         <source>Buy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaufen</translation>
     </message>
     <message>
         <source>Buying a pyramid bank, will allow you to deposit your money into a safe place. You will then receive intrest on what you deposit. You can withdraw your money at any time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit einer Pyramidenbank legst du dein Geld sicher an. Auf deine Einlagen bekommst du Zinsen. Abheben kannst du jederzeit.</translation>
     </message>
     <message>
         <source>You currently have:</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast derzeit:</translation>
     </message>
     <message>
         <source>slaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Sklaven</translation>
     </message>
     <message>
         <source>The more slaves you have, the more items you can buy. Each slave is responsible for one item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je mehr Sklaven du hast, desto mehr Waren kannst du kaufen. Jeder Sklave trägt eine Ware.</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Favour will increase by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gunst steigt um:</translation>
     </message>
     <message>
         <source>Favour will increase by</source>
-        <translation type="unfinished"></translation>
+        <translation>Gunst steigt um</translation>
     </message>
     <message>
         <source>Your cash:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Geld:</translation>
     </message>
     <message>
         <source>Your cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Geld</translation>
     </message>
     <message>
         <source>Giving the pharoah gifts will increase his favour towards you and cold be profitable in the future.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschenke an den Pharao steigern seine Gunst und können sich später auszahlen.</translation>
     </message>
     <message>
         <source>Give Gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Schenken</translation>
     </message>
     <message numerus="yes">
         <source>Buy %n more slaves for %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln weiteren Sklaven für %1 kaufen</numerusform>
+            <numerusform>%Ln weitere Sklaven für %1 kaufen</numerusform>
         </translation>
     </message>
     <message>
         <source>Favour = %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Gunst = %1%</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmStory</name>
     <message>
         <source>Story</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschichte</translation>
     </message>
     <message>
         <source>You have been sentenced to death. After you pleaded with the pharoah, that you have no tomb, and hence will be unable to enter the afterlife. He agrees to grant you some money, a loan (for your bail), and 2 months, to make as much money as you can, from trading items. The amount of money you make, will decide where you get buried<byte value="xd"/>
 <byte value="xd"/>
 Good Luck !</source>
-        <translation type="unfinished"></translation>
+        <translation>Du wurdest zum Tode verurteilt. Du hast den Pharao angefleht, denn du hast kein Grab und kämst so nie ins Jenseits. Er gewährt dir etwas Geld, einen Kredit (für deine Kaution) und 2 Monate, um mit Handel so viel Geld wie möglich zu machen. Wie viel Geld du machst, entscheidet, wo du begraben wirst.<byte value="xd"/>
+<byte value="xd"/>
+Viel Glück!</translation>
     </message>
 </context>
 </TS>
