@@ -5,306 +5,309 @@
     <name>Goods</name>
     <message>
         <source>Gold</source>
-        <translation type="unfinished"></translation>
+        <translation>Oro</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Plata</translation>
     </message>
     <message>
         <source>Grapes</source>
-        <translation type="unfinished"></translation>
+        <translation>Uvas</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Agua</translation>
     </message>
     <message>
         <source>Wheat</source>
-        <translation type="unfinished"></translation>
+        <translation>Trigo</translation>
     </message>
     <message>
         <source>Papyrus</source>
-        <translation type="unfinished"></translation>
+        <translation>Papiro</translation>
     </message>
     <message>
         <source>Granite Statue</source>
-        <translation type="unfinished"></translation>
+        <translation>Talla de granito</translation>
     </message>
     <message>
         <source>Sphinx</source>
-        <translation type="unfinished"></translation>
+        <translation>Esfinge</translation>
     </message>
     <message>
         <source>Marble</source>
-        <translation type="unfinished"></translation>
+        <translation>Mármol</translation>
     </message>
     <message>
         <source>Granite</source>
-        <translation type="unfinished"></translation>
+        <translation>Granito</translation>
     </message>
     <message>
         <source>Gold Statue</source>
-        <translation type="unfinished"></translation>
+        <translation>Estatua de oro</translation>
     </message>
     <message>
         <source>Silver Statue</source>
-        <translation type="unfinished"></translation>
+        <translation>Estatua de plata</translation>
     </message>
     <message>
         <source>Gems</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemas</translation>
     </message>
     <message>
         <source>Scrolls</source>
-        <translation type="unfinished"></translation>
+        <translation>Pergaminos</translation>
     </message>
     <message>
         <source>Food &amp; water</source>
-        <translation type="unfinished"></translation>
+        <translation>Comida y agua</translation>
     </message>
 </context>
 <context>
     <name>Phrase</name>
     <message>
         <source>%1 prices are low</source>
-        <translation type="unfinished"></translation>
+        <translation>Los precios de %1 están bajos</translation>
     </message>
     <message>
         <source>The market has been flooded with cheap %1 and so prices are very low</source>
-        <translation type="unfinished"></translation>
+        <translation>El mercado está inundado de %1 a precio de saldo, así que los precios están muy bajos</translation>
     </message>
     <message>
         <source>The Pharoah needs %1 for his personal use, and so<byte value="xd"/>
 the price has gone up</source>
-        <translation type="unfinished"></translation>
+        <translation>El Faraón necesita %1 para su uso personal, así que<byte value="xd"/>
+el precio ha subido</translation>
     </message>
     <message>
         <source>%1 prices are high</source>
-        <translation type="unfinished"></translation>
+        <translation>Los precios de %1 están altos</translation>
     </message>
     <message>
         <source>The Pharoah is pleased with you progress<byte value="xd"/>
 You received a cash bonus of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El Faraón está contento con tus progresos<byte value="xd"/>
+Recibes una prima de %1</translation>
     </message>
     <message>
         <source>Dunemark - Day %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark - Día %1</translation>
     </message>
     <message>
         <source>You have been mugged</source>
-        <translation type="unfinished"></translation>
+        <translation>Te han atracado</translation>
     </message>
     <message>
         <source>Your pyramid bank was robbed, half your fortune has gone</source>
-        <translation type="unfinished"></translation>
+        <translation>Han robado tu banco pirámide, has perdido la mitad de tu fortuna</translation>
     </message>
     <message>
         <source>This is you last day, better sell your stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Es tu último día, más te vale vender tu mercancía</translation>
     </message>
     <message>
         <source>You managed to get a total of <byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Has conseguido un total de <byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>You aint got the dosh mate</source>
-        <translation type="unfinished"></translation>
+        <translation>No tienes pasta, colega</translation>
     </message>
     <message>
         <source>Ya not got enuff slaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Te faltan esclavos, tío</translation>
     </message>
     <message>
         <source>Nothing there to sell</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada que vender</translation>
     </message>
     <message>
         <source>You haven&apos;t got the money, to buy that gift</source>
-        <translation type="unfinished"></translation>
+        <translation>No tienes dinero para comprar ese regalo</translation>
     </message>
     <message>
         <source>You seem to be lacking the money</source>
-        <translation type="unfinished"></translation>
+        <translation>Parece que te falta dinero</translation>
     </message>
     <message>
         <source>There are no more slaves for you to buy</source>
-        <translation type="unfinished"></translation>
+        <translation>No quedan más esclavos que comprar</translation>
     </message>
     <message>
         <source>You not got the money</source>
-        <translation type="unfinished"></translation>
+        <translation>No te llega la pasta</translation>
     </message>
     <message>
         <source>You now claim residence next to the Gods</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora descansas junto a los dioses</translation>
     </message>
     <message>
         <source>You now claim residency next to the great Pharoahs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora descansas junto a los grandes faraones</translation>
     </message>
     <message>
         <source>You have a burial fit for a nobleman</source>
-        <translation type="unfinished"></translation>
+        <translation>Tienes un entierro digno de un noble</translation>
     </message>
     <message>
         <source>You are buried with people of your own class</source>
-        <translation type="unfinished"></translation>
+        <translation>Te entierran con la gente de tu clase</translation>
     </message>
     <message>
         <source>You are buried in a hole, in the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Te entierran en un agujero, en el desierto</translation>
     </message>
     <message>
         <source>You were just tossed into the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Te tiraron al desierto sin más</translation>
     </message>
     <message>
         <source>next to the Gods</source>
-        <translation type="unfinished"></translation>
+        <translation>junto a los dioses</translation>
     </message>
     <message>
         <source>next to the great Pharoahs</source>
-        <translation type="unfinished"></translation>
+        <translation>junto a los grandes faraones</translation>
     </message>
     <message>
         <source>a burial fit for a nobleman</source>
-        <translation type="unfinished"></translation>
+        <translation>entierro de noble</translation>
     </message>
     <message>
         <source>with people of your own class</source>
-        <translation type="unfinished"></translation>
+        <translation>con los de tu clase</translation>
     </message>
     <message>
         <source>in a hole, in the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>en un agujero del desierto</translation>
     </message>
     <message>
         <source>tossed into the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>tirado en el desierto</translation>
     </message>
     <message>
         <source>You were left in the middle of the desert, without any food and water. As you try to walk, the sun makes you thirsty, and time makes you hungry. The wind joins forces with the sand, to make it impossible for you to do anything. You collapse to the floor, and take your last breath of air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Te abandonaron en medio del desierto, sin comida ni agua. Intentas caminar, pero el sol te da sed y el tiempo te da hambre. El viento se alía con la arena para que no puedas hacer nada. Te desplomas en el suelo y exhalas tu último aliento.</translation>
     </message>
 </context>
 <context>
     <name>QDialogButtonBox</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>dunemark::FortuneChart</name>
     <message>
         <source>Fortune</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortuna</translation>
     </message>
     <message>
         <source>Day %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Día %1: %2</translation>
     </message>
 </context>
 <context>
     <name>dunemark::LedgerChart</name>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día</translation>
     </message>
 </context>
 <context>
     <name>dunemark::PriceChart</name>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Precio</translation>
     </message>
     <message>
         <source>%1, day %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, día %2: %3</translation>
     </message>
 </context>
 <context>
     <name>dunemark::QuantityDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>dunemark::TownLabel</name>
     <message>
         <source>Travel to %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Viajar a %1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmAbout</name>
     <message>
         <source>A trading game. Make as much money as you can before all your days go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un juego de comercio. Gana todo el dinero que puedas antes de que se acaben tus días.</translation>
     </message>
     <message>
         <source>Use this product at your own risk. Do not blame me if anything goes wrong. If you don&apos;t agree with this, then stop using this product.</source>
-        <translation type="unfinished"></translation>
+        <translation>Úsalo bajo tu propia responsabilidad. Si algo sale mal, no me culpes. Si no estás de acuerdo, no lo uses.</translation>
     </message>
     <message>
         <source>(C) 2026 the Dunemark authors</source>
-        <translation type="unfinished"></translation>
+        <translation>(C) 2026 los autores de Dunemark</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Opens the web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la página web</translation>
     </message>
     <message>
         <source>Writes an e-mail to the author</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un correo al autor</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmBuy</name>
     <message>
         <source>How many do you wish to buy:</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuántos quieres comprar?</translation>
     </message>
     <message numerus="yes">
         <source>You can afford %1 and have space for %n more items</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Puedes pagar %L1 y te cabe %Ln artículo más</numerusform>
+            <numerusform>Puedes pagar %L1 y te caben %Ln artículos más</numerusform>
         </translation>
     </message>
 </context>
@@ -312,284 +315,284 @@ You received a cash bonus of %1</source>
     <name>dunemark::frmFinances</name>
     <message>
         <source>Cash:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinero:</translation>
     </message>
     <message>
         <source>Bank:</source>
-        <translation type="unfinished"></translation>
+        <translation>Banco:</translation>
     </message>
     <message>
         <source>Debt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuda:</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresar</translation>
     </message>
     <message>
         <source>Withdraw</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirar</translation>
     </message>
     <message>
         <source>Pay Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagar deuda</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Finances</source>
-        <translation type="unfinished"></translation>
+        <translation>Finanzas</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
     <message>
         <source>How much:</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuánto?</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Financial situation</source>
-        <translation type="unfinished"></translation>
+        <translation>Situación financiera</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmHighScores</name>
     <message>
         <source>Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Récords</translation>
     </message>
     <message>
         <source>HIGHSCORES</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉCORDS</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Whats your name?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cómo te llamas?</translation>
     </message>
     <message>
         <source>You&apos;ve got a highscore</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Has hecho un récord!</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmLedger</name>
     <message>
         <source>Ledger</source>
-        <translation type="unfinished"></translation>
+        <translation>Libro de cuentas</translation>
     </message>
     <message>
         <source>&amp;Prices</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Precios</translation>
     </message>
     <message>
         <source>&amp;Fortune</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fortuna</translation>
     </message>
     <message>
         <source>Show the figures as a &amp;table</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar las cifras en una &amp;tabla</translation>
     </message>
     <message>
         <source>&amp;Goods:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mercancías:</translation>
     </message>
     <message>
         <source>Goods</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercancías</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día</translation>
     </message>
     <message>
         <source>Fortune</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortuna</translation>
     </message>
     <message>
         <source>Burial</source>
-        <translation type="unfinished"></translation>
+        <translation>Entierro</translation>
     </message>
     <message>
         <source>Fortune at the end of each day</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortuna al final de cada día</translation>
     </message>
     <message>
         <source>Price chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de precios</translation>
     </message>
     <message>
         <source>Fortune chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de fortuna</translation>
     </message>
     <message>
         <source>Prices of %1 day by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Precios de %1 día a día</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmMain</name>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Artículo</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Precio</translation>
     </message>
     <message>
         <source>Qty</source>
-        <translation type="unfinished"></translation>
+        <translation>Cant.</translation>
     </message>
     <message>
         <source>Slaves: %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Esclavos: %1/%2</translation>
     </message>
     <message>
         <source>Favour = %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Favor = %1%</translation>
     </message>
     <message>
         <source>Buy - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprar - %1</translation>
     </message>
     <message>
         <source>Sell - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vender - %1</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la partida</translation>
     </message>
     <message>
         <source>Are you sure you wish to start a new game?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que quieres empezar una partida nueva?</translation>
     </message>
     <message>
         <source>Cash:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinero:</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinero</translation>
     </message>
     <message>
         <source>Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Banco</translation>
     </message>
     <message>
         <source>Debt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuda:</translation>
     </message>
     <message>
         <source>Debt</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuda</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance final</translation>
     </message>
     <message>
         <source>Special products</source>
-        <translation type="unfinished"></translation>
+        <translation>Productos especiales</translation>
     </message>
     <message>
         <source>&amp;Buy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comprar</translation>
     </message>
     <message>
         <source>&amp;Sell</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vender</translation>
     </message>
     <message>
         <source>Finances</source>
-        <translation type="unfinished"></translation>
+        <translation>Finanzas</translation>
     </message>
     <message>
         <source>Items available:</source>
-        <translation type="unfinished"></translation>
+        <translation>En venta:</translation>
     </message>
     <message>
         <source>Items you can buy</source>
-        <translation type="unfinished"></translation>
+        <translation>Artículos que puedes comprar</translation>
     </message>
     <message>
         <source>Enter buys the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro compra el artículo elegido</translation>
     </message>
     <message>
         <source>Items you have bought</source>
-        <translation type="unfinished"></translation>
+        <translation>Artículos comprados</translation>
     </message>
     <message>
         <source>Enter sells the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro vende el artículo elegido</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva partida</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;er</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Récords</translation>
     </message>
     <message>
         <source>&amp;Story</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historia</translation>
     </message>
     <message>
         <source>&amp;Ledger</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Libro de cuentas</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
     <message>
         <source>How many do you wish to sell:</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuántos quieres vender?</translation>
     </message>
     <message numerus="yes">
         <source>You have %n items to sell</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tienes %Ln artículo para vender</numerusform>
+            <numerusform>Tienes %Ln artículos para vender</numerusform>
         </translation>
     </message>
 </context>
@@ -597,110 +600,112 @@ You received a cash bonus of %1</source>
     <name>dunemark::frmShowEndTomb</name>
     <message>
         <source>What happened to you?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué ha sido de ti?</translation>
     </message>
     <message>
         <source>Your burial place</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu sepultura</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmSpecial</name>
     <message>
         <source>Special items</source>
-        <translation type="unfinished"></translation>
+        <translation>Productos especiales</translation>
     </message>
     <message>
         <source>Buy a Pyramid Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Banco pirámide</translation>
     </message>
     <message>
         <source>Buy more slaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Más esclavos</translation>
     </message>
     <message>
         <source>Give gift to Pharoah</source>
-        <translation type="unfinished"></translation>
+        <translation>Regalo al Faraón</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cost:</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste:</translation>
     </message>
     <message>
         <source>Buy</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprar</translation>
     </message>
     <message>
         <source>Buying a pyramid bank, will allow you to deposit your money into a safe place. You will then receive intrest on what you deposit. You can withdraw your money at any time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con un banco pirámide guardas tu dinero en un lugar seguro. Tus depósitos te darán intereses y podrás retirar tu dinero cuando quieras.</translation>
     </message>
     <message>
         <source>You currently have:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora tienes:</translation>
     </message>
     <message>
         <source>slaves</source>
-        <translation type="unfinished"></translation>
+        <translation>esclavos</translation>
     </message>
     <message>
         <source>The more slaves you have, the more items you can buy. Each slave is responsible for one item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuantos más esclavos tengas, más artículos podrás comprar. Cada esclavo carga con un artículo.</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste</translation>
     </message>
     <message>
         <source>Favour will increase by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumento de favor:</translation>
     </message>
     <message>
         <source>Favour will increase by</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumento de favor</translation>
     </message>
     <message>
         <source>Your cash:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu dinero:</translation>
     </message>
     <message>
         <source>Your cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu dinero</translation>
     </message>
     <message>
         <source>Giving the pharoah gifts will increase his favour towards you and cold be profitable in the future.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacer regalos al Faraón aumenta su favor hacia ti y podría salirte rentable en el futuro.</translation>
     </message>
     <message>
         <source>Give Gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Regalar</translation>
     </message>
     <message numerus="yes">
         <source>Buy %n more slaves for %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Comprar %Ln esclavo más por %1</numerusform>
+            <numerusform>Comprar %Ln esclavos más por %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Favour = %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Favor = %1%</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmStory</name>
     <message>
         <source>Story</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia</translation>
     </message>
     <message>
         <source>You have been sentenced to death. After you pleaded with the pharoah, that you have no tomb, and hence will be unable to enter the afterlife. He agrees to grant you some money, a loan (for your bail), and 2 months, to make as much money as you can, from trading items. The amount of money you make, will decide where you get buried<byte value="xd"/>
 <byte value="xd"/>
 Good Luck !</source>
-        <translation type="unfinished"></translation>
+        <translation>Te han condenado a muerte. Le suplicaste al Faraón, porque no tienes tumba y así no podrás entrar en el más allá. Él accede a darte algo de dinero, un préstamo (para tu fianza) y 2 meses para ganar todo el dinero que puedas comerciando. El dinero que ganes decidirá dónde te entierran.<byte value="xd"/>
+<byte value="xd"/>
+¡Buena suerte!</translation>
     </message>
 </context>
 </TS>
