@@ -5,306 +5,309 @@
     <name>Goods</name>
     <message>
         <source>Gold</source>
-        <translation type="unfinished"></translation>
+        <translation>Oro</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Argento</translation>
     </message>
     <message>
         <source>Grapes</source>
-        <translation type="unfinished"></translation>
+        <translation>Uva</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Acqua</translation>
     </message>
     <message>
         <source>Wheat</source>
-        <translation type="unfinished"></translation>
+        <translation>Grano</translation>
     </message>
     <message>
         <source>Papyrus</source>
-        <translation type="unfinished"></translation>
+        <translation>Papiro</translation>
     </message>
     <message>
         <source>Granite Statue</source>
-        <translation type="unfinished"></translation>
+        <translation>Statua granitica</translation>
     </message>
     <message>
         <source>Sphinx</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfinge</translation>
     </message>
     <message>
         <source>Marble</source>
-        <translation type="unfinished"></translation>
+        <translation>Marmo</translation>
     </message>
     <message>
         <source>Granite</source>
-        <translation type="unfinished"></translation>
+        <translation>Granito</translation>
     </message>
     <message>
         <source>Gold Statue</source>
-        <translation type="unfinished"></translation>
+        <translation>Statua d&apos;oro</translation>
     </message>
     <message>
         <source>Silver Statue</source>
-        <translation type="unfinished"></translation>
+        <translation>Statua d&apos;argento</translation>
     </message>
     <message>
         <source>Gems</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemme</translation>
     </message>
     <message>
         <source>Scrolls</source>
-        <translation type="unfinished"></translation>
+        <translation>Pergamene</translation>
     </message>
     <message>
         <source>Food &amp; water</source>
-        <translation type="unfinished"></translation>
+        <translation>Cibo e acqua</translation>
     </message>
 </context>
 <context>
     <name>Phrase</name>
     <message>
         <source>%1 prices are low</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: prezzi bassi</translation>
     </message>
     <message>
         <source>The market has been flooded with cheap %1 and so prices are very low</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: il mercato ne è invaso, quindi i prezzi sono bassissimi</translation>
     </message>
     <message>
         <source>The Pharoah needs %1 for his personal use, and so<byte value="xd"/>
 the price has gone up</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: il Faraone ne ha bisogno per uso personale, quindi<byte value="xd"/>
+il prezzo è salito</translation>
     </message>
     <message>
         <source>%1 prices are high</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: prezzi alti</translation>
     </message>
     <message>
         <source>The Pharoah is pleased with you progress<byte value="xd"/>
 You received a cash bonus of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il Faraone è soddisfatto dei tuoi progressi<byte value="xd"/>
+Ricevi un premio in denaro di %1</translation>
     </message>
     <message>
         <source>Dunemark - Day %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark - Giorno %1</translation>
     </message>
     <message>
         <source>You have been mugged</source>
-        <translation type="unfinished"></translation>
+        <translation>Ti hanno rapinato</translation>
     </message>
     <message>
         <source>Your pyramid bank was robbed, half your fortune has gone</source>
-        <translation type="unfinished"></translation>
+        <translation>La tua banca piramide è stata svaligiata, metà del tuo patrimonio è sparito</translation>
     </message>
     <message>
         <source>This is you last day, better sell your stock</source>
-        <translation type="unfinished"></translation>
+        <translation>È il tuo ultimo giorno, meglio che vendi la merce</translation>
     </message>
     <message>
         <source>You managed to get a total of <byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sei riuscito a mettere insieme un totale di <byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>You aint got the dosh mate</source>
-        <translation type="unfinished"></translation>
+        <translation>Non hai la grana, amico</translation>
     </message>
     <message>
         <source>Ya not got enuff slaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;hai abbastanza schiavi</translation>
     </message>
     <message>
         <source>Nothing there to sell</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui non c&apos;è niente da vendere</translation>
     </message>
     <message>
         <source>You haven&apos;t got the money, to buy that gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Non hai i soldi per comprare quel regalo</translation>
     </message>
     <message>
         <source>You seem to be lacking the money</source>
-        <translation type="unfinished"></translation>
+        <translation>Sembra che ti manchino i soldi</translation>
     </message>
     <message>
         <source>There are no more slaves for you to buy</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ci sono più schiavi da comprare</translation>
     </message>
     <message>
         <source>You not got the money</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;hai i soldi</translation>
     </message>
     <message>
         <source>You now claim residence next to the Gods</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora riposi accanto agli dèi</translation>
     </message>
     <message>
         <source>You now claim residency next to the great Pharoahs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora riposi accanto ai grandi faraoni</translation>
     </message>
     <message>
         <source>You have a burial fit for a nobleman</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai una sepoltura degna di un nobile</translation>
     </message>
     <message>
         <source>You are buried with people of your own class</source>
-        <translation type="unfinished"></translation>
+        <translation>Vieni sepolto tra quelli del tuo rango</translation>
     </message>
     <message>
         <source>You are buried in a hole, in the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Vieni sepolto in una buca, nel deserto</translation>
     </message>
     <message>
         <source>You were just tossed into the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Ti hanno buttato nel deserto e basta</translation>
     </message>
     <message>
         <source>next to the Gods</source>
-        <translation type="unfinished"></translation>
+        <translation>accanto agli dèi</translation>
     </message>
     <message>
         <source>next to the great Pharoahs</source>
-        <translation type="unfinished"></translation>
+        <translation>accanto ai grandi faraoni</translation>
     </message>
     <message>
         <source>a burial fit for a nobleman</source>
-        <translation type="unfinished"></translation>
+        <translation>sepoltura da nobile</translation>
     </message>
     <message>
         <source>with people of your own class</source>
-        <translation type="unfinished"></translation>
+        <translation>tra i tuoi pari</translation>
     </message>
     <message>
         <source>in a hole, in the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>in una buca nel deserto</translation>
     </message>
     <message>
         <source>tossed into the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>buttato nel deserto</translation>
     </message>
     <message>
         <source>You were left in the middle of the desert, without any food and water. As you try to walk, the sun makes you thirsty, and time makes you hungry. The wind joins forces with the sand, to make it impossible for you to do anything. You collapse to the floor, and take your last breath of air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ti hanno abbandonato in mezzo al deserto, senza cibo né acqua. Provi a camminare, ma il sole ti mette sete e il tempo ti mette fame. Il vento si allea con la sabbia e non puoi più fare nulla. Crolli a terra ed esali l&apos;ultimo respiro.</translation>
     </message>
 </context>
 <context>
     <name>QDialogButtonBox</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sì</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>dunemark::FortuneChart</name>
     <message>
         <source>Fortune</source>
-        <translation type="unfinished"></translation>
+        <translation>Patrimonio</translation>
     </message>
     <message>
         <source>Day %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno %1: %2</translation>
     </message>
 </context>
 <context>
     <name>dunemark::LedgerChart</name>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno</translation>
     </message>
 </context>
 <context>
     <name>dunemark::PriceChart</name>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prezzo</translation>
     </message>
     <message>
         <source>%1, day %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, giorno %2: %3</translation>
     </message>
 </context>
 <context>
     <name>dunemark::QuantityDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>dunemark::TownLabel</name>
     <message>
         <source>Travel to %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vai a %1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmAbout</name>
     <message>
         <source>A trading game. Make as much money as you can before all your days go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un gioco di commercio. Fai più soldi che puoi prima che i tuoi giorni finiscano.</translation>
     </message>
     <message>
         <source>Use this product at your own risk. Do not blame me if anything goes wrong. If you don&apos;t agree with this, then stop using this product.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usalo a tuo rischio. Se qualcosa va storto, non prendertela con me. Se non sei d&apos;accordo, non usarlo.</translation>
     </message>
     <message>
         <source>(C) 2026 the Dunemark authors</source>
-        <translation type="unfinished"></translation>
+        <translation>(C) 2026 gli autori di Dunemark</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Opens the web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre la pagina web</translation>
     </message>
     <message>
         <source>Writes an e-mail to the author</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive un&apos;e-mail all&apos;autore</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmBuy</name>
     <message>
         <source>How many do you wish to buy:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanti ne vuoi comprare:</translation>
     </message>
     <message numerus="yes">
         <source>You can afford %1 and have space for %n more items</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Puoi permettertene %L1 e hai spazio per %Ln altro pezzo</numerusform>
+            <numerusform>Puoi permettertene %L1 e hai spazio per altri %Ln pezzi</numerusform>
         </translation>
     </message>
 </context>
@@ -312,284 +315,284 @@ You received a cash bonus of %1</source>
     <name>dunemark::frmFinances</name>
     <message>
         <source>Cash:</source>
-        <translation type="unfinished"></translation>
+        <translation>Soldi:</translation>
     </message>
     <message>
         <source>Bank:</source>
-        <translation type="unfinished"></translation>
+        <translation>Banca:</translation>
     </message>
     <message>
         <source>Debt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Debito:</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Deposita</translation>
     </message>
     <message>
         <source>Withdraw</source>
-        <translation type="unfinished"></translation>
+        <translation>Preleva</translation>
     </message>
     <message>
         <source>Pay Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimborsa</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Finances</source>
-        <translation type="unfinished"></translation>
+        <translation>Finanze</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
     <message>
         <source>How much:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanto:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Financial situation</source>
-        <translation type="unfinished"></translation>
+        <translation>Situazione finanziaria</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmHighScores</name>
     <message>
         <source>Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Classifica</translation>
     </message>
     <message>
         <source>HIGHSCORES</source>
-        <translation type="unfinished"></translation>
+        <translation>CLASSIFICA</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Whats your name?</source>
-        <translation type="unfinished"></translation>
+        <translation>Come ti chiami?</translation>
     </message>
     <message>
         <source>You&apos;ve got a highscore</source>
-        <translation type="unfinished"></translation>
+        <translation>Sei entrato in classifica!</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmLedger</name>
     <message>
         <source>Ledger</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <source>&amp;Prices</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prezzi</translation>
     </message>
     <message>
         <source>&amp;Fortune</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;atrimonio</translation>
     </message>
     <message>
         <source>Show the figures as a &amp;table</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra i dati in &amp;tabella</translation>
     </message>
     <message>
         <source>&amp;Goods:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Merci:</translation>
     </message>
     <message>
         <source>Goods</source>
-        <translation type="unfinished"></translation>
+        <translation>Merci</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno</translation>
     </message>
     <message>
         <source>Fortune</source>
-        <translation type="unfinished"></translation>
+        <translation>Patrimonio</translation>
     </message>
     <message>
         <source>Burial</source>
-        <translation type="unfinished"></translation>
+        <translation>Sepoltura</translation>
     </message>
     <message>
         <source>Fortune at the end of each day</source>
-        <translation type="unfinished"></translation>
+        <translation>Patrimonio a fine giornata</translation>
     </message>
     <message>
         <source>Price chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico dei prezzi</translation>
     </message>
     <message>
         <source>Fortune chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico del patrimonio</translation>
     </message>
     <message>
         <source>Prices of %1 day by day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: prezzi giorno per giorno</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmMain</name>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Merce</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prezzo</translation>
     </message>
     <message>
         <source>Qty</source>
-        <translation type="unfinished"></translation>
+        <translation>Qtà</translation>
     </message>
     <message>
         <source>Slaves: %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schiavi: %1/%2</translation>
     </message>
     <message>
         <source>Favour = %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Favore = %1%</translation>
     </message>
     <message>
         <source>Buy - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Compra - %1</translation>
     </message>
     <message>
         <source>Sell - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendi - %1</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita finita</translation>
     </message>
     <message>
         <source>Are you sure you wish to start a new game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero iniziare una nuova partita?</translation>
     </message>
     <message>
         <source>Cash:</source>
-        <translation type="unfinished"></translation>
+        <translation>Soldi:</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Soldi</translation>
     </message>
     <message>
         <source>Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Banca</translation>
     </message>
     <message>
         <source>Debt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Debito:</translation>
     </message>
     <message>
         <source>Debt</source>
-        <translation type="unfinished"></translation>
+        <translation>Debito</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappa</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilancio</translation>
     </message>
     <message>
         <source>Special products</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodotti speciali</translation>
     </message>
     <message>
         <source>&amp;Buy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compra</translation>
     </message>
     <message>
         <source>&amp;Sell</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vendi</translation>
     </message>
     <message>
         <source>Finances</source>
-        <translation type="unfinished"></translation>
+        <translation>Finanze</translation>
     </message>
     <message>
         <source>Items available:</source>
-        <translation type="unfinished"></translation>
+        <translation>In vendita:</translation>
     </message>
     <message>
         <source>Items you can buy</source>
-        <translation type="unfinished"></translation>
+        <translation>Merci che puoi comprare</translation>
     </message>
     <message>
         <source>Enter buys the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio compra la merce scelta</translation>
     </message>
     <message>
         <source>Items you have bought</source>
-        <translation type="unfinished"></translation>
+        <translation>Merci acquistate</translation>
     </message>
     <message>
         <source>Enter sells the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio vende la merce scelta</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuova partita</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vi&amp;sualizza</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Classifica</translation>
     </message>
     <message>
         <source>&amp;Story</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Storia</translation>
     </message>
     <message>
         <source>&amp;Ledger</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Registro</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
     <message>
         <source>How many do you wish to sell:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanti ne vuoi vendere:</translation>
     </message>
     <message numerus="yes">
         <source>You have %n items to sell</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Hai %Ln pezzo da vendere</numerusform>
+            <numerusform>Hai %Ln pezzi da vendere</numerusform>
         </translation>
     </message>
 </context>
@@ -597,110 +600,112 @@ You received a cash bonus of %1</source>
     <name>dunemark::frmShowEndTomb</name>
     <message>
         <source>What happened to you?</source>
-        <translation type="unfinished"></translation>
+        <translation>Che fine hai fatto?</translation>
     </message>
     <message>
         <source>Your burial place</source>
-        <translation type="unfinished"></translation>
+        <translation>La tua sepoltura</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmSpecial</name>
     <message>
         <source>Special items</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodotti speciali</translation>
     </message>
     <message>
         <source>Buy a Pyramid Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Banca piramide</translation>
     </message>
     <message>
         <source>Buy more slaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Altri schiavi</translation>
     </message>
     <message>
         <source>Give gift to Pharoah</source>
-        <translation type="unfinished"></translation>
+        <translation>Dono al Faraone</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cost:</source>
-        <translation type="unfinished"></translation>
+        <translation>Costo:</translation>
     </message>
     <message>
         <source>Buy</source>
-        <translation type="unfinished"></translation>
+        <translation>Compra</translation>
     </message>
     <message>
         <source>Buying a pyramid bank, will allow you to deposit your money into a safe place. You will then receive intrest on what you deposit. You can withdraw your money at any time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con una banca piramide metti i tuoi soldi al sicuro. Sui depositi ricevi gli interessi e puoi prelevare quando vuoi.</translation>
     </message>
     <message>
         <source>You currently have:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora hai:</translation>
     </message>
     <message>
         <source>slaves</source>
-        <translation type="unfinished"></translation>
+        <translation>schiavi</translation>
     </message>
     <message>
         <source>The more slaves you have, the more items you can buy. Each slave is responsible for one item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Più schiavi hai, più merce puoi comprare. Ogni schiavo porta un pezzo.</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Costo</translation>
     </message>
     <message>
         <source>Favour will increase by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumento del favore:</translation>
     </message>
     <message>
         <source>Favour will increase by</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumento del favore</translation>
     </message>
     <message>
         <source>Your cash:</source>
-        <translation type="unfinished"></translation>
+        <translation>I tuoi soldi:</translation>
     </message>
     <message>
         <source>Your cash</source>
-        <translation type="unfinished"></translation>
+        <translation>I tuoi soldi</translation>
     </message>
     <message>
         <source>Giving the pharoah gifts will increase his favour towards you and cold be profitable in the future.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare doni al Faraone aumenta il suo favore verso di te e in futuro potrebbe fruttare.</translation>
     </message>
     <message>
         <source>Give Gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Regala</translation>
     </message>
     <message numerus="yes">
         <source>Buy %n more slaves for %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Compra %Ln altro schiavo per %1</numerusform>
+            <numerusform>Compra altri %Ln schiavi per %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Favour = %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Favore = %1%</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmStory</name>
     <message>
         <source>Story</source>
-        <translation type="unfinished"></translation>
+        <translation>Storia</translation>
     </message>
     <message>
         <source>You have been sentenced to death. After you pleaded with the pharoah, that you have no tomb, and hence will be unable to enter the afterlife. He agrees to grant you some money, a loan (for your bail), and 2 months, to make as much money as you can, from trading items. The amount of money you make, will decide where you get buried<byte value="xd"/>
 <byte value="xd"/>
 Good Luck !</source>
-        <translation type="unfinished"></translation>
+        <translation>Sei stato condannato a morte. Hai supplicato il Faraone: non hai una tomba e quindi non potresti entrare nell&apos;aldilà. Lui accetta di concederti un po&apos; di soldi, un prestito (per la cauzione) e 2 mesi per fare più soldi che puoi commerciando. I soldi che farai decideranno dove verrai sepolto.<byte value="xd"/>
+<byte value="xd"/>
+Buona fortuna!</translation>
     </message>
 </context>
 </TS>
