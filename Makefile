@@ -6,7 +6,7 @@ CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
 
 .PHONY: all build configure deps deps-test deps-package deps-bench run test clean format \
-        install uninstall package bench test-sanitize fuzz fuzz-build
+        install uninstall package bench test-sanitize fuzz fuzz-build translations
 
 all: build
 
@@ -93,6 +93,11 @@ fuzz-run-%: fuzz-build
 	mkdir -p $(FUZZ_DIR)/corpus/$*
 	$(FUZZ_DIR)/$* -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 		-artifact_prefix=$(FUZZ_DIR)/$*- $(FUZZ_DIR)/corpus/$* fuzz/seeds/$*
+
+# Reads the code again with lupdate and refreshes translations/*.ts: new texts come in unfinished,
+# texts gone from the code go out.
+translations: configure
+	cmake --build $(BUILD_DIR) --target update_translations
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

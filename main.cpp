@@ -1,4 +1,5 @@
 #include "forms/Assets.h"
+#include "forms/Language.h"
 #include "forms/StartUp.h"
 #include "platform/ClockSeededRandom.h"
 #include "platform/qt/QtInputBox.h"
@@ -9,6 +10,7 @@
 #include "platform/qt/SystemClock.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <random>
 
 int main(int argc, char* argv[]) {
@@ -18,6 +20,9 @@ int main(int argc, char* argv[]) {
     // Ties the windows to the installed desktop entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("org.example.Dunemark"));
     dunemark::InitAssets();
+    // The desktop's language, or the next in its list that the game speaks, else English.
+    dunemark::Language language;
+    language.Install(dunemark::ChooseLanguage(QLocale::system().uiLanguages()));
 
     dunemark::QtMessageBox messages;
     dunemark::QtInputBox input;

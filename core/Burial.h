@@ -1,7 +1,8 @@
 #pragma once
 
+#include "core/Phrases.h"
+
 #include <cstdint>
-#include <string>
 
 namespace dunemark {
 
@@ -14,15 +15,15 @@ inline constexpr int DesertRank = 5;
 int BurialRank(std::int32_t total);
 
 // The caption shown under the picture for a rank (0 to 5).
-std::string BurialCaption(int rank);
+Said BurialCaption(int rank);
 
 // The total that rank `rank` (0 to 4) must exceed; the desert has no threshold of its own.
 std::int32_t BurialThreshold(int rank);
 
 // A short form of a rank's caption, to label a line or a column: "next to the Gods".
-std::string BurialShortCaption(int rank);
+Said BurialShortCaption(int rank);
 
 // The story told instead of a picture for the lowest rank.
-std::string DesertStory();
+Said DesertStory();
 
 } // namespace dunemark

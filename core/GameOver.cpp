@@ -10,8 +10,8 @@ std::int32_t FinalTotal(std::int32_t bankBalance, std::int32_t cash, std::int32_
     return SaturateInt32(static_cast<double>(total));
 }
 
-std::string GameOverMessage(std::int32_t total, std::string_view groupSeparator) {
-    return "You managed to get a total of \r\n" + FormatMoney(total, groupSeparator);
+Said GameOverMessage(std::int32_t total, std::string_view groupSeparator) {
+    return {Phrase::GameOverTotal, FormatMoney(total, groupSeparator)};
 }
 
 } // namespace dunemark

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Phrases.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,6 +14,6 @@ std::int32_t FinalTotal(std::int32_t bankBalance, std::int32_t cash, std::int32_
 
 // What the player is told when the game ends: the total on a line of its own, written as money
 // (so a total of 0 leaves that line empty).
-std::string GameOverMessage(std::int32_t total, std::string_view groupSeparator);
+Said GameOverMessage(std::int32_t total, std::string_view groupSeparator);
 
 } // namespace dunemark

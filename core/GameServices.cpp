@@ -8,8 +8,8 @@ bool OneChanceIn(RandomSource& random, int n) {
     return std::floor(static_cast<double>(random.Rnd()) * n) == 1.0;
 }
 
-void Tell(GameServices& services, const std::string& text, MsgIcon icon) {
-    services.messages.Show(text, std::string(AppTitle), icon, MsgButtons::Ok);
+void Tell(GameServices& services, const Said& said, MsgIcon icon) {
+    services.messages.Show(services.speech.Say(said), std::string(AppTitle), icon, MsgButtons::Ok);
 }
 
 } // namespace dunemark

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Phrases.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/RandomSource.h"
@@ -18,13 +19,14 @@ struct GameServices {
     MessageBox& messages;
     RandomSource& random;
     Clock& clock;
-    std::string groupSeparator; // the user's thousands separator, for money in messages
+    std::string groupSeparator;             // the user's thousands separator, for money in messages
+    const Speech& speech = EnglishSpeech(); // the player's language
 };
 
 // A chance of one in n: a draw u for which the whole part of u * n is 1.
 bool OneChanceIn(RandomSource& random, int n);
 
 // A message with the OK button only, titled with the program's title.
-void Tell(GameServices& services, const std::string& text, MsgIcon icon);
+void Tell(GameServices& services, const Said& said, MsgIcon icon);
 
 } // namespace dunemark

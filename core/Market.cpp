@@ -37,21 +37,19 @@ MarketEvent DrawEvent(RandomSource& random, bool isCurrentTown) {
     return MarketEvent::None;
 }
 
-std::string EventMessage(MarketEvent event, const std::string& name) {
+Phrase EventPhrase(MarketEvent event) {
     switch (event) {
     case MarketEvent::Low:
-        return name + " prices are low";
+        return Phrase::PricesLow;
     case MarketEvent::Glut:
-        return "The market has been flooded with cheap " + name + " and so prices are very low";
+        return Phrase::MarketFlooded;
     case MarketEvent::Demand:
-        return "The Pharoah needs " + name +
-               " for his personal use, and so\r\nthe price has gone up";
+        return Phrase::PharaohNeeds;
     case MarketEvent::High:
-        return name + " prices are high";
     case MarketEvent::None:
         break;
     }
-    return {};
+    return Phrase::PricesHigh;
 }
 
 double Price(MarketEvent event, double basePrice, double r) {
@@ -88,7 +86,7 @@ void GenerateMarket(DeclareVars& vars, const MainTables& tables, GameServices& s
 
             const MarketEvent event = DrawEvent(services.random, t == vars.CurrentTown);
             if (event != MarketEvent::None && tables.CurrentDay != 0)
-                Tell(services, EventMessage(event, name), MsgIcon::None);
+                Tell(services, {EventPhrase(event), name}, MsgIcon::None);
 
             const double r = services.random.Rnd();
             vars.MarketItems[k][PriceField][t] =

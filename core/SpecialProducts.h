@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DeclareVars.h"
+#include "core/Phrases.h"
 #include "platform/MessageBox.h"
 
 #include <array>
@@ -20,7 +21,9 @@ struct GiftTable {
 };
 
 inline constexpr GiftTable Gifts{
-    {"Gold Statue", "Silver Statue", "Gems", "Scrolls", "Food & water"},
+    {DUNEMARK_NOOP("Goods", "Gold Statue"), DUNEMARK_NOOP("Goods", "Silver Statue"),
+     DUNEMARK_NOOP("Goods", "Gems"), DUNEMARK_NOOP("Goods", "Scrolls"),
+     DUNEMARK_NOOP("Goods", "Food & water")},
     {10000, 5000, 2500, 1000, 500},
     {33, 15, 8, 4, 2},
 };
@@ -47,16 +50,15 @@ SpecialTab FirstSpecialTab(const DeclareVars& vars);
 
 // Why a purchase was turned down: the message and its icon.
 struct Refusal {
-    std::string_view text;
+    Phrase phrase;
     MsgIcon icon;
     bool operator==(const Refusal&) const = default;
 };
 
-inline constexpr Refusal GiftTooDear{"You haven't got the money, to buy that gift", MsgIcon::None};
-inline constexpr Refusal SlavesTooDear{"You seem to be lacking the money", MsgIcon::Information};
-inline constexpr Refusal NoSlavesLeft{"There are no more slaves for you to buy",
-                                      MsgIcon::Information};
-inline constexpr Refusal BankTooDear{"You not got the money", MsgIcon::None};
+inline constexpr Refusal GiftTooDear{Phrase::GiftTooDear, MsgIcon::None};
+inline constexpr Refusal SlavesTooDear{Phrase::SlavesTooDear, MsgIcon::Information};
+inline constexpr Refusal NoSlavesLeft{Phrase::NoSlavesLeft, MsgIcon::Information};
+inline constexpr Refusal BankTooDear{Phrase::BankTooDear, MsgIcon::None};
 
 // Each purchase either changes the game state and gives nothing, or gives its refusal and changes
 // nothing. Cash equal to the price is enough. Money and favour never wrap around.

@@ -38,17 +38,17 @@ double ReadMoney(std::string_view text, std::string_view groupSeparator) {
     return LeadingNumber(digits);
 }
 
-std::optional<std::string> BuyRefusal(const DeclareVars& vars, double shownPrice) {
+std::optional<Said> BuyRefusal(const DeclareVars& vars, double shownPrice) {
     if (vars.Cash < shownPrice)
-        return "You aint got the dosh mate";
+        return Phrase::CannotAfford;
     if (vars.ItemsCarried >= vars.SlaveCount)
-        return "Ya not got enuff slaves";
+        return Phrase::NoSlaveSpace;
     return std::nullopt;
 }
 
-std::optional<std::string> SellRefusal(std::string_view shownName) {
+std::optional<Said> SellRefusal(std::string_view shownName) {
     if (shownName.empty())
-        return "Nothing there to sell";
+        return Phrase::NothingToSell;
     return std::nullopt;
 }
 

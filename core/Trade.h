@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DeclareVars.h"
+#include "core/Phrases.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,10 +16,10 @@ double ReadMoney(std::string_view text, std::string_view groupSeparator);
 
 // Why the Buy button opens no dialog, or nothing when it may open. The money is tested first,
 // against the price the player sees.
-std::optional<std::string> BuyRefusal(const DeclareVars& vars, double shownPrice);
+std::optional<Said> BuyRefusal(const DeclareVars& vars, double shownPrice);
 
 // Why the Sell button opens no dialog: an empty holdings row.
-std::optional<std::string> SellRefusal(std::string_view shownName);
+std::optional<Said> SellRefusal(std::string_view shownName);
 
 // What the buy dialog works out once, when it opens.
 struct PurchaseOffer {

@@ -20,16 +20,14 @@ void PayFavourBonus(DeclareVars& vars, GameServices& services) {
     const auto bonus = static_cast<std::int32_t>(
         std::floor(static_cast<double>(services.random.Rnd()) * BonusCeiling));
     vars.Cash = AddMoney(vars.Cash, bonus);
-    Tell(services,
-         "The Pharoah is pleased with you progress\r\nYou received a cash bonus of " +
-             FormatMoney(bonus, services.groupSeparator),
+    Tell(services, {Phrase::FavourBonus, FormatMoney(bonus, services.groupSeparator)},
          MsgIcon::Exclamation);
 }
 
 } // namespace
 
-std::string DayCaption(std::int16_t day) {
-    return std::string(AppTitle) + " - Day " + std::to_string(day);
+Said DayCaption(std::int16_t day) {
+    return {Phrase::DayCaption, std::to_string(day)};
 }
 
 void CarryOutDay(DeclareVars& vars, const MainTables& tables, GameServices& services) {
@@ -39,12 +37,11 @@ void CarryOutDay(DeclareVars& vars, const MainTables& tables, GameServices& serv
     if (tables.MishapsEnabled != VbFalse) {
         if (OneChanceIn(services.random, MuggingChance)) {
             vars.Cash = RoundMoney(vars.Cash * Change(-MuggingLossPercent));
-            Tell(services, "You have been mugged", MsgIcon::Critical);
+            Tell(services, Phrase::Mugged, MsgIcon::Critical);
         }
         if (vars.HasPyramidBank != VbFalse && OneChanceIn(services.random, RobberyChance)) {
             vars.BankBalance = RoundMoney(vars.BankBalance * Change(-RobberyLossPercent));
-            Tell(services, "Your pyramid bank was robbed, half your fortune has gone",
-                 MsgIcon::Critical);
+            Tell(services, Phrase::BankRobbed, MsgIcon::Critical);
         }
     }
 
@@ -70,7 +67,7 @@ MoveResult MoveToTown(DeclareVars& vars, MainTables& tables, std::int16_t town,
 
     if (tables.CurrentDay == tables.LastDay) {
         view.LastDayReached();
-        Tell(services, "This is you last day, better sell your stock", MsgIcon::Critical);
+        Tell(services, Phrase::LastDay, MsgIcon::Critical);
     }
     if (tables.CurrentDay == tables.LastDay + 1) {
         view.GameOver();

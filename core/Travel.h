@@ -43,6 +43,6 @@ MoveResult MoveToTown(DeclareVars& vars, MainTables& tables, std::int16_t town,
 void CarryOutDay(DeclareVars& vars, const MainTables& tables, GameServices& services);
 
 // "Dunemark - Day 7".
-std::string DayCaption(std::int16_t day);
+Said DayCaption(std::int16_t day);
 
 } // namespace dunemark

@@ -1,6 +1,7 @@
 #include "forms/FortuneChart.h"
 
 #include "forms/Look.h"
+#include "forms/Speech.h"
 
 #include <QBrush>
 #include <QGraphicsRectItem>
@@ -39,8 +40,7 @@ FortuneChart::FortuneChart(const MainTables& tables, QWidget* parent)
         back->setPen(QPen(RankColour, 1));
         back->setBrush(QColor(255, 255, 255, 235));
         back->setZValue(OverAll);
-        auto* label =
-            new QGraphicsSimpleTextItem(QString::fromStdString(BurialShortCaption(rank)), back);
+        auto* label = new QGraphicsSimpleTextItem(Say(BurialShortCaption(rank)), back);
         label->setBrush(RankColour);
         label->setPos(LabelPad, 0);
         back->setRect(QRectF(QPointF(), label->boundingRect().size() + QSizeF(2 * LabelPad, 0)));

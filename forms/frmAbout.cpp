@@ -20,13 +20,14 @@ namespace dunemark {
 
 namespace {
 
-const QString Description =
-    QStringLiteral("A trading game. Make as much money as you can before all your days go.");
-const QString Disclaimer =
-    QStringLiteral("Use this product at your own risk. Do not blame me if anything goes wrong. "
-                   "If you don't agree with this, then stop using this product.");
+const char* const Description = QT_TRANSLATE_NOOP(
+    "dunemark::frmAbout", "A trading game. Make as much money as you can before all your days go.");
+const char* const Disclaimer = QT_TRANSLATE_NOOP(
+    "dunemark::frmAbout", "Use this product at your own risk. Do not blame me if anything goes "
+                          "wrong. If you don't agree with this, then stop using this product.");
 const QString Publisher = QStringLiteral("Dunemark Games");
-const QString LegalNotice = QStringLiteral("(C) 2026 the Dunemark authors");
+const char* const LegalNotice =
+    QT_TRANSLATE_NOOP("dunemark::frmAbout", "(C) 2026 the Dunemark authors");
 const QString WebAddress = QStringLiteral("https://www.example.org/");
 const QString EmailAddress = QStringLiteral("dunemark@example.org");
 
@@ -72,7 +73,7 @@ frmAbout::frmAbout(LinkOpener& links, QWidget* parent)
     : QDialog(parent)
     , pointerPosition([] { return QCursor::pos(); })
     , links_(links) {
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(312, 213);
@@ -104,7 +105,7 @@ void frmAbout::BuildControls() {
     lblComments->setWordWrap(true);
     lblDisc = MakeLabel(this, {8, 104, 89, 89}, Arial(6.75), colours::Red);
     lblDisc->setWordWrap(true);
-    lblDisc->setText(Disclaimer);
+    lblDisc->setText(tr(Disclaimer));
     Label3 =
         MakeLabel(this, {4, 88, 93, 13}, With(Arial(7.5, true), &QFont::setItalic), colours::Blue);
     Label3->setText(Publisher);
@@ -145,9 +146,9 @@ void frmAbout::Form_Load() {
     ShowTitle(QString::fromUtf8(AppTitle.data(), static_cast<qsizetype>(AppTitle.size())));
     lblVersion->setText(
         QString::fromStdString(VersionText(VersionMajor, VersionMinor, VersionRevision)));
-    lblComments->setText(Description);
+    lblComments->setText(tr(Description));
     FitComments();
-    lblCopyright->setText(LegalNotice);
+    lblCopyright->setText(tr(LegalNotice));
     lblEmail->setText(EmailAddress);
     SetColours(lblVersion, colours::Blue);
     SetColours(lblCopyright, CopyrightBlue);

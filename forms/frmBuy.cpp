@@ -18,9 +18,9 @@ frmBuy::frmBuy(DeclareVars& vars, int row, QWidget* parent)
 void frmBuy::Form_Load() {
     offer_ = OpenPurchase(vars_, row_);
     ProposeQuantity(offer_.Limit());
-    lblInfo->setText(QStringLiteral("You can afford %1 and have space for %2 more items")
-                         .arg(offer_.CanAfford)
-                         .arg(offer_.SpaceLeft));
+    lblInfo->setText(
+        tr("You can afford %1 and have space for %n more items", nullptr, offer_.SpaceLeft)
+            .arg(offer_.CanAfford));
 }
 
 void frmBuy::txtQuantity_Change() {

@@ -30,20 +30,20 @@ frmFinances::frmFinances(DeclareVars& vars, Platform& platform, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
     , Frame1(new QGroupBox(this))
-    , Label1(new QLabel(QStringLiteral("Cash:"), Frame1))
-    , Label2(new QLabel(QStringLiteral("Bank:"), Frame1))
-    , Label3(new QLabel(QStringLiteral("Debt:"), Frame1))
+    , Label1(new QLabel(tr("Cash:"), Frame1))
+    , Label2(new QLabel(tr("Bank:"), Frame1))
+    , Label3(new QLabel(tr("Debt:"), Frame1))
     , txtCash(new QLineEdit(Frame1))
     , txtBank(new QLineEdit(Frame1))
     , txtDebt(new QLineEdit(Frame1))
-    , cmdDeposit(new QPushButton(QStringLiteral("Deposit"), Frame1))
-    , cmdWithdraw(new QPushButton(QStringLiteral("Withdraw"), Frame1))
-    , cmdPayLoan(new QPushButton(QStringLiteral("Pay Loan"), Frame1))
-    , cmdOK(new QPushButton(QStringLiteral("OK"), this))
+    , cmdDeposit(new QPushButton(tr("Deposit"), Frame1))
+    , cmdWithdraw(new QPushButton(tr("Withdraw"), Frame1))
+    , cmdPayLoan(new QPushButton(tr("Pay Loan"), Frame1))
+    , cmdOK(new QPushButton(tr("OK"), this))
     , Image2(new SvgPicture(QStringLiteral(":/assets/finances_deco.svg"), this))
     , vars_(vars)
     , platform_(platform) {
-    setWindowTitle(QStringLiteral("Finances"));
+    setWindowTitle(tr("Finances"));
     setFont(SansSerif());
     setFixedSize(292, 170);
     Frame1->setGeometry(8, 4, 276, 114);

@@ -17,13 +17,13 @@ namespace dunemark {
 frmGetNumber::frmGetNumber(DeclareVars& vars, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
-    , Label1(new QLabel(QStringLiteral("How much:"), this))
+    , Label1(new QLabel(tr("How much:"), this))
     , txtMoney(new QLineEdit(this))
-    , cmdOK(new QPushButton(QStringLiteral("OK"), this))
-    , cmdCancel(new QPushButton(QStringLiteral("Cancel"), this))
+    , cmdOK(new QPushButton(tr("OK"), this))
+    , cmdCancel(new QPushButton(tr("Cancel"), this))
     , Image1(new SvgPicture(QStringLiteral(":/assets/amount_deco.svg"), this))
     , vars_(vars) {
-    setWindowTitle(QStringLiteral("Financial situation"));
+    setWindowTitle(tr("Financial situation"));
     setFont(SansSerif());
     setFixedSize(250, 96);
     Label1->setGeometry(12, 16, 60, 21);

@@ -94,7 +94,7 @@ frmHighScores::frmHighScores(DeclareVars& vars, Platform& platform, QWidget* par
     , vars_(vars)
     , platform_(platform)
     , table_(platform.settings, platform.clock) {
-    setWindowTitle(QStringLiteral("Highscores"));
+    setWindowTitle(tr("Highscores"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(ClientSize);
@@ -109,7 +109,7 @@ frmHighScores::frmHighScores(DeclareVars& vars, Platform& platform, QWidget* par
     else
         imgHighScores->setPixmap(background);
 
-    Label1 = new QLabel(QStringLiteral("HIGHSCORES"), this);
+    Label1 = new QLabel(tr("HIGHSCORES"), this);
     QFont titleFont = ArialBlack(15.75);
     titleFont.setBold(true);
     titleFont.setUnderline(true);
@@ -122,7 +122,7 @@ frmHighScores::frmHighScores(DeclareVars& vars, Platform& platform, QWidget* par
     lblHighDate[0] = FirstRowLabel(this, HighDateLeft, QString());
     lblHighTime[0] = FirstRowLabel(this, HighTimeLeft, QString());
 
-    cmdHideScores = new QPushButton(QStringLiteral("Close"), this);
+    cmdHideScores = new QPushButton(tr("Close"), this);
     cmdHideScores->setGeometry(112, 264, 105, 25);
     cmdHideScores->setFont(SansSerif());
     cmdHideScores->setDefault(true);
@@ -148,7 +148,8 @@ void frmHighScores::Form_Load() {
     ShowScores();
 
     const SaveResult saved = table_.AddHighScore(vars_.FinalScore, [this] {
-        return platform_.input.Ask("Whats your name?", "You've got a highscore");
+        return platform_.input.Ask(tr("Whats your name?").toStdString(),
+                                   tr("You've got a highscore").toStdString());
     });
     ShowScores();
     if (saved != SaveResult::Saved)

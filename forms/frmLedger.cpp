@@ -4,6 +4,7 @@
 #include "forms/FortuneChart.h"
 #include "forms/LastSeenTable.h"
 #include "forms/PriceChart.h"
+#include "forms/Speech.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -128,7 +129,7 @@ QWidget* frmLedger::CreatePricesPage() {
     lstItem = new QListWidget(page);
     lstItem->setAccessibleName(tr("Goods"));
     for (const std::string& name : tables_.ItemNames)
-        lstItem->addItem(QString::fromStdString(name));
+        lstItem->addItem(GoodName(name));
     lstItem->setCurrentRow(0);
     lstItem->setFixedWidth(lstItem->sizeHintForColumn(0) + 2 * lstItem->frameWidth() + 8);
     goods->setBuddy(lstItem);
@@ -213,7 +214,7 @@ void frmLedger::ShowChart() {
 
 void frmLedger::ShowPriceTable(int item) {
     const Ledger& ledger = tables_.Record;
-    const QString name = QString::fromStdString(tables_.ItemNames[item - 1]);
+    const QString name = GoodName(tables_.ItemNames[item - 1]);
     lblItem->setText(tr("Prices of %1 seen day by day").arg(name));
     grdPrices->setAccessibleName(tr("Prices of %1 day by day").arg(name));
     grdPrices->setRowCount(ledger.DaysSeen());
@@ -238,8 +239,7 @@ void frmLedger::ShowFortuneTable() {
         SetCell(grdFortune, day, 2, worth ? LedgerMoney(static_cast<double>(*worth)) : QString());
         // The burial that the money alone would earn, as at the end of the game.
         SetCell(grdFortune, day, 3,
-                fortune ? QString::fromStdString(BurialShortCaption(BurialRank(*fortune)))
-                        : QString(),
+                fortune ? Say(BurialShortCaption(BurialRank(*fortune))) : QString(),
                 Qt::AlignLeft | Qt::AlignVCenter);
     }
     ShowLatestDay(grdFortune);

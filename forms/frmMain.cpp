@@ -7,6 +7,7 @@
 #include "forms/Grid.h"
 #include "forms/LedgerModule.h"
 #include "forms/Look.h"
+#include "forms/Speech.h"
 #include "forms/SvgPicture.h"
 #include "forms/TownLabel.h"
 #include "forms/frmAbout.h"
@@ -33,7 +34,7 @@ frmMain::frmMain(DeclareVars& vars, Platform& platform, QWidget* parent)
     , vars_(vars)
     , platform_(platform)
     , services_{platform.messages, platform.random, platform.clock,
-                QLocale().groupSeparator().toStdString()} {
+                QLocale().groupSeparator().toStdString(), speech_} {
     CreateControls();
     CreateMenus();
     setWindowIcon(QIcon(QStringLiteral(":/assets/logo.svg")));
@@ -103,15 +104,16 @@ void frmMain::ShowStatus() {
 void frmMain::ShowHoldings() {
     for (int c = 0; c < 3; ++c)
         for (int r = 1; r <= ItemCount; ++r)
-            Grid2->SetTextMatrix(r, c, QString::fromStdString(CellText(vars_.Holdings[r][c])));
+            Grid2->SetTextMatrix(r, c,
+                                 c == 0 ? GoodName(CellText(vars_.Holdings[r][c]))
+                                        : QString::fromStdString(CellText(vars_.Holdings[r][c])));
     ShowStatus();
 }
 
 void frmMain::ShowMarket() {
     for (int r = 1; r <= ItemCount; ++r) {
         const auto& item = vars_.MarketItems[r];
-        Grid1->SetTextMatrix(r, 0,
-                             QString::fromStdString(CellText(item[NameField][vars_.CurrentTown])));
+        Grid1->SetTextMatrix(r, 0, GoodName(CellText(item[NameField][vars_.CurrentTown])));
         Grid1->SetTextMatrix(r, 1, Money(CellNumber(item[PriceField][vars_.CurrentTown])));
     }
     // Until the player picks a row, Buy offers the last item.
@@ -136,7 +138,7 @@ void frmMain::ResumeMarketRepaint() {
 }
 
 void frmMain::ShowDay(std::int16_t day) {
-    setWindowTitle(QString::fromStdString(DayCaption(day)));
+    setWindowTitle(Say(DayCaption(day)));
 }
 
 void frmMain::LastDayReached() {
@@ -164,11 +166,12 @@ void frmMain::cmdBuy_Click() {
     const double shownPrice =
         ReadMoney(Grid1->TextMatrix(r, 1).toStdString(), services_.groupSeparator);
     if (const auto refusal = BuyRefusal(vars_, shownPrice)) {
-        platform_.messages.Show(*refusal, std::string(AppTitle), MsgIcon::None, MsgButtons::Ok);
+        platform_.messages.Show(Say(*refusal).toStdString(), std::string(AppTitle), MsgIcon::None,
+                                MsgButtons::Ok);
         return;
     }
     frmBuy dialog(vars_, r, this);
-    dialog.setWindowTitle(QStringLiteral("Buy - ") + Grid1->TextMatrix(r, 0));
+    dialog.setWindowTitle(tr("Buy - %1").arg(Grid1->TextMatrix(r, 0)));
     platform_.modal.ShowModal(dialog);
     ShowHoldings();
 }
@@ -177,11 +180,12 @@ void frmMain::cmdSell_Click() {
     const int r = Grid2->Row();
     const QString name = Grid2->TextMatrix(r, 0);
     if (const auto refusal = SellRefusal(name.toStdString())) {
-        platform_.messages.Show(*refusal, std::string(AppTitle), MsgIcon::None, MsgButtons::Ok);
+        platform_.messages.Show(Say(*refusal).toStdString(), std::string(AppTitle), MsgIcon::None,
+                                MsgButtons::Ok);
         return;
     }
     frmSell dialog(vars_, r, LeadingNumber(Grid2->TextMatrix(r, 2).toStdString()), this);
-    dialog.setWindowTitle(QStringLiteral("Sell - ") + name);
+    dialog.setWindowTitle(tr("Sell - %1").arg(name));
     platform_.modal.ShowModal(dialog);
     ShowHoldings();
 }
@@ -213,8 +217,8 @@ void frmMain::GameOver() {
         button->setEnabled(false);
 
     const std::int32_t total = FinalTotal(vars_.BankBalance, vars_.Cash, vars_.Debt);
-    platform_.messages.Show(GameOverMessage(total, services_.groupSeparator), "Game Over",
-                            MsgIcon::Information, MsgButtons::Ok);
+    platform_.messages.Show(Say(GameOverMessage(total, services_.groupSeparator)).toStdString(),
+                            tr("Game Over").toStdString(), MsgIcon::Information, MsgButtons::Ok);
     vars_.FinalScore = total;
     {
         frmShowEndTomb tomb(vars_, this);
@@ -229,8 +233,8 @@ void frmMain::GameOver() {
 
 void frmMain::mnuNewGame_Click() {
     const MsgResult answer =
-        platform_.messages.Show("Are you sure you wish to start a new game?", std::string(AppTitle),
-                                MsgIcon::Question, MsgButtons::YesNo);
+        platform_.messages.Show(tr("Are you sure you wish to start a new game?").toStdString(),
+                                std::string(AppTitle), MsgIcon::Question, MsgButtons::YesNo);
     if (answer != MsgResult::Yes)
         return;
     Form_Load();

@@ -5,6 +5,7 @@
 #include "core/MainTables.h"
 #include "core/Travel.h"
 #include "forms/LedgerLoader.h"
+#include "forms/Speech.h"
 #include "platform/Platform.h"
 
 #include <QMainWindow>
@@ -111,6 +112,7 @@ private:
 
     DeclareVars& vars_;
     Platform& platform_;
+    QtSpeech speech_;
     GameServices services_;
     MainTables tables_;
     bool gameIsOver_ = false;

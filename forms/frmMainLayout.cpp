@@ -21,8 +21,9 @@ namespace {
 constexpr int ClientWidth = 5520;
 constexpr int ClientHeight = 5805;
 
+// A caption that a longer wording in another language draws smaller rather than cut.
 QLabel* Caption(QWidget* parent, const QString& text, const QColor& colour, QRect place) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new FitLabel(text, parent);
     label->setFont(Arial(12, true));
     SetColours(label, colour);
     label->setGeometry(place);

@@ -19,7 +19,7 @@ frmSell::frmSell(DeclareVars& vars, int row, double quantityShown, QWidget* pare
 void frmSell::Form_Load() {
     offer_ = OpenSale(vars_, row_, quantityShown_);
     ProposeQuantity(offer_.QuantityHeld);
-    lblInfo->setText(QStringLiteral("You have %1 items to sell").arg(offer_.QuantityHeld));
+    lblInfo->setText(tr("You have %n items to sell", nullptr, offer_.QuantityHeld));
 }
 
 void frmSell::txtQuantity_Change() {

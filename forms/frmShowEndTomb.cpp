@@ -2,6 +2,7 @@
 
 #include "forms/Look.h"
 #include "forms/RenderSvg.h"
+#include "forms/Speech.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -33,7 +34,7 @@ bool IsClick(const QWidget* widget, const QEvent* event) {
 frmShowEndTomb::frmShowEndTomb(DeclareVars& vars, QWidget* parent)
     : QDialog(parent)
     , vars_(vars) {
-    setWindowTitle(QStringLiteral("What happened to you?"));
+    setWindowTitle(tr("What happened to you?"));
 
     picTomb = new QLabel(this);
     picTomb->setGeometry(QRect(QPoint(Margin, Margin), PictureSize));
@@ -78,10 +79,10 @@ QString frmShowEndTomb::TombPicturePath(int rank) {
 }
 
 void frmShowEndTomb::Form_Load() {
-    lblPoor->setText(QString::fromStdString(DesertStory()));
+    lblPoor->setText(Say(DesertStory()));
     lblPoor->hide();
     for (int rank = 0; rank < BurialRanks; ++rank)
-        Caption[static_cast<std::size_t>(rank)] = QString::fromStdString(BurialCaption(rank));
+        Caption[static_cast<std::size_t>(rank)] = Say(BurialCaption(rank));
 
     BurialRank = dunemark::BurialRank(vars_.FinalScore);
     if (BurialRank == DesertRank) {

@@ -3,6 +3,7 @@
 #include "core/GameServices.h"
 #include "core/SpecialProducts.h"
 #include "forms/Look.h"
+#include "forms/Speech.h"
 #include "forms/SvgPicture.h"
 #include "forms/ValueLabel.h"
 #include "platform/qt/CentreOver.h"
@@ -55,9 +56,8 @@ QLineEdit* TextField(QWidget* parent, const QRect& place) {
 }
 
 // A caption shown as it is written: "&" would otherwise mark an accelerator letter.
-QString Literal(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
-        .replace(QLatin1Char('&'), QLatin1String("&&"));
+QString Literal(QString text) {
+    return text.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
 const QRect PanelPlace{2, 2, 464, 196};
@@ -80,13 +80,12 @@ frmSpecial::frmSpecial(DeclareVars& vars, Platform& platform, QLabel* mainFavour
     , platform_(platform)
     , mainFavour_(mainFavour)
     , mainCash_(mainCash) {
-    setWindowTitle(QStringLiteral("Special items"));
+    setWindowTitle(tr("Special items"));
     setFont(SansSerif());
     setFixedSize(484, 284);
 
-    const QString tabCaptions[] = {QStringLiteral("Buy a Pyramid Bank"),
-                                   QStringLiteral("Buy more slaves"),
-                                   QStringLiteral("Give gift to Pharoah")};
+    const QString tabCaptions[] = {tr("Buy a Pyramid Bank"), tr("Buy more slaves"),
+                                   tr("Give gift to Pharoah")};
     // The arrow keys go from tab to tab; Space shows the one they are on.
     auto* tabs = new QButtonGroup(this);
     for (int i = 0; i < SpecialTabCount; ++i) {
@@ -103,7 +102,7 @@ frmSpecial::frmSpecial(DeclareVars& vars, Platform& platform, QLabel* mainFavour
     for (int i = 0; i < SpecialTabCount; ++i)
         Panel(i)->setAccessibleName(tabCaptions[i]);
 
-    cmdOK = Button(this, QStringLiteral("OK"), {388, 248, 88, 28});
+    cmdOK = Button(this, tr("OK"), {388, 248, 88, 28});
     cmdOK->setDefault(true);
 
     Form_Load();
@@ -150,30 +149,29 @@ void frmSpecial::BuildPyramidPanel() {
     picPyramid = new QWidget(Frame1);
     picPyramid->setGeometry(PanelPlace);
     Image1 = NewPanelPicture(QStringLiteral(":/assets/pyramid.svg"), picPyramid);
-    QLabel* cost = Caption(picPyramid, QStringLiteral("Cost:"), {60, 18, 40, 16});
+    QLabel* cost = Caption(picPyramid, tr("Cost:"), {60, 18, 40, 16});
     txtPyramidCost = TextField(picPyramid, {104, 14, 80, 22});
     cost->setBuddy(txtPyramidCost);
-    cmdBuyPyramidBank = Button(picPyramid, QStringLiteral("Buy"), {196, 12, 80, 26});
-    Caption(
-        picPyramid,
-        QStringLiteral("Buying a pyramid bank, will allow you to deposit your money into a safe "
-                       "place. You will then receive intrest on what you deposit. You can "
-                       "withdraw your money at any time."),
-        {60, 60, 380, 60});
+    cmdBuyPyramidBank = Button(picPyramid, tr("Buy"), {196, 12, 80, 26});
+    Caption(picPyramid,
+            tr("Buying a pyramid bank, will allow you to deposit your money into a safe "
+               "place. You will then receive intrest on what you deposit. You can "
+               "withdraw your money at any time."),
+            {60, 60, 380, 60});
 }
 
 void frmSpecial::BuildSlavesPanel() {
     picSlaves = new QWidget(Frame1);
     picSlaves->setGeometry(PanelPlace);
     Image2 = NewPanelPicture(QStringLiteral(":/assets/slaves.svg"), picSlaves);
-    QLabel* have = Caption(picSlaves, QStringLiteral("You currently have:"), {60, 18, 110, 16});
+    QLabel* have = Caption(picSlaves, tr("You currently have:"), {60, 18, 110, 16});
     txtSlaves = TextField(picSlaves, {172, 14, 60, 22});
     have->setBuddy(txtSlaves);
-    Caption(picSlaves, QStringLiteral("slaves"), {240, 18, 50, 16});
+    Caption(picSlaves, tr("slaves"), {240, 18, 50, 16});
     CmdIncreaseJacketSize = Button(picSlaves, QString(), {60, 52, 230, 30});
     Caption(picSlaves,
-            QStringLiteral("The more slaves you have, the more items you can buy. Each slave is "
-                           "responsible for one item."),
+            tr("The more slaves you have, the more items you can buy. Each slave is "
+               "responsible for one item."),
             {60, 100, 380, 40});
 }
 
@@ -185,18 +183,17 @@ void frmSpecial::BuildGiftPanel() {
         OptGift[i] = new QRadioButton(picGift);
         OptGift[i]->setGeometry(60, 10 + i * 22, 140, 20);
     }
-    Caption(picGift, QStringLiteral("Cost:"), {220, 14, 140, 16});
-    lblCost = ValueBox(picGift, QStringLiteral("Cost"), colours::White, {364, 10, 88, 22});
-    Caption(picGift, QStringLiteral("Favour will increase by:"), {220, 42, 140, 16});
-    lblFav = ValueBox(picGift, QStringLiteral("Favour will increase by"), colours::White,
-                      {364, 38, 88, 22});
-    Caption(picGift, QStringLiteral("Your cash:"), {220, 70, 140, 16});
-    lblCash = ValueBox(picGift, QStringLiteral("Your cash"), colours::Green, {364, 66, 88, 22});
+    Caption(picGift, tr("Cost:"), {220, 14, 140, 16});
+    lblCost = ValueBox(picGift, tr("Cost"), colours::White, {364, 10, 88, 22});
+    Caption(picGift, tr("Favour will increase by:"), {220, 42, 140, 16});
+    lblFav = ValueBox(picGift, tr("Favour will increase by"), colours::White, {364, 38, 88, 22});
+    Caption(picGift, tr("Your cash:"), {220, 70, 140, 16});
+    lblCash = ValueBox(picGift, tr("Your cash"), colours::Green, {364, 66, 88, 22});
     Caption(picGift,
-            QStringLiteral("Giving the pharoah gifts will increase his favour towards you and "
-                           "cold be profitable in the future."),
+            tr("Giving the pharoah gifts will increase his favour towards you and "
+               "cold be profitable in the future."),
             {12, 128, 300, 48});
-    cmdGiveGift = Button(picGift, QStringLiteral("Give Gift"), {352, 150, 100, 28});
+    cmdGiveGift = Button(picGift, tr("Give Gift"), {352, 150, 100, 28});
 }
 
 void frmSpecial::Form_Load() {
@@ -205,9 +202,10 @@ void frmSpecial::Form_Load() {
         cmdButton[SlavesTab]->setEnabled(false);
     cmdButton_Click(FirstSpecialTab(vars_));
     for (int i = 0; i < GiftCount; ++i)
-        OptGift[i]->setText(Literal(Gifts.GiftName[static_cast<std::size_t>(i)]));
-    CmdIncreaseJacketSize->setText(QStringLiteral("Buy %1 more slaves for %2")
-                                       .arg(Plain(SlavesPerPack), Plain(SlavePackPrice)));
+        OptGift[i]->setText(
+            Literal(GoodName(std::string(Gifts.GiftName[static_cast<std::size_t>(i)]))));
+    CmdIncreaseJacketSize->setText(
+        tr("Buy %n more slaves for %1", nullptr, SlavesPerPack).arg(Plain(SlavePackPrice)));
     lblCash->setText(Money(vars_.Cash));
     txtSlaves->setText(Plain(vars_.SlaveCount));
     txtPyramidCost->setText(Money(PyramidBankPrice));
@@ -244,7 +242,7 @@ void frmSpecial::cmdGiveGift_Click() {
     cmdGiveGift->setEnabled(false); // one gift for each opening of the window
     lblCash->setText(Money(vars_.Cash));
     if (mainFavour_)
-        mainFavour_->setText(QStringLiteral("Favour = ") + Plain(vars_.Favour) + QLatin1Char('%'));
+        mainFavour_->setText(tr("Favour = %1%").arg(Plain(vars_.Favour)));
 }
 
 void frmSpecial::CmdIncreaseJacketSize_Click() {
@@ -271,7 +269,7 @@ void frmSpecial::cmdOK_Click() {
 }
 
 void frmSpecial::Refuse(const Refusal& refusal) {
-    platform_.messages.Show(std::string(refusal.text), std::string(AppTitle), refusal.icon,
+    platform_.messages.Show(Say(refusal.phrase).toStdString(), std::string(AppTitle), refusal.icon,
                             MsgButtons::Ok);
 }
 

@@ -48,15 +48,11 @@ frmStory::frmStory(std::function<void()> showMain, QWidget* parent)
 }
 
 QString frmStory::StoryText() {
-    return QStringLiteral("You have been sentenced to death. ") +
-           QStringLiteral("After you pleaded with the pharoah, ") +
-           QStringLiteral("that you have no tomb, ") +
-           QStringLiteral("and hence will be unable to enter the afterlife. ") +
-           QStringLiteral("He agrees to grant you some money, ") +
-           QStringLiteral("a loan (for your bail), ") + QStringLiteral("and 2 months, ") +
-           QStringLiteral("to make as much money as you can, from trading items. ") +
-           QStringLiteral("The amount of money you make, will decide where you get buried") +
-           QStringLiteral("\r\n\r\n") + QStringLiteral("Good Luck !");
+    return tr("You have been sentenced to death. After you pleaded with the pharoah, that you have "
+              "no tomb, and hence will be unable to enter the afterlife. He agrees to grant you "
+              "some money, a loan (for your bail), and 2 months, to make as much money as you "
+              "can, from trading items. The amount of money you make, will decide where you get "
+              "buried\r\n\r\nGood Luck !");
 }
 
 void frmStory::Form_Load() {

@@ -14,6 +14,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
     # Qt Charts, whose CMake package needs that of Qt OpenGL, a package of its own
     qt6-charts-dev libqt6opengl6-dev
+    # lupdate and lrelease for the translations, and Qt's own translations of its standard texts
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev
     fonts-liberation fonts-liberation2 fonts-dejavu-core
 )

@@ -52,7 +52,7 @@ TEST(Burial, EachRankMustBeBeatenNotReached) {
                                                   {100'001, 4},    {100'000, 5},    {Min, 5}};
     for (const auto& [total, rank] : cases)
         EXPECT_EQ(BurialRank(total), rank) << total;
-    EXPECT_EQ(BurialCaption(BurialRanks), "You were just tossed into the desert");
+    EXPECT_EQ(InEnglish(BurialCaption(BurialRanks)), "You were just tossed into the desert");
 }
 
 TEST(GameOver, TheTotalIsBankPlusCashMinusLoanAndNeverWraps) {
@@ -124,7 +124,7 @@ TEST_F(RulesTest, AGameLastsFortyFiveDays) {
                                                     "day 1", "status"}));
     EXPECT_TRUE(messages.shown.empty()) << "the first market of a game tells no events";
     EXPECT_EQ(Move(2), MoveResult::Stayed);
-    EXPECT_EQ(std::tuple(view.calls.size(), DayCaption(tables.CurrentDay), vars.Debt),
+    EXPECT_EQ(std::tuple(view.calls.size(), InEnglish(DayCaption(tables.CurrentDay)), vars.Debt),
               std::tuple(6u, "Dunemark - Day 1", 5500));
     EXPECT_EQ(Move(0), MoveResult::DayBegun);
     EXPECT_EQ(messages.shown.size(), 10u);

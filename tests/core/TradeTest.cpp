@@ -31,10 +31,12 @@ protected:
 };
 
 TEST(Trade, MoneyIsTestedBeforeSpaceAndAPriceReadsBackWithItsSeparators) {
-    EXPECT_EQ(BuyRefusal({.Cash = 149, .ItemsCarried = 100}, 150), "You aint got the dosh mate");
-    EXPECT_EQ(BuyRefusal({.Cash = 150, .ItemsCarried = 100}, 150), "Ya not got enuff slaves");
+    EXPECT_EQ(InEnglish(*BuyRefusal({.Cash = 149, .ItemsCarried = 100}, 150)),
+              "You aint got the dosh mate");
+    EXPECT_EQ(InEnglish(*BuyRefusal({.Cash = 150, .ItemsCarried = 100}, 150)),
+              "Ya not got enuff slaves");
     EXPECT_EQ(BuyRefusal({.Cash = 150, .ItemsCarried = 99}, 150), std::nullopt);
-    EXPECT_EQ(SellRefusal(""), "Nothing there to sell");
+    EXPECT_EQ(InEnglish(*SellRefusal("")), "Nothing there to sell");
     EXPECT_EQ(ReadMoney("-4,857.5", ","), -4857.5);
 }
 

@@ -81,7 +81,7 @@ TEST_F(DialogsTest, TheBurialShowsTheRankAndClosesOnAClickOnIt) {
     for (int rank = 0; rank <= DesertRank; ++rank) {
         vars.FinalScore = totals[rank];
         Show<frmShowEndTomb>([&](frmShowEndTomb& tomb) {
-            EXPECT_EQ(tomb.lblCaption->text().toStdString(), BurialCaption(rank));
+            EXPECT_EQ(tomb.lblCaption->text().toStdString(), InEnglish(BurialCaption(rank)));
             EXPECT_EQ(tomb.lblPoor->isVisible() + tomb.picTomb->pixmap().isNull(),
                       2 * (rank == DesertRank));
             const QRect picture = tomb.picTomb->geometry();

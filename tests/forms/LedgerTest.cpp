@@ -101,7 +101,7 @@ TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenTheLastOfEachTownAndEachDaysMone
     EXPECT_NE(money, worth);
     window.cmdFinish_Click();
     EXPECT_EQ(messages.shown.back().text,
-              GameOverMessage(static_cast<std::int32_t>(money.back()), ","));
+              InEnglish(GameOverMessage(static_cast<std::int32_t>(money.back()), ",")));
 
     // After the game every figure is still there, in the tables and in the charts.
     ledger->tabLedger->setCurrentIndex(frmLedger::PricesTab);
@@ -148,7 +148,7 @@ TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenTheLastOfEachTownAndEachDaysMone
                                  *std::max_element(worth.begin(), worth.end()));
     const int next = std::max(0, BurialRank(static_cast<std::int32_t>(best)) - 1);
     EXPECT_TRUE(ledger->Fortune()->RankLabelsShown().contains(
-        QString::fromStdString(BurialShortCaption(next))));
+        QString::fromStdString(InEnglish(BurialShortCaption(next)))));
 }
 
 TEST_F(LedgerTest, OneWindowFollowsTheGameUntilANewGameClearsIt) {

@@ -1,0 +1,76 @@
+#include "forms/Language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+
+namespace dunemark {
+
+namespace {
+
+const QString GameFiles = QStringLiteral(":/i18n");
+const QString GamePrefix = QStringLiteral("dunemark_");
+
+// Qt's own texts on the standard buttons of message boxes and dialogs: the game's files carry
+// them, for the languages Qt has no translation of (Swedish), and are searched before Qt's.
+[[maybe_unused]] const char* const StandardButtons[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),  QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Close"), QT_TRANSLATE_NOOP("QDialogButtonBox", "OK"),
+};
+
+} // namespace
+
+QStringList GameLanguages() {
+    QStringList names;
+    for (const QString& file : QDir(GameFiles).entryList({GamePrefix + QStringLiteral("*.qm")}))
+        names << file.mid(GamePrefix.size()).chopped(3);
+    return names;
+}
+
+QString ChooseLanguage(const QStringList& uiLanguages) {
+    const QStringList spoken = GameLanguages();
+    for (QString wanted : uiLanguages) {
+        wanted.replace(QLatin1Char('-'), QLatin1Char('_'));
+        const QString language = wanted.section(QLatin1Char('_'), 0, 0);
+        if (language == QLatin1String("en") || language == QLatin1String("C"))
+            return {};
+        if (spoken.contains(wanted))
+            return wanted;
+        // A regional variant falls back to the language ("de_AT" to "de"), and the language
+        // to the one variant the game has of it ("pt" to "pt_BR").
+        if (spoken.contains(language))
+            return language;
+        for (const QString& name : spoken)
+            if (name.section(QLatin1Char('_'), 0, 0) == language)
+                return name;
+    }
+    return {};
+}
+
+Language::~Language() {
+    Remove();
+}
+
+void Language::Remove() {
+    QCoreApplication::removeTranslator(&game_);
+    QCoreApplication::removeTranslator(&qt_);
+}
+
+bool Language::Install(const QString& name) {
+    Remove();
+    if (name.isEmpty())
+        return false;
+    // Qt's translation goes in first, so that the game's own, searched first, can carry the
+    // texts Qt has none for.
+    if (qt_.load(QStringLiteral("qtbase_") + name,
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt_);
+    if (!game_.load(GamePrefix + name, GameFiles))
+        return false;
+    QCoreApplication::installTranslator(&game_);
+    return true;
+}
+
+} // namespace dunemark

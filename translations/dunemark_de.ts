@@ -1,0 +1,711 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Goods</name>
+    <message>
+        <source>Gold</source>
+        <translation>Gold</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silber</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Trauben</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>Wheat</source>
+        <translation>Weizen</translation>
+    </message>
+    <message>
+        <source>Papyrus</source>
+        <translation>Papyrus</translation>
+    </message>
+    <message>
+        <source>Granite Statue</source>
+        <translation>Granitstatue</translation>
+    </message>
+    <message>
+        <source>Sphinx</source>
+        <translation>Sphinx</translation>
+    </message>
+    <message>
+        <source>Marble</source>
+        <translation>Marmor</translation>
+    </message>
+    <message>
+        <source>Granite</source>
+        <translation>Granit</translation>
+    </message>
+    <message>
+        <source>Gold Statue</source>
+        <translation>Goldstatue</translation>
+    </message>
+    <message>
+        <source>Silver Statue</source>
+        <translation>Silberstatue</translation>
+    </message>
+    <message>
+        <source>Gems</source>
+        <translation>Edelsteine</translation>
+    </message>
+    <message>
+        <source>Scrolls</source>
+        <translation>Schriftrollen</translation>
+    </message>
+    <message>
+        <source>Food &amp; water</source>
+        <translation>Essen &amp; Wasser</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase</name>
+    <message>
+        <source>%1 prices are low</source>
+        <translation>Die Preise für %1 sind niedrig</translation>
+    </message>
+    <message>
+        <source>The market has been flooded with cheap %1 and so prices are very low</source>
+        <translation>Der Markt ist mit %1 überschwemmt, darum sind die Preise sehr niedrig</translation>
+    </message>
+    <message>
+        <source>The Pharoah needs %1 for his personal use, and so<byte value="xd"/>
+the price has gone up</source>
+        <translation>Der Pharao braucht %1 für den eigenen Bedarf, darum<byte value="xd"/>
+ist der Preis gestiegen</translation>
+    </message>
+    <message>
+        <source>%1 prices are high</source>
+        <translation>Die Preise für %1 sind hoch</translation>
+    </message>
+    <message>
+        <source>The Pharoah is pleased with you progress<byte value="xd"/>
+You received a cash bonus of %1</source>
+        <translation>Der Pharao ist mit deinem Fortschritt zufrieden<byte value="xd"/>
+Du bekommst eine Prämie von %1</translation>
+    </message>
+    <message>
+        <source>Dunemark - Day %1</source>
+        <translation>Dunemark - Tag %1</translation>
+    </message>
+    <message>
+        <source>You have been mugged</source>
+        <translation>Du wurdest überfallen</translation>
+    </message>
+    <message>
+        <source>Your pyramid bank was robbed, half your fortune has gone</source>
+        <translation>Deine Pyramidenbank wurde ausgeraubt, dein halbes Vermögen ist weg</translation>
+    </message>
+    <message>
+        <source>This is you last day, better sell your stock</source>
+        <translation>Das ist dein letzter Tag, verkauf besser deine Ware</translation>
+    </message>
+    <message>
+        <source>You managed to get a total of <byte value="xd"/>
+%1</source>
+        <translation>Am Ende hast du insgesamt <byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>You aint got the dosh mate</source>
+        <translation>Da fehlt dir die Kohle, Kumpel</translation>
+    </message>
+    <message>
+        <source>Ya not got enuff slaves</source>
+        <translation>Haste nich genug Sklaven</translation>
+    </message>
+    <message>
+        <source>Nothing there to sell</source>
+        <translation>Da gibt es nichts zu verkaufen</translation>
+    </message>
+    <message>
+        <source>You haven&apos;t got the money, to buy that gift</source>
+        <translation>Du hast nicht das Geld für dieses Geschenk</translation>
+    </message>
+    <message>
+        <source>You seem to be lacking the money</source>
+        <translation>Dir scheint das Geld zu fehlen</translation>
+    </message>
+    <message>
+        <source>There are no more slaves for you to buy</source>
+        <translation>Es gibt keine Sklaven mehr zu kaufen</translation>
+    </message>
+    <message>
+        <source>You not got the money</source>
+        <translation>Haste nich das Geld</translation>
+    </message>
+    <message>
+        <source>You now claim residence next to the Gods</source>
+        <translation>Du ruhst nun an der Seite der Götter</translation>
+    </message>
+    <message>
+        <source>You now claim residency next to the great Pharoahs</source>
+        <translation>Du ruhst nun neben den großen Pharaonen</translation>
+    </message>
+    <message>
+        <source>You have a burial fit for a nobleman</source>
+        <translation>Du bekommst ein Begräbnis wie ein Edelmann</translation>
+    </message>
+    <message>
+        <source>You are buried with people of your own class</source>
+        <translation>Du wirst bei Leuten deines Standes begraben</translation>
+    </message>
+    <message>
+        <source>You are buried in a hole, in the desert</source>
+        <translation>Du wirst in einem Loch in der Wüste verscharrt</translation>
+    </message>
+    <message>
+        <source>You were just tossed into the desert</source>
+        <translation>Man hat dich einfach in die Wüste geworfen</translation>
+    </message>
+    <message>
+        <source>next to the Gods</source>
+        <translation>neben den Göttern</translation>
+    </message>
+    <message>
+        <source>next to the great Pharoahs</source>
+        <translation>neben den großen Pharaonen</translation>
+    </message>
+    <message>
+        <source>a burial fit for a nobleman</source>
+        <translation>wie ein Edelmann</translation>
+    </message>
+    <message>
+        <source>with people of your own class</source>
+        <translation>bei deinesgleichen</translation>
+    </message>
+    <message>
+        <source>in a hole, in the desert</source>
+        <translation>in einem Wüstenloch</translation>
+    </message>
+    <message>
+        <source>tossed into the desert</source>
+        <translation>in die Wüste geworfen</translation>
+    </message>
+    <message>
+        <source>You were left in the middle of the desert, without any food and water. As you try to walk, the sun makes you thirsty, and time makes you hungry. The wind joins forces with the sand, to make it impossible for you to do anything. You collapse to the floor, and take your last breath of air.</source>
+        <translation>Man hat dich mitten in der Wüste ausgesetzt, ohne Essen und Wasser. Beim Gehen macht dich die Sonne durstig und die Zeit hungrig. Wind und Sand verbünden sich, bis du nichts mehr tun kannst. Du brichst zusammen und tust deinen letzten Atemzug.</translation>
+    </message>
+</context>
+<context>
+    <name>QDialogButtonBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::FortuneChart</name>
+    <message>
+        <source>Fortune</source>
+        <translation>Vermögen</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Tag %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::LedgerChart</name>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::PriceChart</name>
+    <message>
+        <source>Price</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>%1, day %2: %3</source>
+        <translation>%1, Tag %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::QuantityDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::TownLabel</name>
+    <message>
+        <source>Travel to %1 (%2)</source>
+        <translation>Reise nach %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmAbout</name>
+    <message>
+        <source>A trading game. Make as much money as you can before all your days go.</source>
+        <translation>Ein Handelsspiel. Mach so viel Geld wie möglich, bevor deine Tage um sind.</translation>
+    </message>
+    <message>
+        <source>Use this product at your own risk. Do not blame me if anything goes wrong. If you don&apos;t agree with this, then stop using this product.</source>
+        <translation>Benutzung auf eigene Gefahr. Geht etwas schief, bin ich nicht schuld. Wer nicht einverstanden ist, benutzt es nicht.</translation>
+    </message>
+    <message>
+        <source>(C) 2026 the Dunemark authors</source>
+        <translation>(C) 2026 die Dunemark-Autoren</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Opens the web page</source>
+        <translation>Öffnet die Webseite</translation>
+    </message>
+    <message>
+        <source>Writes an e-mail to the author</source>
+        <translation>Schreibt dem Autor eine E-Mail</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmBuy</name>
+    <message>
+        <source>How many do you wish to buy:</source>
+        <translation>Wie viele willst du kaufen:</translation>
+    </message>
+    <message numerus="yes">
+        <source>You can afford %1 and have space for %n more items</source>
+        <translation>
+            <numerusform>Du kannst dir %L1 leisten und hast Platz für %Ln weiteres Stück</numerusform>
+            <numerusform>Du kannst dir %L1 leisten und hast Platz für %Ln weitere Stück</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmFinances</name>
+    <message>
+        <source>Cash:</source>
+        <translation>Geld:</translation>
+    </message>
+    <message>
+        <source>Bank:</source>
+        <translation>Bank:</translation>
+    </message>
+    <message>
+        <source>Debt:</source>
+        <translation>Schuld:</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Einzahlen</translation>
+    </message>
+    <message>
+        <source>Withdraw</source>
+        <translation>Abheben</translation>
+    </message>
+    <message>
+        <source>Pay Loan</source>
+        <translation>Tilgen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Finances</source>
+        <translation>Finanzen</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmGetNumber</name>
+    <message>
+        <source>How much:</source>
+        <translation>Wie viel:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Financial situation</source>
+        <translation>Finanzlage</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmHighScores</name>
+    <message>
+        <source>Highscores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>HIGHSCORES</source>
+        <translation>BESTENLISTE</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Whats your name?</source>
+        <translation>Wie heißt du?</translation>
+    </message>
+    <message>
+        <source>You&apos;ve got a highscore</source>
+        <translation>Du kommst in die Bestenliste</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmLedger</name>
+    <message>
+        <source>Ledger</source>
+        <translation>Kassenbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Prices</source>
+        <translation>&amp;Preise</translation>
+    </message>
+    <message>
+        <source>&amp;Fortune</source>
+        <translation>&amp;Vermögen</translation>
+    </message>
+    <message>
+        <source>Show the figures as a &amp;table</source>
+        <translation>Zahlen als &amp;Tabelle zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Goods:</source>
+        <translation>&amp;Waren:</translation>
+    </message>
+    <message>
+        <source>Goods</source>
+        <translation>Waren</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Fortune</source>
+        <translation>Vermögen</translation>
+    </message>
+    <message>
+        <source>Burial</source>
+        <translation>Begräbnis</translation>
+    </message>
+    <message>
+        <source>Fortune at the end of each day</source>
+        <translation>Vermögen am Ende jedes Tages</translation>
+    </message>
+    <message>
+        <source>Price chart</source>
+        <translation>Preisdiagramm</translation>
+    </message>
+    <message>
+        <source>Fortune chart</source>
+        <translation>Vermögensdiagramm</translation>
+    </message>
+    <message>
+        <source>Prices of %1 day by day</source>
+        <translation>Preise für %1 Tag für Tag</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmMain</name>
+    <message>
+        <source>Item</source>
+        <translation>Ware</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Slaves: %1/%2</source>
+        <translation>Sklaven: %1/%2</translation>
+    </message>
+    <message>
+        <source>Favour = %1%</source>
+        <translation>Gunst = %1%</translation>
+    </message>
+    <message>
+        <source>Buy - %1</source>
+        <translation>Kaufen - %1</translation>
+    </message>
+    <message>
+        <source>Sell - %1</source>
+        <translation>Verkaufen - %1</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Spielende</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to start a new game?</source>
+        <translation>Willst du wirklich ein neues Spiel beginnen?</translation>
+    </message>
+    <message>
+        <source>Cash:</source>
+        <translation>Geld:</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Geld</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>Debt:</source>
+        <translation>Schuld:</translation>
+    </message>
+    <message>
+        <source>Debt</source>
+        <translation>Schuld</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Abrechnung</translation>
+    </message>
+    <message>
+        <source>Special products</source>
+        <translation>Besondere Waren</translation>
+    </message>
+    <message>
+        <source>&amp;Buy</source>
+        <translation>&amp;Kaufen</translation>
+    </message>
+    <message>
+        <source>&amp;Sell</source>
+        <translation>&amp;Verkaufen</translation>
+    </message>
+    <message>
+        <source>Finances</source>
+        <translation>Finanzen</translation>
+    </message>
+    <message>
+        <source>Items available:</source>
+        <translation>Im Angebot:</translation>
+    </message>
+    <message>
+        <source>Items you can buy</source>
+        <translation>Waren zum Kaufen</translation>
+    </message>
+    <message>
+        <source>Enter buys the selected item</source>
+        <translation>Eingabe kauft die gewählte Ware</translation>
+    </message>
+    <message>
+        <source>Items you have bought</source>
+        <translation>Gekaufte Waren</translation>
+    </message>
+    <message>
+        <source>Enter sells the selected item</source>
+        <translation>Eingabe verkauft die gewählte Ware</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Highscores</source>
+        <translation>&amp;Bestenliste</translation>
+    </message>
+    <message>
+        <source>&amp;Story</source>
+        <translation>&amp;Geschichte</translation>
+    </message>
+    <message>
+        <source>&amp;Ledger</source>
+        <translation>&amp;Kassenbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmSell</name>
+    <message>
+        <source>How many do you wish to sell:</source>
+        <translation>Wie viele willst du verkaufen:</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have %n items to sell</source>
+        <translation>
+            <numerusform>Du hast %Ln Stück zum Verkaufen</numerusform>
+            <numerusform>Du hast %Ln Stück zum Verkaufen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmShowEndTomb</name>
+    <message>
+        <source>What happened to you?</source>
+        <translation>Was ist aus dir geworden?</translation>
+    </message>
+    <message>
+        <source>Your burial place</source>
+        <translation>Deine Grabstätte</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmSpecial</name>
+    <message>
+        <source>Special items</source>
+        <translation>Besondere Waren</translation>
+    </message>
+    <message>
+        <source>Buy a Pyramid Bank</source>
+        <translation>Pyramidenbank kaufen</translation>
+    </message>
+    <message>
+        <source>Buy more slaves</source>
+        <translation>Mehr Sklaven kaufen</translation>
+    </message>
+    <message>
+        <source>Give gift to Pharoah</source>
+        <translation>Geschenk an den Pharao</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cost:</source>
+        <translation>Preis:</translation>
+    </message>
+    <message>
+        <source>Buy</source>
+        <translation>Kaufen</translation>
+    </message>
+    <message>
+        <source>Buying a pyramid bank, will allow you to deposit your money into a safe place. You will then receive intrest on what you deposit. You can withdraw your money at any time.</source>
+        <translation>Mit einer Pyramidenbank legst du dein Geld sicher an. Auf deine Einlagen bekommst du Zinsen. Abheben kannst du jederzeit.</translation>
+    </message>
+    <message>
+        <source>You currently have:</source>
+        <translation>Du hast derzeit:</translation>
+    </message>
+    <message>
+        <source>slaves</source>
+        <translation>Sklaven</translation>
+    </message>
+    <message>
+        <source>The more slaves you have, the more items you can buy. Each slave is responsible for one item.</source>
+        <translation>Je mehr Sklaven du hast, desto mehr Waren kannst du kaufen. Jeder Sklave trägt eine Ware.</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Favour will increase by:</source>
+        <translation>Gunst steigt um:</translation>
+    </message>
+    <message>
+        <source>Favour will increase by</source>
+        <translation>Gunst steigt um</translation>
+    </message>
+    <message>
+        <source>Your cash:</source>
+        <translation>Dein Geld:</translation>
+    </message>
+    <message>
+        <source>Your cash</source>
+        <translation>Dein Geld</translation>
+    </message>
+    <message>
+        <source>Giving the pharoah gifts will increase his favour towards you and cold be profitable in the future.</source>
+        <translation>Geschenke an den Pharao steigern seine Gunst und können sich später auszahlen.</translation>
+    </message>
+    <message>
+        <source>Give Gift</source>
+        <translation>Schenken</translation>
+    </message>
+    <message numerus="yes">
+        <source>Buy %n more slaves for %1</source>
+        <translation>
+            <numerusform>%Ln weiteren Sklaven für %1 kaufen</numerusform>
+            <numerusform>%Ln weitere Sklaven für %1 kaufen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Favour = %1%</source>
+        <translation>Gunst = %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmStory</name>
+    <message>
+        <source>Story</source>
+        <translation>Geschichte</translation>
+    </message>
+    <message>
+        <source>You have been sentenced to death. After you pleaded with the pharoah, that you have no tomb, and hence will be unable to enter the afterlife. He agrees to grant you some money, a loan (for your bail), and 2 months, to make as much money as you can, from trading items. The amount of money you make, will decide where you get buried<byte value="xd"/>
+<byte value="xd"/>
+Good Luck !</source>
+        <translation>Du wurdest zum Tode verurteilt. Du hast den Pharao angefleht, denn du hast kein Grab und kämst so nie ins Jenseits. Er gewährt dir etwas Geld, einen Kredit (für deine Kaution) und 2 Monate, um mit Handel so viel Geld wie möglich zu machen. Wie viel Geld du machst, entscheidet, wo du begraben wirst.<byte value="xd"/>
+<byte value="xd"/>
+Viel Glück!</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,711 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Goods</name>
+    <message>
+        <source>Gold</source>
+        <translation>Oro</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Plata</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Uvas</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Agua</translation>
+    </message>
+    <message>
+        <source>Wheat</source>
+        <translation>Trigo</translation>
+    </message>
+    <message>
+        <source>Papyrus</source>
+        <translation>Papiro</translation>
+    </message>
+    <message>
+        <source>Granite Statue</source>
+        <translation>Talla de granito</translation>
+    </message>
+    <message>
+        <source>Sphinx</source>
+        <translation>Esfinge</translation>
+    </message>
+    <message>
+        <source>Marble</source>
+        <translation>Mármol</translation>
+    </message>
+    <message>
+        <source>Granite</source>
+        <translation>Granito</translation>
+    </message>
+    <message>
+        <source>Gold Statue</source>
+        <translation>Estatua de oro</translation>
+    </message>
+    <message>
+        <source>Silver Statue</source>
+        <translation>Estatua de plata</translation>
+    </message>
+    <message>
+        <source>Gems</source>
+        <translation>Gemas</translation>
+    </message>
+    <message>
+        <source>Scrolls</source>
+        <translation>Pergaminos</translation>
+    </message>
+    <message>
+        <source>Food &amp; water</source>
+        <translation>Comida y agua</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase</name>
+    <message>
+        <source>%1 prices are low</source>
+        <translation>Los precios de %1 están bajos</translation>
+    </message>
+    <message>
+        <source>The market has been flooded with cheap %1 and so prices are very low</source>
+        <translation>El mercado está inundado de %1 a precio de saldo, así que los precios están muy bajos</translation>
+    </message>
+    <message>
+        <source>The Pharoah needs %1 for his personal use, and so<byte value="xd"/>
+the price has gone up</source>
+        <translation>El Faraón necesita %1 para su uso personal, así que<byte value="xd"/>
+el precio ha subido</translation>
+    </message>
+    <message>
+        <source>%1 prices are high</source>
+        <translation>Los precios de %1 están altos</translation>
+    </message>
+    <message>
+        <source>The Pharoah is pleased with you progress<byte value="xd"/>
+You received a cash bonus of %1</source>
+        <translation>El Faraón está contento con tus progresos<byte value="xd"/>
+Recibes una prima de %1</translation>
+    </message>
+    <message>
+        <source>Dunemark - Day %1</source>
+        <translation>Dunemark - Día %1</translation>
+    </message>
+    <message>
+        <source>You have been mugged</source>
+        <translation>Te han atracado</translation>
+    </message>
+    <message>
+        <source>Your pyramid bank was robbed, half your fortune has gone</source>
+        <translation>Han robado tu banco pirámide, has perdido la mitad de tu fortuna</translation>
+    </message>
+    <message>
+        <source>This is you last day, better sell your stock</source>
+        <translation>Es tu último día, más te vale vender tu mercancía</translation>
+    </message>
+    <message>
+        <source>You managed to get a total of <byte value="xd"/>
+%1</source>
+        <translation>Has conseguido un total de <byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>You aint got the dosh mate</source>
+        <translation>No tienes pasta, colega</translation>
+    </message>
+    <message>
+        <source>Ya not got enuff slaves</source>
+        <translation>Te faltan esclavos, tío</translation>
+    </message>
+    <message>
+        <source>Nothing there to sell</source>
+        <translation>No hay nada que vender</translation>
+    </message>
+    <message>
+        <source>You haven&apos;t got the money, to buy that gift</source>
+        <translation>No tienes dinero para comprar ese regalo</translation>
+    </message>
+    <message>
+        <source>You seem to be lacking the money</source>
+        <translation>Parece que te falta dinero</translation>
+    </message>
+    <message>
+        <source>There are no more slaves for you to buy</source>
+        <translation>No quedan más esclavos que comprar</translation>
+    </message>
+    <message>
+        <source>You not got the money</source>
+        <translation>No te llega la pasta</translation>
+    </message>
+    <message>
+        <source>You now claim residence next to the Gods</source>
+        <translation>Ahora descansas junto a los dioses</translation>
+    </message>
+    <message>
+        <source>You now claim residency next to the great Pharoahs</source>
+        <translation>Ahora descansas junto a los grandes faraones</translation>
+    </message>
+    <message>
+        <source>You have a burial fit for a nobleman</source>
+        <translation>Tienes un entierro digno de un noble</translation>
+    </message>
+    <message>
+        <source>You are buried with people of your own class</source>
+        <translation>Te entierran con la gente de tu clase</translation>
+    </message>
+    <message>
+        <source>You are buried in a hole, in the desert</source>
+        <translation>Te entierran en un agujero, en el desierto</translation>
+    </message>
+    <message>
+        <source>You were just tossed into the desert</source>
+        <translation>Te tiraron al desierto sin más</translation>
+    </message>
+    <message>
+        <source>next to the Gods</source>
+        <translation>junto a los dioses</translation>
+    </message>
+    <message>
+        <source>next to the great Pharoahs</source>
+        <translation>junto a los grandes faraones</translation>
+    </message>
+    <message>
+        <source>a burial fit for a nobleman</source>
+        <translation>entierro de noble</translation>
+    </message>
+    <message>
+        <source>with people of your own class</source>
+        <translation>con los de tu clase</translation>
+    </message>
+    <message>
+        <source>in a hole, in the desert</source>
+        <translation>en un agujero del desierto</translation>
+    </message>
+    <message>
+        <source>tossed into the desert</source>
+        <translation>tirado en el desierto</translation>
+    </message>
+    <message>
+        <source>You were left in the middle of the desert, without any food and water. As you try to walk, the sun makes you thirsty, and time makes you hungry. The wind joins forces with the sand, to make it impossible for you to do anything. You collapse to the floor, and take your last breath of air.</source>
+        <translation>Te abandonaron en medio del desierto, sin comida ni agua. Intentas caminar, pero el sol te da sed y el tiempo te da hambre. El viento se alía con la arena para que no puedas hacer nada. Te desplomas en el suelo y exhalas tu último aliento.</translation>
+    </message>
+</context>
+<context>
+    <name>QDialogButtonBox</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::FortuneChart</name>
+    <message>
+        <source>Fortune</source>
+        <translation>Fortuna</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Día %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::LedgerChart</name>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::PriceChart</name>
+    <message>
+        <source>Price</source>
+        <translation>Precio</translation>
+    </message>
+    <message>
+        <source>%1, day %2: %3</source>
+        <translation>%1, día %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::QuantityDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::TownLabel</name>
+    <message>
+        <source>Travel to %1 (%2)</source>
+        <translation>Viajar a %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmAbout</name>
+    <message>
+        <source>A trading game. Make as much money as you can before all your days go.</source>
+        <translation>Un juego de comercio. Gana todo el dinero que puedas antes de que se acaben tus días.</translation>
+    </message>
+    <message>
+        <source>Use this product at your own risk. Do not blame me if anything goes wrong. If you don&apos;t agree with this, then stop using this product.</source>
+        <translation>Úsalo bajo tu propia responsabilidad. Si algo sale mal, no me culpes. Si no estás de acuerdo, no lo uses.</translation>
+    </message>
+    <message>
+        <source>(C) 2026 the Dunemark authors</source>
+        <translation>(C) 2026 los autores de Dunemark</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Opens the web page</source>
+        <translation>Abre la página web</translation>
+    </message>
+    <message>
+        <source>Writes an e-mail to the author</source>
+        <translation>Escribe un correo al autor</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmBuy</name>
+    <message>
+        <source>How many do you wish to buy:</source>
+        <translation>¿Cuántos quieres comprar?</translation>
+    </message>
+    <message numerus="yes">
+        <source>You can afford %1 and have space for %n more items</source>
+        <translation>
+            <numerusform>Puedes pagar %L1 y te cabe %Ln artículo más</numerusform>
+            <numerusform>Puedes pagar %L1 y te caben %Ln artículos más</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmFinances</name>
+    <message>
+        <source>Cash:</source>
+        <translation>Dinero:</translation>
+    </message>
+    <message>
+        <source>Bank:</source>
+        <translation>Banco:</translation>
+    </message>
+    <message>
+        <source>Debt:</source>
+        <translation>Deuda:</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Ingresar</translation>
+    </message>
+    <message>
+        <source>Withdraw</source>
+        <translation>Retirar</translation>
+    </message>
+    <message>
+        <source>Pay Loan</source>
+        <translation>Pagar deuda</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Finances</source>
+        <translation>Finanzas</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmGetNumber</name>
+    <message>
+        <source>How much:</source>
+        <translation>¿Cuánto?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Financial situation</source>
+        <translation>Situación financiera</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmHighScores</name>
+    <message>
+        <source>Highscores</source>
+        <translation>Récords</translation>
+    </message>
+    <message>
+        <source>HIGHSCORES</source>
+        <translation>RÉCORDS</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Whats your name?</source>
+        <translation>¿Cómo te llamas?</translation>
+    </message>
+    <message>
+        <source>You&apos;ve got a highscore</source>
+        <translation>¡Has hecho un récord!</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmLedger</name>
+    <message>
+        <source>Ledger</source>
+        <translation>Libro de cuentas</translation>
+    </message>
+    <message>
+        <source>&amp;Prices</source>
+        <translation>&amp;Precios</translation>
+    </message>
+    <message>
+        <source>&amp;Fortune</source>
+        <translation>&amp;Fortuna</translation>
+    </message>
+    <message>
+        <source>Show the figures as a &amp;table</source>
+        <translation>Mostrar las cifras en una &amp;tabla</translation>
+    </message>
+    <message>
+        <source>&amp;Goods:</source>
+        <translation>&amp;Mercancías:</translation>
+    </message>
+    <message>
+        <source>Goods</source>
+        <translation>Mercancías</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Fortune</source>
+        <translation>Fortuna</translation>
+    </message>
+    <message>
+        <source>Burial</source>
+        <translation>Entierro</translation>
+    </message>
+    <message>
+        <source>Fortune at the end of each day</source>
+        <translation>Fortuna al final de cada día</translation>
+    </message>
+    <message>
+        <source>Price chart</source>
+        <translation>Gráfico de precios</translation>
+    </message>
+    <message>
+        <source>Fortune chart</source>
+        <translation>Gráfico de fortuna</translation>
+    </message>
+    <message>
+        <source>Prices of %1 day by day</source>
+        <translation>Precios de %1 día a día</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmMain</name>
+    <message>
+        <source>Item</source>
+        <translation>Artículo</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Precio</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Cant.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1/%2</source>
+        <translation>Esclavos: %1/%2</translation>
+    </message>
+    <message>
+        <source>Favour = %1%</source>
+        <translation>Favor = %1%</translation>
+    </message>
+    <message>
+        <source>Buy - %1</source>
+        <translation>Comprar - %1</translation>
+    </message>
+    <message>
+        <source>Sell - %1</source>
+        <translation>Vender - %1</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin de la partida</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to start a new game?</source>
+        <translation>¿Seguro que quieres empezar una partida nueva?</translation>
+    </message>
+    <message>
+        <source>Cash:</source>
+        <translation>Dinero:</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Dinero</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Banco</translation>
+    </message>
+    <message>
+        <source>Debt:</source>
+        <translation>Deuda:</translation>
+    </message>
+    <message>
+        <source>Debt</source>
+        <translation>Deuda</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Mapa</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Balance final</translation>
+    </message>
+    <message>
+        <source>Special products</source>
+        <translation>Productos especiales</translation>
+    </message>
+    <message>
+        <source>&amp;Buy</source>
+        <translation>&amp;Comprar</translation>
+    </message>
+    <message>
+        <source>&amp;Sell</source>
+        <translation>&amp;Vender</translation>
+    </message>
+    <message>
+        <source>Finances</source>
+        <translation>Finanzas</translation>
+    </message>
+    <message>
+        <source>Items available:</source>
+        <translation>En venta:</translation>
+    </message>
+    <message>
+        <source>Items you can buy</source>
+        <translation>Artículos que puedes comprar</translation>
+    </message>
+    <message>
+        <source>Enter buys the selected item</source>
+        <translation>Intro compra el artículo elegido</translation>
+    </message>
+    <message>
+        <source>Items you have bought</source>
+        <translation>Artículos comprados</translation>
+    </message>
+    <message>
+        <source>Enter sells the selected item</source>
+        <translation>Intro vende el artículo elegido</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>V&amp;er</translation>
+    </message>
+    <message>
+        <source>&amp;Highscores</source>
+        <translation>&amp;Récords</translation>
+    </message>
+    <message>
+        <source>&amp;Story</source>
+        <translation>&amp;Historia</translation>
+    </message>
+    <message>
+        <source>&amp;Ledger</source>
+        <translation>&amp;Libro de cuentas</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmSell</name>
+    <message>
+        <source>How many do you wish to sell:</source>
+        <translation>¿Cuántos quieres vender?</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have %n items to sell</source>
+        <translation>
+            <numerusform>Tienes %Ln artículo para vender</numerusform>
+            <numerusform>Tienes %Ln artículos para vender</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmShowEndTomb</name>
+    <message>
+        <source>What happened to you?</source>
+        <translation>¿Qué ha sido de ti?</translation>
+    </message>
+    <message>
+        <source>Your burial place</source>
+        <translation>Tu sepultura</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmSpecial</name>
+    <message>
+        <source>Special items</source>
+        <translation>Productos especiales</translation>
+    </message>
+    <message>
+        <source>Buy a Pyramid Bank</source>
+        <translation>Banco pirámide</translation>
+    </message>
+    <message>
+        <source>Buy more slaves</source>
+        <translation>Más esclavos</translation>
+    </message>
+    <message>
+        <source>Give gift to Pharoah</source>
+        <translation>Regalo al Faraón</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cost:</source>
+        <translation>Coste:</translation>
+    </message>
+    <message>
+        <source>Buy</source>
+        <translation>Comprar</translation>
+    </message>
+    <message>
+        <source>Buying a pyramid bank, will allow you to deposit your money into a safe place. You will then receive intrest on what you deposit. You can withdraw your money at any time.</source>
+        <translation>Con un banco pirámide guardas tu dinero en un lugar seguro. Tus depósitos te darán intereses y podrás retirar tu dinero cuando quieras.</translation>
+    </message>
+    <message>
+        <source>You currently have:</source>
+        <translation>Ahora tienes:</translation>
+    </message>
+    <message>
+        <source>slaves</source>
+        <translation>esclavos</translation>
+    </message>
+    <message>
+        <source>The more slaves you have, the more items you can buy. Each slave is responsible for one item.</source>
+        <translation>Cuantos más esclavos tengas, más artículos podrás comprar. Cada esclavo carga con un artículo.</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coste</translation>
+    </message>
+    <message>
+        <source>Favour will increase by:</source>
+        <translation>Aumento de favor:</translation>
+    </message>
+    <message>
+        <source>Favour will increase by</source>
+        <translation>Aumento de favor</translation>
+    </message>
+    <message>
+        <source>Your cash:</source>
+        <translation>Tu dinero:</translation>
+    </message>
+    <message>
+        <source>Your cash</source>
+        <translation>Tu dinero</translation>
+    </message>
+    <message>
+        <source>Giving the pharoah gifts will increase his favour towards you and cold be profitable in the future.</source>
+        <translation>Hacer regalos al Faraón aumenta su favor hacia ti y podría salirte rentable en el futuro.</translation>
+    </message>
+    <message>
+        <source>Give Gift</source>
+        <translation>Regalar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Buy %n more slaves for %1</source>
+        <translation>
+            <numerusform>Comprar %Ln esclavo más por %1</numerusform>
+            <numerusform>Comprar %Ln esclavos más por %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Favour = %1%</source>
+        <translation>Favor = %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmStory</name>
+    <message>
+        <source>Story</source>
+        <translation>Historia</translation>
+    </message>
+    <message>
+        <source>You have been sentenced to death. After you pleaded with the pharoah, that you have no tomb, and hence will be unable to enter the afterlife. He agrees to grant you some money, a loan (for your bail), and 2 months, to make as much money as you can, from trading items. The amount of money you make, will decide where you get buried<byte value="xd"/>
+<byte value="xd"/>
+Good Luck !</source>
+        <translation>Te han condenado a muerte. Le suplicaste al Faraón, porque no tienes tumba y así no podrás entrar en el más allá. Él accede a darte algo de dinero, un préstamo (para tu fianza) y 2 meses para ganar todo el dinero que puedas comerciando. El dinero que ganes decidirá dónde te entierran.<byte value="xd"/>
+<byte value="xd"/>
+¡Buena suerte!</translation>
+    </message>
+</context>
+</TS>

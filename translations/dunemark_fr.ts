@@ -1,0 +1,711 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Goods</name>
+    <message>
+        <source>Gold</source>
+        <translation>Or</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Raisin</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Eau</translation>
+    </message>
+    <message>
+        <source>Wheat</source>
+        <translation>Blé</translation>
+    </message>
+    <message>
+        <source>Papyrus</source>
+        <translation>Papyrus</translation>
+    </message>
+    <message>
+        <source>Granite Statue</source>
+        <translation>Statue de granit</translation>
+    </message>
+    <message>
+        <source>Sphinx</source>
+        <translation>Sphinx</translation>
+    </message>
+    <message>
+        <source>Marble</source>
+        <translation>Marbre</translation>
+    </message>
+    <message>
+        <source>Granite</source>
+        <translation>Granit</translation>
+    </message>
+    <message>
+        <source>Gold Statue</source>
+        <translation>Statue en or</translation>
+    </message>
+    <message>
+        <source>Silver Statue</source>
+        <translation>Statue en argent</translation>
+    </message>
+    <message>
+        <source>Gems</source>
+        <translation>Gemmes</translation>
+    </message>
+    <message>
+        <source>Scrolls</source>
+        <translation>Parchemins</translation>
+    </message>
+    <message>
+        <source>Food &amp; water</source>
+        <translation>Vivres &amp; eau</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase</name>
+    <message>
+        <source>%1 prices are low</source>
+        <translation>%1 : les prix sont bas</translation>
+    </message>
+    <message>
+        <source>The market has been flooded with cheap %1 and so prices are very low</source>
+        <translation>%1 : le marché en est inondé, les prix sont au plus bas</translation>
+    </message>
+    <message>
+        <source>The Pharoah needs %1 for his personal use, and so<byte value="xd"/>
+the price has gone up</source>
+        <translation>%1 : le Pharaon en a besoin pour son usage perso,<byte value="xd"/>
+du coup le prix a grimpé</translation>
+    </message>
+    <message>
+        <source>%1 prices are high</source>
+        <translation>%1 : les prix sont élevés</translation>
+    </message>
+    <message>
+        <source>The Pharoah is pleased with you progress<byte value="xd"/>
+You received a cash bonus of %1</source>
+        <translation>Le Pharaon est content de tes progrès<byte value="xd"/>
+Tu reçois une prime de %1</translation>
+    </message>
+    <message>
+        <source>Dunemark - Day %1</source>
+        <translation>Dunemark - Jour %1</translation>
+    </message>
+    <message>
+        <source>You have been mugged</source>
+        <translation>Tu t&apos;es fait dépouiller</translation>
+    </message>
+    <message>
+        <source>Your pyramid bank was robbed, half your fortune has gone</source>
+        <translation>Ta banque pyramide a été braquée, la moitié de ta fortune a disparu</translation>
+    </message>
+    <message>
+        <source>This is you last day, better sell your stock</source>
+        <translation>C&apos;est ton dernier jour, tu ferais bien de vendre ton stock</translation>
+    </message>
+    <message>
+        <source>You managed to get a total of <byte value="xd"/>
+%1</source>
+        <translation>Tu as réussi à amasser un total de <byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>You aint got the dosh mate</source>
+        <translation>T&apos;as pas le fric, mon pote</translation>
+    </message>
+    <message>
+        <source>Ya not got enuff slaves</source>
+        <translation>T&apos;as pas assez d&apos;esclaves</translation>
+    </message>
+    <message>
+        <source>Nothing there to sell</source>
+        <translation>Rien à vendre ici</translation>
+    </message>
+    <message>
+        <source>You haven&apos;t got the money, to buy that gift</source>
+        <translation>Tu n&apos;as pas l&apos;argent pour ce cadeau</translation>
+    </message>
+    <message>
+        <source>You seem to be lacking the money</source>
+        <translation>On dirait que l&apos;argent te manque</translation>
+    </message>
+    <message>
+        <source>There are no more slaves for you to buy</source>
+        <translation>Il n&apos;y a plus d&apos;esclaves à acheter</translation>
+    </message>
+    <message>
+        <source>You not got the money</source>
+        <translation>T&apos;as pas les sous</translation>
+    </message>
+    <message>
+        <source>You now claim residence next to the Gods</source>
+        <translation>Tu reposes désormais auprès des dieux</translation>
+    </message>
+    <message>
+        <source>You now claim residency next to the great Pharoahs</source>
+        <translation>Tu reposes désormais auprès des grands pharaons</translation>
+    </message>
+    <message>
+        <source>You have a burial fit for a nobleman</source>
+        <translation>Tu as droit à des funérailles de noble</translation>
+    </message>
+    <message>
+        <source>You are buried with people of your own class</source>
+        <translation>Tu es enterré parmi les gens de ta condition</translation>
+    </message>
+    <message>
+        <source>You are buried in a hole, in the desert</source>
+        <translation>Tu es enterré dans un trou, en plein désert</translation>
+    </message>
+    <message>
+        <source>You were just tossed into the desert</source>
+        <translation>On t&apos;a tout bonnement jeté dans le désert</translation>
+    </message>
+    <message>
+        <source>next to the Gods</source>
+        <translation>auprès des dieux</translation>
+    </message>
+    <message>
+        <source>next to the great Pharoahs</source>
+        <translation>auprès des grands pharaons</translation>
+    </message>
+    <message>
+        <source>a burial fit for a nobleman</source>
+        <translation>funérailles de noble</translation>
+    </message>
+    <message>
+        <source>with people of your own class</source>
+        <translation>parmi tes pairs</translation>
+    </message>
+    <message>
+        <source>in a hole, in the desert</source>
+        <translation>dans un trou du désert</translation>
+    </message>
+    <message>
+        <source>tossed into the desert</source>
+        <translation>jeté dans le désert</translation>
+    </message>
+    <message>
+        <source>You were left in the middle of the desert, without any food and water. As you try to walk, the sun makes you thirsty, and time makes you hungry. The wind joins forces with the sand, to make it impossible for you to do anything. You collapse to the floor, and take your last breath of air.</source>
+        <translation>On t&apos;a abandonné en plein désert, sans eau ni nourriture. Tu essaies de marcher, mais le soleil te donne soif et le temps te donne faim. Le vent s&apos;allie au sable pour t&apos;empêcher de faire quoi que ce soit. Tu t&apos;effondres au sol et rends ton dernier souffle.</translation>
+    </message>
+</context>
+<context>
+    <name>QDialogButtonBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::FortuneChart</name>
+    <message>
+        <source>Fortune</source>
+        <translation>Fortune</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Jour %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::LedgerChart</name>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::PriceChart</name>
+    <message>
+        <source>Price</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>%1, day %2: %3</source>
+        <translation>%1, jour %2 : %3</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::QuantityDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::TownLabel</name>
+    <message>
+        <source>Travel to %1 (%2)</source>
+        <translation>Aller à %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmAbout</name>
+    <message>
+        <source>A trading game. Make as much money as you can before all your days go.</source>
+        <translation>Un jeu de commerce. Gagne le plus d&apos;argent possible avant la fin de tes jours.</translation>
+    </message>
+    <message>
+        <source>Use this product at your own risk. Do not blame me if anything goes wrong. If you don&apos;t agree with this, then stop using this product.</source>
+        <translation>À tes risques et périls. Si ça tourne mal, ce n&apos;est pas ma faute. Pas d&apos;accord ? N&apos;y joue pas.</translation>
+    </message>
+    <message>
+        <source>(C) 2026 the Dunemark authors</source>
+        <translation>(C) 2026 les auteurs de Dunemark</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Opens the web page</source>
+        <translation>Ouvre la page web</translation>
+    </message>
+    <message>
+        <source>Writes an e-mail to the author</source>
+        <translation>Écrit un e-mail à l&apos;auteur</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmBuy</name>
+    <message>
+        <source>How many do you wish to buy:</source>
+        <translation>Combien veux-tu en acheter ?</translation>
+    </message>
+    <message numerus="yes">
+        <source>You can afford %1 and have space for %n more items</source>
+        <translation>
+            <numerusform>Tu peux t&apos;en payer %L1 et as de la place pour %Ln article de plus</numerusform>
+            <numerusform>Tu peux t&apos;en payer %L1 et as de la place pour %Ln articles de plus</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmFinances</name>
+    <message>
+        <source>Cash:</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Bank:</source>
+        <translation>Banque</translation>
+    </message>
+    <message>
+        <source>Debt:</source>
+        <translation>Dette</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Déposer</translation>
+    </message>
+    <message>
+        <source>Withdraw</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Pay Loan</source>
+        <translation>Rembourser</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Finances</source>
+        <translation>Finances</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmGetNumber</name>
+    <message>
+        <source>How much:</source>
+        <translation>Combien ?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Financial situation</source>
+        <translation>Situation financière</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmHighScores</name>
+    <message>
+        <source>Highscores</source>
+        <translation>Palmarès</translation>
+    </message>
+    <message>
+        <source>HIGHSCORES</source>
+        <translation>PALMARÈS</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Whats your name?</source>
+        <translation>Comment tu t&apos;appelles ?</translation>
+    </message>
+    <message>
+        <source>You&apos;ve got a highscore</source>
+        <translation>Tu entres au palmarès !</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmLedger</name>
+    <message>
+        <source>Ledger</source>
+        <translation>Livre de comptes</translation>
+    </message>
+    <message>
+        <source>&amp;Prices</source>
+        <translation>&amp;Prix</translation>
+    </message>
+    <message>
+        <source>&amp;Fortune</source>
+        <translation>&amp;Fortune</translation>
+    </message>
+    <message>
+        <source>Show the figures as a &amp;table</source>
+        <translation>Afficher les chiffres en &amp;tableau</translation>
+    </message>
+    <message>
+        <source>&amp;Goods:</source>
+        <translation>&amp;Marchandises :</translation>
+    </message>
+    <message>
+        <source>Goods</source>
+        <translation>Marchandises</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Fortune</source>
+        <translation>Fortune</translation>
+    </message>
+    <message>
+        <source>Burial</source>
+        <translation>Sépulture</translation>
+    </message>
+    <message>
+        <source>Fortune at the end of each day</source>
+        <translation>Fortune à la fin de chaque jour</translation>
+    </message>
+    <message>
+        <source>Price chart</source>
+        <translation>Graphique des prix</translation>
+    </message>
+    <message>
+        <source>Fortune chart</source>
+        <translation>Graphique de la fortune</translation>
+    </message>
+    <message>
+        <source>Prices of %1 day by day</source>
+        <translation>%1 : les prix jour après jour</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmMain</name>
+    <message>
+        <source>Item</source>
+        <translation>Article</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Qté</translation>
+    </message>
+    <message>
+        <source>Slaves: %1/%2</source>
+        <translation>Esclaves : %1/%2</translation>
+    </message>
+    <message>
+        <source>Favour = %1%</source>
+        <translation>Faveur = %1%</translation>
+    </message>
+    <message>
+        <source>Buy - %1</source>
+        <translation>Acheter - %1</translation>
+    </message>
+    <message>
+        <source>Sell - %1</source>
+        <translation>Vendre - %1</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Partie terminée</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to start a new game?</source>
+        <translation>Veux-tu vraiment commencer une nouvelle partie ?</translation>
+    </message>
+    <message>
+        <source>Cash:</source>
+        <translation>Argent :</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Banque</translation>
+    </message>
+    <message>
+        <source>Debt:</source>
+        <translation>Dette :</translation>
+    </message>
+    <message>
+        <source>Debt</source>
+        <translation>Dette</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Carte</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Bilan</translation>
+    </message>
+    <message>
+        <source>Special products</source>
+        <translation>Produits spéciaux</translation>
+    </message>
+    <message>
+        <source>&amp;Buy</source>
+        <translation>A&amp;cheter</translation>
+    </message>
+    <message>
+        <source>&amp;Sell</source>
+        <translation>&amp;Vendre</translation>
+    </message>
+    <message>
+        <source>Finances</source>
+        <translation>Finances</translation>
+    </message>
+    <message>
+        <source>Items available:</source>
+        <translation>En vente :</translation>
+    </message>
+    <message>
+        <source>Items you can buy</source>
+        <translation>Articles à acheter</translation>
+    </message>
+    <message>
+        <source>Enter buys the selected item</source>
+        <translation>Entrée achète l&apos;article choisi</translation>
+    </message>
+    <message>
+        <source>Items you have bought</source>
+        <translation>Articles achetés</translation>
+    </message>
+    <message>
+        <source>Enter sells the selected item</source>
+        <translation>Entrée vend l&apos;article choisi</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Highscores</source>
+        <translation>&amp;Palmarès</translation>
+    </message>
+    <message>
+        <source>&amp;Story</source>
+        <translation>&amp;Histoire</translation>
+    </message>
+    <message>
+        <source>&amp;Ledger</source>
+        <translation>&amp;Livre de comptes</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmSell</name>
+    <message>
+        <source>How many do you wish to sell:</source>
+        <translation>Combien veux-tu en vendre ?</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have %n items to sell</source>
+        <translation>
+            <numerusform>Tu as %Ln article à vendre</numerusform>
+            <numerusform>Tu as %Ln articles à vendre</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmShowEndTomb</name>
+    <message>
+        <source>What happened to you?</source>
+        <translation>Qu&apos;es-tu devenu ?</translation>
+    </message>
+    <message>
+        <source>Your burial place</source>
+        <translation>Ta sépulture</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmSpecial</name>
+    <message>
+        <source>Special items</source>
+        <translation>Produits spéciaux</translation>
+    </message>
+    <message>
+        <source>Buy a Pyramid Bank</source>
+        <translation>Banque pyramide</translation>
+    </message>
+    <message>
+        <source>Buy more slaves</source>
+        <translation>Plus d&apos;esclaves</translation>
+    </message>
+    <message>
+        <source>Give gift to Pharoah</source>
+        <translation>Cadeau au Pharaon</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cost:</source>
+        <translation>Prix :</translation>
+    </message>
+    <message>
+        <source>Buy</source>
+        <translation>Acheter</translation>
+    </message>
+    <message>
+        <source>Buying a pyramid bank, will allow you to deposit your money into a safe place. You will then receive intrest on what you deposit. You can withdraw your money at any time.</source>
+        <translation>Avec une banque pyramide, ton argent est à l&apos;abri. Tes dépôts te rapportent des intérêts et tu peux retirer ton argent à tout moment.</translation>
+    </message>
+    <message>
+        <source>You currently have:</source>
+        <translation>Tu possèdes :</translation>
+    </message>
+    <message>
+        <source>slaves</source>
+        <translation>esclaves</translation>
+    </message>
+    <message>
+        <source>The more slaves you have, the more items you can buy. Each slave is responsible for one item.</source>
+        <translation>Plus tu as d&apos;esclaves, plus tu peux acheter d&apos;articles. Chaque esclave porte un article.</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Favour will increase by:</source>
+        <translation>Gain de faveur :</translation>
+    </message>
+    <message>
+        <source>Favour will increase by</source>
+        <translation>Gain de faveur</translation>
+    </message>
+    <message>
+        <source>Your cash:</source>
+        <translation>Ton argent :</translation>
+    </message>
+    <message>
+        <source>Your cash</source>
+        <translation>Ton argent</translation>
+    </message>
+    <message>
+        <source>Giving the pharoah gifts will increase his favour towards you and cold be profitable in the future.</source>
+        <translation>Offrir des cadeaux au Pharaon augmente sa faveur envers toi, et ça pourrait rapporter gros plus tard.</translation>
+    </message>
+    <message>
+        <source>Give Gift</source>
+        <translation>Offrir</translation>
+    </message>
+    <message numerus="yes">
+        <source>Buy %n more slaves for %1</source>
+        <translation>
+            <numerusform>Acheter %Ln esclave de plus pour %1</numerusform>
+            <numerusform>Acheter %Ln esclaves de plus pour %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Favour = %1%</source>
+        <translation>Faveur = %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmStory</name>
+    <message>
+        <source>Story</source>
+        <translation>Histoire</translation>
+    </message>
+    <message>
+        <source>You have been sentenced to death. After you pleaded with the pharoah, that you have no tomb, and hence will be unable to enter the afterlife. He agrees to grant you some money, a loan (for your bail), and 2 months, to make as much money as you can, from trading items. The amount of money you make, will decide where you get buried<byte value="xd"/>
+<byte value="xd"/>
+Good Luck !</source>
+        <translation>Tu as été condamné à mort. Tu as supplié le Pharaon : tu n&apos;as pas de tombeau et ne pourras donc pas entrer dans l&apos;au-delà. Il accepte de t&apos;accorder un peu d&apos;argent, un prêt (pour ta caution) et 2 mois pour gagner le plus d&apos;argent possible en faisant du commerce. L&apos;argent que tu gagneras décidera du lieu de ta sépulture.<byte value="xd"/>
+<byte value="xd"/>
+Bonne chance !</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,711 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>Goods</name>
+    <message>
+        <source>Gold</source>
+        <translation>Oro</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argento</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Uva</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Acqua</translation>
+    </message>
+    <message>
+        <source>Wheat</source>
+        <translation>Grano</translation>
+    </message>
+    <message>
+        <source>Papyrus</source>
+        <translation>Papiro</translation>
+    </message>
+    <message>
+        <source>Granite Statue</source>
+        <translation>Statua granitica</translation>
+    </message>
+    <message>
+        <source>Sphinx</source>
+        <translation>Sfinge</translation>
+    </message>
+    <message>
+        <source>Marble</source>
+        <translation>Marmo</translation>
+    </message>
+    <message>
+        <source>Granite</source>
+        <translation>Granito</translation>
+    </message>
+    <message>
+        <source>Gold Statue</source>
+        <translation>Statua d&apos;oro</translation>
+    </message>
+    <message>
+        <source>Silver Statue</source>
+        <translation>Statua d&apos;argento</translation>
+    </message>
+    <message>
+        <source>Gems</source>
+        <translation>Gemme</translation>
+    </message>
+    <message>
+        <source>Scrolls</source>
+        <translation>Pergamene</translation>
+    </message>
+    <message>
+        <source>Food &amp; water</source>
+        <translation>Cibo e acqua</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase</name>
+    <message>
+        <source>%1 prices are low</source>
+        <translation>%1: prezzi bassi</translation>
+    </message>
+    <message>
+        <source>The market has been flooded with cheap %1 and so prices are very low</source>
+        <translation>%1: il mercato ne è invaso, quindi i prezzi sono bassissimi</translation>
+    </message>
+    <message>
+        <source>The Pharoah needs %1 for his personal use, and so<byte value="xd"/>
+the price has gone up</source>
+        <translation>%1: il Faraone ne ha bisogno per uso personale, quindi<byte value="xd"/>
+il prezzo è salito</translation>
+    </message>
+    <message>
+        <source>%1 prices are high</source>
+        <translation>%1: prezzi alti</translation>
+    </message>
+    <message>
+        <source>The Pharoah is pleased with you progress<byte value="xd"/>
+You received a cash bonus of %1</source>
+        <translation>Il Faraone è soddisfatto dei tuoi progressi<byte value="xd"/>
+Ricevi un premio in denaro di %1</translation>
+    </message>
+    <message>
+        <source>Dunemark - Day %1</source>
+        <translation>Dunemark - Giorno %1</translation>
+    </message>
+    <message>
+        <source>You have been mugged</source>
+        <translation>Ti hanno rapinato</translation>
+    </message>
+    <message>
+        <source>Your pyramid bank was robbed, half your fortune has gone</source>
+        <translation>La tua banca piramide è stata svaligiata, metà del tuo patrimonio è sparito</translation>
+    </message>
+    <message>
+        <source>This is you last day, better sell your stock</source>
+        <translation>È il tuo ultimo giorno, meglio che vendi la merce</translation>
+    </message>
+    <message>
+        <source>You managed to get a total of <byte value="xd"/>
+%1</source>
+        <translation>Sei riuscito a mettere insieme un totale di <byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>You aint got the dosh mate</source>
+        <translation>Non hai la grana, amico</translation>
+    </message>
+    <message>
+        <source>Ya not got enuff slaves</source>
+        <translation>Non c&apos;hai abbastanza schiavi</translation>
+    </message>
+    <message>
+        <source>Nothing there to sell</source>
+        <translation>Qui non c&apos;è niente da vendere</translation>
+    </message>
+    <message>
+        <source>You haven&apos;t got the money, to buy that gift</source>
+        <translation>Non hai i soldi per comprare quel regalo</translation>
+    </message>
+    <message>
+        <source>You seem to be lacking the money</source>
+        <translation>Sembra che ti manchino i soldi</translation>
+    </message>
+    <message>
+        <source>There are no more slaves for you to buy</source>
+        <translation>Non ci sono più schiavi da comprare</translation>
+    </message>
+    <message>
+        <source>You not got the money</source>
+        <translation>Non c&apos;hai i soldi</translation>
+    </message>
+    <message>
+        <source>You now claim residence next to the Gods</source>
+        <translation>Ora riposi accanto agli dèi</translation>
+    </message>
+    <message>
+        <source>You now claim residency next to the great Pharoahs</source>
+        <translation>Ora riposi accanto ai grandi faraoni</translation>
+    </message>
+    <message>
+        <source>You have a burial fit for a nobleman</source>
+        <translation>Hai una sepoltura degna di un nobile</translation>
+    </message>
+    <message>
+        <source>You are buried with people of your own class</source>
+        <translation>Vieni sepolto tra quelli del tuo rango</translation>
+    </message>
+    <message>
+        <source>You are buried in a hole, in the desert</source>
+        <translation>Vieni sepolto in una buca, nel deserto</translation>
+    </message>
+    <message>
+        <source>You were just tossed into the desert</source>
+        <translation>Ti hanno buttato nel deserto e basta</translation>
+    </message>
+    <message>
+        <source>next to the Gods</source>
+        <translation>accanto agli dèi</translation>
+    </message>
+    <message>
+        <source>next to the great Pharoahs</source>
+        <translation>accanto ai grandi faraoni</translation>
+    </message>
+    <message>
+        <source>a burial fit for a nobleman</source>
+        <translation>sepoltura da nobile</translation>
+    </message>
+    <message>
+        <source>with people of your own class</source>
+        <translation>tra i tuoi pari</translation>
+    </message>
+    <message>
+        <source>in a hole, in the desert</source>
+        <translation>in una buca nel deserto</translation>
+    </message>
+    <message>
+        <source>tossed into the desert</source>
+        <translation>buttato nel deserto</translation>
+    </message>
+    <message>
+        <source>You were left in the middle of the desert, without any food and water. As you try to walk, the sun makes you thirsty, and time makes you hungry. The wind joins forces with the sand, to make it impossible for you to do anything. You collapse to the floor, and take your last breath of air.</source>
+        <translation>Ti hanno abbandonato in mezzo al deserto, senza cibo né acqua. Provi a camminare, ma il sole ti mette sete e il tempo ti mette fame. Il vento si allea con la sabbia e non puoi più fare nulla. Crolli a terra ed esali l&apos;ultimo respiro.</translation>
+    </message>
+</context>
+<context>
+    <name>QDialogButtonBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sì</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::FortuneChart</name>
+    <message>
+        <source>Fortune</source>
+        <translation>Patrimonio</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Giorno %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::LedgerChart</name>
+    <message>
+        <source>Day</source>
+        <translation>Giorno</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::PriceChart</name>
+    <message>
+        <source>Price</source>
+        <translation>Prezzo</translation>
+    </message>
+    <message>
+        <source>%1, day %2: %3</source>
+        <translation>%1, giorno %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::QuantityDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::TownLabel</name>
+    <message>
+        <source>Travel to %1 (%2)</source>
+        <translation>Vai a %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmAbout</name>
+    <message>
+        <source>A trading game. Make as much money as you can before all your days go.</source>
+        <translation>Un gioco di commercio. Fai più soldi che puoi prima che i tuoi giorni finiscano.</translation>
+    </message>
+    <message>
+        <source>Use this product at your own risk. Do not blame me if anything goes wrong. If you don&apos;t agree with this, then stop using this product.</source>
+        <translation>Usalo a tuo rischio. Se qualcosa va storto, non prendertela con me. Se non sei d&apos;accordo, non usarlo.</translation>
+    </message>
+    <message>
+        <source>(C) 2026 the Dunemark authors</source>
+        <translation>(C) 2026 gli autori di Dunemark</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Opens the web page</source>
+        <translation>Apre la pagina web</translation>
+    </message>
+    <message>
+        <source>Writes an e-mail to the author</source>
+        <translation>Scrive un&apos;e-mail all&apos;autore</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmBuy</name>
+    <message>
+        <source>How many do you wish to buy:</source>
+        <translation>Quanti ne vuoi comprare:</translation>
+    </message>
+    <message numerus="yes">
+        <source>You can afford %1 and have space for %n more items</source>
+        <translation>
+            <numerusform>Puoi permettertene %L1 e hai spazio per %Ln altro pezzo</numerusform>
+            <numerusform>Puoi permettertene %L1 e hai spazio per altri %Ln pezzi</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmFinances</name>
+    <message>
+        <source>Cash:</source>
+        <translation>Soldi:</translation>
+    </message>
+    <message>
+        <source>Bank:</source>
+        <translation>Banca:</translation>
+    </message>
+    <message>
+        <source>Debt:</source>
+        <translation>Debito:</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Deposita</translation>
+    </message>
+    <message>
+        <source>Withdraw</source>
+        <translation>Preleva</translation>
+    </message>
+    <message>
+        <source>Pay Loan</source>
+        <translation>Rimborsa</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Finances</source>
+        <translation>Finanze</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmGetNumber</name>
+    <message>
+        <source>How much:</source>
+        <translation>Quanto:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Financial situation</source>
+        <translation>Situazione finanziaria</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmHighScores</name>
+    <message>
+        <source>Highscores</source>
+        <translation>Classifica</translation>
+    </message>
+    <message>
+        <source>HIGHSCORES</source>
+        <translation>CLASSIFICA</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Whats your name?</source>
+        <translation>Come ti chiami?</translation>
+    </message>
+    <message>
+        <source>You&apos;ve got a highscore</source>
+        <translation>Sei entrato in classifica!</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmLedger</name>
+    <message>
+        <source>Ledger</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>&amp;Prices</source>
+        <translation>&amp;Prezzi</translation>
+    </message>
+    <message>
+        <source>&amp;Fortune</source>
+        <translation>P&amp;atrimonio</translation>
+    </message>
+    <message>
+        <source>Show the figures as a &amp;table</source>
+        <translation>Mostra i dati in &amp;tabella</translation>
+    </message>
+    <message>
+        <source>&amp;Goods:</source>
+        <translation>&amp;Merci:</translation>
+    </message>
+    <message>
+        <source>Goods</source>
+        <translation>Merci</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Giorno</translation>
+    </message>
+    <message>
+        <source>Fortune</source>
+        <translation>Patrimonio</translation>
+    </message>
+    <message>
+        <source>Burial</source>
+        <translation>Sepoltura</translation>
+    </message>
+    <message>
+        <source>Fortune at the end of each day</source>
+        <translation>Patrimonio a fine giornata</translation>
+    </message>
+    <message>
+        <source>Price chart</source>
+        <translation>Grafico dei prezzi</translation>
+    </message>
+    <message>
+        <source>Fortune chart</source>
+        <translation>Grafico del patrimonio</translation>
+    </message>
+    <message>
+        <source>Prices of %1 day by day</source>
+        <translation>%1: prezzi giorno per giorno</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmMain</name>
+    <message>
+        <source>Item</source>
+        <translation>Merce</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prezzo</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Qtà</translation>
+    </message>
+    <message>
+        <source>Slaves: %1/%2</source>
+        <translation>Schiavi: %1/%2</translation>
+    </message>
+    <message>
+        <source>Favour = %1%</source>
+        <translation>Favore = %1%</translation>
+    </message>
+    <message>
+        <source>Buy - %1</source>
+        <translation>Compra - %1</translation>
+    </message>
+    <message>
+        <source>Sell - %1</source>
+        <translation>Vendi - %1</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Partita finita</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to start a new game?</source>
+        <translation>Vuoi davvero iniziare una nuova partita?</translation>
+    </message>
+    <message>
+        <source>Cash:</source>
+        <translation>Soldi:</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Soldi</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Banca</translation>
+    </message>
+    <message>
+        <source>Debt:</source>
+        <translation>Debito:</translation>
+    </message>
+    <message>
+        <source>Debt</source>
+        <translation>Debito</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Mappa</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Bilancio</translation>
+    </message>
+    <message>
+        <source>Special products</source>
+        <translation>Prodotti speciali</translation>
+    </message>
+    <message>
+        <source>&amp;Buy</source>
+        <translation>&amp;Compra</translation>
+    </message>
+    <message>
+        <source>&amp;Sell</source>
+        <translation>&amp;Vendi</translation>
+    </message>
+    <message>
+        <source>Finances</source>
+        <translation>Finanze</translation>
+    </message>
+    <message>
+        <source>Items available:</source>
+        <translation>In vendita:</translation>
+    </message>
+    <message>
+        <source>Items you can buy</source>
+        <translation>Merci che puoi comprare</translation>
+    </message>
+    <message>
+        <source>Enter buys the selected item</source>
+        <translation>Invio compra la merce scelta</translation>
+    </message>
+    <message>
+        <source>Items you have bought</source>
+        <translation>Merci acquistate</translation>
+    </message>
+    <message>
+        <source>Enter sells the selected item</source>
+        <translation>Invio vende la merce scelta</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nuova partita</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Vi&amp;sualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Highscores</source>
+        <translation>&amp;Classifica</translation>
+    </message>
+    <message>
+        <source>&amp;Story</source>
+        <translation>&amp;Storia</translation>
+    </message>
+    <message>
+        <source>&amp;Ledger</source>
+        <translation>&amp;Registro</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmSell</name>
+    <message>
+        <source>How many do you wish to sell:</source>
+        <translation>Quanti ne vuoi vendere:</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have %n items to sell</source>
+        <translation>
+            <numerusform>Hai %Ln pezzo da vendere</numerusform>
+            <numerusform>Hai %Ln pezzi da vendere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmShowEndTomb</name>
+    <message>
+        <source>What happened to you?</source>
+        <translation>Che fine hai fatto?</translation>
+    </message>
+    <message>
+        <source>Your burial place</source>
+        <translation>La tua sepoltura</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmSpecial</name>
+    <message>
+        <source>Special items</source>
+        <translation>Prodotti speciali</translation>
+    </message>
+    <message>
+        <source>Buy a Pyramid Bank</source>
+        <translation>Banca piramide</translation>
+    </message>
+    <message>
+        <source>Buy more slaves</source>
+        <translation>Altri schiavi</translation>
+    </message>
+    <message>
+        <source>Give gift to Pharoah</source>
+        <translation>Dono al Faraone</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cost:</source>
+        <translation>Costo:</translation>
+    </message>
+    <message>
+        <source>Buy</source>
+        <translation>Compra</translation>
+    </message>
+    <message>
+        <source>Buying a pyramid bank, will allow you to deposit your money into a safe place. You will then receive intrest on what you deposit. You can withdraw your money at any time.</source>
+        <translation>Con una banca piramide metti i tuoi soldi al sicuro. Sui depositi ricevi gli interessi e puoi prelevare quando vuoi.</translation>
+    </message>
+    <message>
+        <source>You currently have:</source>
+        <translation>Ora hai:</translation>
+    </message>
+    <message>
+        <source>slaves</source>
+        <translation>schiavi</translation>
+    </message>
+    <message>
+        <source>The more slaves you have, the more items you can buy. Each slave is responsible for one item.</source>
+        <translation>Più schiavi hai, più merce puoi comprare. Ogni schiavo porta un pezzo.</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Costo</translation>
+    </message>
+    <message>
+        <source>Favour will increase by:</source>
+        <translation>Aumento del favore:</translation>
+    </message>
+    <message>
+        <source>Favour will increase by</source>
+        <translation>Aumento del favore</translation>
+    </message>
+    <message>
+        <source>Your cash:</source>
+        <translation>I tuoi soldi:</translation>
+    </message>
+    <message>
+        <source>Your cash</source>
+        <translation>I tuoi soldi</translation>
+    </message>
+    <message>
+        <source>Giving the pharoah gifts will increase his favour towards you and cold be profitable in the future.</source>
+        <translation>Fare doni al Faraone aumenta il suo favore verso di te e in futuro potrebbe fruttare.</translation>
+    </message>
+    <message>
+        <source>Give Gift</source>
+        <translation>Regala</translation>
+    </message>
+    <message numerus="yes">
+        <source>Buy %n more slaves for %1</source>
+        <translation>
+            <numerusform>Compra %Ln altro schiavo per %1</numerusform>
+            <numerusform>Compra altri %Ln schiavi per %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Favour = %1%</source>
+        <translation>Favore = %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmStory</name>
+    <message>
+        <source>Story</source>
+        <translation>Storia</translation>
+    </message>
+    <message>
+        <source>You have been sentenced to death. After you pleaded with the pharoah, that you have no tomb, and hence will be unable to enter the afterlife. He agrees to grant you some money, a loan (for your bail), and 2 months, to make as much money as you can, from trading items. The amount of money you make, will decide where you get buried<byte value="xd"/>
+<byte value="xd"/>
+Good Luck !</source>
+        <translation>Sei stato condannato a morte. Hai supplicato il Faraone: non hai una tomba e quindi non potresti entrare nell&apos;aldilà. Lui accetta di concederti un po&apos; di soldi, un prestito (per la cauzione) e 2 mesi per fare più soldi che puoi commerciando. I soldi che farai decideranno dove verrai sepolto.<byte value="xd"/>
+<byte value="xd"/>
+Buona fortuna!</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,711 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>Goods</name>
+    <message>
+        <source>Gold</source>
+        <translation>Goud</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Zilver</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Druiven</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>Wheat</source>
+        <translation>Tarwe</translation>
+    </message>
+    <message>
+        <source>Papyrus</source>
+        <translation>Papyrus</translation>
+    </message>
+    <message>
+        <source>Granite Statue</source>
+        <translation>Granietbeeld</translation>
+    </message>
+    <message>
+        <source>Sphinx</source>
+        <translation>Sfinx</translation>
+    </message>
+    <message>
+        <source>Marble</source>
+        <translation>Marmer</translation>
+    </message>
+    <message>
+        <source>Granite</source>
+        <translation>Graniet</translation>
+    </message>
+    <message>
+        <source>Gold Statue</source>
+        <translation>Gouden beeld</translation>
+    </message>
+    <message>
+        <source>Silver Statue</source>
+        <translation>Zilveren beeld</translation>
+    </message>
+    <message>
+        <source>Gems</source>
+        <translation>Edelstenen</translation>
+    </message>
+    <message>
+        <source>Scrolls</source>
+        <translation>Boekrollen</translation>
+    </message>
+    <message>
+        <source>Food &amp; water</source>
+        <translation>Eten en water</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase</name>
+    <message>
+        <source>%1 prices are low</source>
+        <translation>%1: lage prijzen</translation>
+    </message>
+    <message>
+        <source>The market has been flooded with cheap %1 and so prices are very low</source>
+        <translation>De markt wordt overspoeld met %1, dus de prijzen zijn heel laag</translation>
+    </message>
+    <message>
+        <source>The Pharoah needs %1 for his personal use, and so<byte value="xd"/>
+the price has gone up</source>
+        <translation>De farao heeft %1 nodig voor eigen gebruik, dus<byte value="xd"/>
+de prijs is gestegen</translation>
+    </message>
+    <message>
+        <source>%1 prices are high</source>
+        <translation>%1: hoge prijzen</translation>
+    </message>
+    <message>
+        <source>The Pharoah is pleased with you progress<byte value="xd"/>
+You received a cash bonus of %1</source>
+        <translation>De farao is tevreden over je vorderingen<byte value="xd"/>
+Je krijgt een bonus van %1</translation>
+    </message>
+    <message>
+        <source>Dunemark - Day %1</source>
+        <translation>Dunemark - Dag %1</translation>
+    </message>
+    <message>
+        <source>You have been mugged</source>
+        <translation>Je bent beroofd</translation>
+    </message>
+    <message>
+        <source>Your pyramid bank was robbed, half your fortune has gone</source>
+        <translation>Je piramidebank is beroofd, de helft van je fortuin is weg</translation>
+    </message>
+    <message>
+        <source>This is you last day, better sell your stock</source>
+        <translation>Dit is je laatste dag, verkoop je voorraad maar</translation>
+    </message>
+    <message>
+        <source>You managed to get a total of <byte value="xd"/>
+%1</source>
+        <translation>Je bent uitgekomen op een totaal van <byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>You aint got the dosh mate</source>
+        <translation>Je hebt de poen niet, maat</translation>
+    </message>
+    <message>
+        <source>Ya not got enuff slaves</source>
+        <translation>Je hep nie genoeg slaven</translation>
+    </message>
+    <message>
+        <source>Nothing there to sell</source>
+        <translation>Daar valt niks te verkopen</translation>
+    </message>
+    <message>
+        <source>You haven&apos;t got the money, to buy that gift</source>
+        <translation>Je hebt het geld niet voor dat cadeau</translation>
+    </message>
+    <message>
+        <source>You seem to be lacking the money</source>
+        <translation>Je lijkt geld tekort te komen</translation>
+    </message>
+    <message>
+        <source>There are no more slaves for you to buy</source>
+        <translation>Er zijn geen slaven meer te koop</translation>
+    </message>
+    <message>
+        <source>You not got the money</source>
+        <translation>Je hep het geld nie</translation>
+    </message>
+    <message>
+        <source>You now claim residence next to the Gods</source>
+        <translation>Je rust nu naast de goden</translation>
+    </message>
+    <message>
+        <source>You now claim residency next to the great Pharoahs</source>
+        <translation>Je rust nu naast de grote farao's</translation>
+    </message>
+    <message>
+        <source>You have a burial fit for a nobleman</source>
+        <translation>Je krijgt een begrafenis een edelman waardig</translation>
+    </message>
+    <message>
+        <source>You are buried with people of your own class</source>
+        <translation>Je wordt begraven bij mensen van je eigen stand</translation>
+    </message>
+    <message>
+        <source>You are buried in a hole, in the desert</source>
+        <translation>Je wordt begraven in een kuil in de woestijn</translation>
+    </message>
+    <message>
+        <source>You were just tossed into the desert</source>
+        <translation>Je bent gewoon de woestijn in gegooid</translation>
+    </message>
+    <message>
+        <source>next to the Gods</source>
+        <translation>naast de goden</translation>
+    </message>
+    <message>
+        <source>next to the great Pharoahs</source>
+        <translation>naast de grote farao's</translation>
+    </message>
+    <message>
+        <source>a burial fit for a nobleman</source>
+        <translation>als een edelman</translation>
+    </message>
+    <message>
+        <source>with people of your own class</source>
+        <translation>bij je eigen stand</translation>
+    </message>
+    <message>
+        <source>in a hole, in the desert</source>
+        <translation>in een woestijnkuil</translation>
+    </message>
+    <message>
+        <source>tossed into the desert</source>
+        <translation>de woestijn in gegooid</translation>
+    </message>
+    <message>
+        <source>You were left in the middle of the desert, without any food and water. As you try to walk, the sun makes you thirsty, and time makes you hungry. The wind joins forces with the sand, to make it impossible for you to do anything. You collapse to the floor, and take your last breath of air.</source>
+        <translation>Je bent midden in de woestijn achtergelaten, zonder eten en water. Terwijl je probeert te lopen, krijg je dorst van de zon en honger van de tijd. De wind spant samen met het zand, tot je niets meer kunt doen. Je zakt in elkaar en blaast je laatste adem uit.</translation>
+    </message>
+</context>
+<context>
+    <name>QDialogButtonBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nee</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::FortuneChart</name>
+    <message>
+        <source>Fortune</source>
+        <translation>Vermogen</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Dag %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::LedgerChart</name>
+    <message>
+        <source>Day</source>
+        <translation>Dag</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::PriceChart</name>
+    <message>
+        <source>Price</source>
+        <translation>Prijs</translation>
+    </message>
+    <message>
+        <source>%1, day %2: %3</source>
+        <translation>%1, dag %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::QuantityDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::TownLabel</name>
+    <message>
+        <source>Travel to %1 (%2)</source>
+        <translation>Reis naar %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmAbout</name>
+    <message>
+        <source>A trading game. Make as much money as you can before all your days go.</source>
+        <translation>Een handelsspel. Verdien zoveel mogelijk geld voordat je dagen om zijn.</translation>
+    </message>
+    <message>
+        <source>Use this product at your own risk. Do not blame me if anything goes wrong. If you don&apos;t agree with this, then stop using this product.</source>
+        <translation>Gebruik op eigen risico. Gaat er iets mis, dan ligt dat niet aan mij. Niet akkoord? Gebruik het dan niet.</translation>
+    </message>
+    <message>
+        <source>(C) 2026 the Dunemark authors</source>
+        <translation>(C) 2026 de makers van Dunemark</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Opens the web page</source>
+        <translation>Opent de webpagina</translation>
+    </message>
+    <message>
+        <source>Writes an e-mail to the author</source>
+        <translation>Stuurt de maker een e-mail</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmBuy</name>
+    <message>
+        <source>How many do you wish to buy:</source>
+        <translation>Hoeveel wil je kopen:</translation>
+    </message>
+    <message numerus="yes">
+        <source>You can afford %1 and have space for %n more items</source>
+        <translation>
+            <numerusform>Je kunt %L1 betalen en hebt ruimte voor nog %Ln stuk</numerusform>
+            <numerusform>Je kunt %L1 betalen en hebt ruimte voor nog %Ln stuks</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmFinances</name>
+    <message>
+        <source>Cash:</source>
+        <translation>Geld:</translation>
+    </message>
+    <message>
+        <source>Bank:</source>
+        <translation>Bank:</translation>
+    </message>
+    <message>
+        <source>Debt:</source>
+        <translation>Schuld:</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Storten</translation>
+    </message>
+    <message>
+        <source>Withdraw</source>
+        <translation>Opnemen</translation>
+    </message>
+    <message>
+        <source>Pay Loan</source>
+        <translation>Aflossen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Finances</source>
+        <translation>Financiën</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmGetNumber</name>
+    <message>
+        <source>How much:</source>
+        <translation>Hoeveel:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Financial situation</source>
+        <translation>Financiële situatie</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmHighScores</name>
+    <message>
+        <source>Highscores</source>
+        <translation>Topscores</translation>
+    </message>
+    <message>
+        <source>HIGHSCORES</source>
+        <translation>TOPSCORES</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Whats your name?</source>
+        <translation>Hoe heet je?</translation>
+    </message>
+    <message>
+        <source>You&apos;ve got a highscore</source>
+        <translation>Je hebt een topscore</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmLedger</name>
+    <message>
+        <source>Ledger</source>
+        <translation>Kasboek</translation>
+    </message>
+    <message>
+        <source>&amp;Prices</source>
+        <translation>&amp;Prijzen</translation>
+    </message>
+    <message>
+        <source>&amp;Fortune</source>
+        <translation>&amp;Vermogen</translation>
+    </message>
+    <message>
+        <source>Show the figures as a &amp;table</source>
+        <translation>Cijfers als &amp;tabel tonen</translation>
+    </message>
+    <message>
+        <source>&amp;Goods:</source>
+        <translation>&amp;Goederen:</translation>
+    </message>
+    <message>
+        <source>Goods</source>
+        <translation>Goederen</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dag</translation>
+    </message>
+    <message>
+        <source>Fortune</source>
+        <translation>Vermogen</translation>
+    </message>
+    <message>
+        <source>Burial</source>
+        <translation>Begrafenis</translation>
+    </message>
+    <message>
+        <source>Fortune at the end of each day</source>
+        <translation>Vermogen aan het eind van elke dag</translation>
+    </message>
+    <message>
+        <source>Price chart</source>
+        <translation>Prijsgrafiek</translation>
+    </message>
+    <message>
+        <source>Fortune chart</source>
+        <translation>Vermogensgrafiek</translation>
+    </message>
+    <message>
+        <source>Prices of %1 day by day</source>
+        <translation>Prijzen van %1 per dag</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmMain</name>
+    <message>
+        <source>Item</source>
+        <translation>Artikel</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prijs</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Aantal</translation>
+    </message>
+    <message>
+        <source>Slaves: %1/%2</source>
+        <translation>Slaven: %1/%2</translation>
+    </message>
+    <message>
+        <source>Favour = %1%</source>
+        <translation>Gunst = %1%</translation>
+    </message>
+    <message>
+        <source>Buy - %1</source>
+        <translation>Kopen - %1</translation>
+    </message>
+    <message>
+        <source>Sell - %1</source>
+        <translation>Verkopen - %1</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Spel voorbij</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to start a new game?</source>
+        <translation>Weet je zeker dat je een nieuw spel wilt beginnen?</translation>
+    </message>
+    <message>
+        <source>Cash:</source>
+        <translation>Geld:</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Geld</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>Debt:</source>
+        <translation>Schuld:</translation>
+    </message>
+    <message>
+        <source>Debt</source>
+        <translation>Schuld</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Kaart</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Afrekenen</translation>
+    </message>
+    <message>
+        <source>Special products</source>
+        <translation>Speciale waren</translation>
+    </message>
+    <message>
+        <source>&amp;Buy</source>
+        <translation>&amp;Kopen</translation>
+    </message>
+    <message>
+        <source>&amp;Sell</source>
+        <translation>&amp;Verkopen</translation>
+    </message>
+    <message>
+        <source>Finances</source>
+        <translation>Financiën</translation>
+    </message>
+    <message>
+        <source>Items available:</source>
+        <translation>Te koop:</translation>
+    </message>
+    <message>
+        <source>Items you can buy</source>
+        <translation>Artikelen die je kunt kopen</translation>
+    </message>
+    <message>
+        <source>Enter buys the selected item</source>
+        <translation>Enter koopt het gekozen artikel</translation>
+    </message>
+    <message>
+        <source>Items you have bought</source>
+        <translation>Artikelen die je hebt gekocht</translation>
+    </message>
+    <message>
+        <source>Enter sells the selected item</source>
+        <translation>Enter verkoopt het gekozen artikel</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nieuw spel</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Bee&amp;ld</translation>
+    </message>
+    <message>
+        <source>&amp;Highscores</source>
+        <translation>&amp;Topscores</translation>
+    </message>
+    <message>
+        <source>&amp;Story</source>
+        <translation>&amp;Verhaal</translation>
+    </message>
+    <message>
+        <source>&amp;Ledger</source>
+        <translation>&amp;Kasboek</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Over</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmSell</name>
+    <message>
+        <source>How many do you wish to sell:</source>
+        <translation>Hoeveel wil je verkopen:</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have %n items to sell</source>
+        <translation>
+            <numerusform>Je hebt %Ln stuk te verkopen</numerusform>
+            <numerusform>Je hebt %Ln stuks te verkopen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmShowEndTomb</name>
+    <message>
+        <source>What happened to you?</source>
+        <translation>Wat is er van je geworden?</translation>
+    </message>
+    <message>
+        <source>Your burial place</source>
+        <translation>Je laatste rustplaats</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmSpecial</name>
+    <message>
+        <source>Special items</source>
+        <translation>Speciale waren</translation>
+    </message>
+    <message>
+        <source>Buy a Pyramid Bank</source>
+        <translation>Piramidebank kopen</translation>
+    </message>
+    <message>
+        <source>Buy more slaves</source>
+        <translation>Meer slaven kopen</translation>
+    </message>
+    <message>
+        <source>Give gift to Pharoah</source>
+        <translation>Cadeau voor de farao</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cost:</source>
+        <translation>Prijs:</translation>
+    </message>
+    <message>
+        <source>Buy</source>
+        <translation>Kopen</translation>
+    </message>
+    <message>
+        <source>Buying a pyramid bank, will allow you to deposit your money into a safe place. You will then receive intrest on what you deposit. You can withdraw your money at any time.</source>
+        <translation>Met een piramidebank zet je je geld op een veilige plek. Over wat je stort krijg je rente. Opnemen kan altijd.</translation>
+    </message>
+    <message>
+        <source>You currently have:</source>
+        <translation>Je hebt nu:</translation>
+    </message>
+    <message>
+        <source>slaves</source>
+        <translation>slaven</translation>
+    </message>
+    <message>
+        <source>The more slaves you have, the more items you can buy. Each slave is responsible for one item.</source>
+        <translation>Hoe meer slaven je hebt, hoe meer je kunt kopen. Elke slaaf draagt één artikel.</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Prijs</translation>
+    </message>
+    <message>
+        <source>Favour will increase by:</source>
+        <translation>Gunst stijgt met:</translation>
+    </message>
+    <message>
+        <source>Favour will increase by</source>
+        <translation>Gunst stijgt met</translation>
+    </message>
+    <message>
+        <source>Your cash:</source>
+        <translation>Jouw geld:</translation>
+    </message>
+    <message>
+        <source>Your cash</source>
+        <translation>Jouw geld</translation>
+    </message>
+    <message>
+        <source>Giving the pharoah gifts will increase his favour towards you and cold be profitable in the future.</source>
+        <translation>Cadeaus voor de farao vergroten zijn gunst en kunnen later lonend zijn.</translation>
+    </message>
+    <message>
+        <source>Give Gift</source>
+        <translation>Schenken</translation>
+    </message>
+    <message numerus="yes">
+        <source>Buy %n more slaves for %1</source>
+        <translation>
+            <numerusform>%Ln slaaf erbij kopen voor %1</numerusform>
+            <numerusform>%Ln slaven erbij kopen voor %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Favour = %1%</source>
+        <translation>Gunst = %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmStory</name>
+    <message>
+        <source>Story</source>
+        <translation>Verhaal</translation>
+    </message>
+    <message>
+        <source>You have been sentenced to death. After you pleaded with the pharoah, that you have no tomb, and hence will be unable to enter the afterlife. He agrees to grant you some money, a loan (for your bail), and 2 months, to make as much money as you can, from trading items. The amount of money you make, will decide where you get buried<byte value="xd"/>
+<byte value="xd"/>
+Good Luck !</source>
+        <translation>Je bent ter dood veroordeeld. Je hebt de farao gesmeekt, want je hebt geen graf en komt zo nooit in het hiernamaals. Hij geeft je wat geld, een lening (voor je borgtocht) en 2 maanden om met handel zoveel mogelijk geld te verdienen. Hoeveel geld je verdient, bepaalt waar je begraven wordt.<byte value="xd"/>
+<byte value="xd"/>
+Succes!</translation>
+    </message>
+</context>
+</TS>

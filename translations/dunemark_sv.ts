@@ -1,0 +1,711 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sv_SE">
+<context>
+    <name>Goods</name>
+    <message>
+        <source>Gold</source>
+        <translation>Guld</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silver</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Vindruvor</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Vatten</translation>
+    </message>
+    <message>
+        <source>Wheat</source>
+        <translation>Vete</translation>
+    </message>
+    <message>
+        <source>Papyrus</source>
+        <translation>Papyrus</translation>
+    </message>
+    <message>
+        <source>Granite Statue</source>
+        <translation>Granitstaty</translation>
+    </message>
+    <message>
+        <source>Sphinx</source>
+        <translation>Sfinx</translation>
+    </message>
+    <message>
+        <source>Marble</source>
+        <translation>Marmor</translation>
+    </message>
+    <message>
+        <source>Granite</source>
+        <translation>Granit</translation>
+    </message>
+    <message>
+        <source>Gold Statue</source>
+        <translation>Guldstaty</translation>
+    </message>
+    <message>
+        <source>Silver Statue</source>
+        <translation>Silverstaty</translation>
+    </message>
+    <message>
+        <source>Gems</source>
+        <translation>Ädelstenar</translation>
+    </message>
+    <message>
+        <source>Scrolls</source>
+        <translation>Skriftrullar</translation>
+    </message>
+    <message>
+        <source>Food &amp; water</source>
+        <translation>Mat och vatten</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase</name>
+    <message>
+        <source>%1 prices are low</source>
+        <translation>%1: låga priser</translation>
+    </message>
+    <message>
+        <source>The market has been flooded with cheap %1 and so prices are very low</source>
+        <translation>Marknaden har översvämmats av %1, så priserna är väldigt låga</translation>
+    </message>
+    <message>
+        <source>The Pharoah needs %1 for his personal use, and so<byte value="xd"/>
+the price has gone up</source>
+        <translation>Faraonen behöver %1 för eget bruk, så<byte value="xd"/>
+priset har gått upp</translation>
+    </message>
+    <message>
+        <source>%1 prices are high</source>
+        <translation>%1: höga priser</translation>
+    </message>
+    <message>
+        <source>The Pharoah is pleased with you progress<byte value="xd"/>
+You received a cash bonus of %1</source>
+        <translation>Faraonen är nöjd med dina framsteg<byte value="xd"/>
+Du fick en bonus på %1</translation>
+    </message>
+    <message>
+        <source>Dunemark - Day %1</source>
+        <translation>Dunemark - Dag %1</translation>
+    </message>
+    <message>
+        <source>You have been mugged</source>
+        <translation>Du har blivit rånad</translation>
+    </message>
+    <message>
+        <source>Your pyramid bank was robbed, half your fortune has gone</source>
+        <translation>Din pyramidbank har rånats, halva din förmögenhet är borta</translation>
+    </message>
+    <message>
+        <source>This is you last day, better sell your stock</source>
+        <translation>Det här är din sista dag, bäst att du säljer dina varor</translation>
+    </message>
+    <message>
+        <source>You managed to get a total of <byte value="xd"/>
+%1</source>
+        <translation>Du lyckades skrapa ihop totalt <byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>You aint got the dosh mate</source>
+        <translation>Du har inte degen, polarn</translation>
+    </message>
+    <message>
+        <source>Ya not got enuff slaves</source>
+        <translation>Du har inte nog me slavar</translation>
+    </message>
+    <message>
+        <source>Nothing there to sell</source>
+        <translation>Där finns inget att sälja</translation>
+    </message>
+    <message>
+        <source>You haven&apos;t got the money, to buy that gift</source>
+        <translation>Du har inte råd med den gåvan</translation>
+    </message>
+    <message>
+        <source>You seem to be lacking the money</source>
+        <translation>Du verkar sakna pengar</translation>
+    </message>
+    <message>
+        <source>There are no more slaves for you to buy</source>
+        <translation>Det finns inga fler slavar att köpa</translation>
+    </message>
+    <message>
+        <source>You not got the money</source>
+        <translation>Du har inte stålarna</translation>
+    </message>
+    <message>
+        <source>You now claim residence next to the Gods</source>
+        <translation>Du vilar nu bredvid gudarna</translation>
+    </message>
+    <message>
+        <source>You now claim residency next to the great Pharoahs</source>
+        <translation>Du vilar nu bredvid de stora faraonerna</translation>
+    </message>
+    <message>
+        <source>You have a burial fit for a nobleman</source>
+        <translation>Du får en begravning värdig en adelsman</translation>
+    </message>
+    <message>
+        <source>You are buried with people of your own class</source>
+        <translation>Du begravs bland folk av ditt eget stånd</translation>
+    </message>
+    <message>
+        <source>You are buried in a hole, in the desert</source>
+        <translation>Du begravs i en grop i öknen</translation>
+    </message>
+    <message>
+        <source>You were just tossed into the desert</source>
+        <translation>Du blev bara slängd ut i öknen</translation>
+    </message>
+    <message>
+        <source>next to the Gods</source>
+        <translation>bredvid gudarna</translation>
+    </message>
+    <message>
+        <source>next to the great Pharoahs</source>
+        <translation>bredvid de stora faraonerna</translation>
+    </message>
+    <message>
+        <source>a burial fit for a nobleman</source>
+        <translation>som en adelsman</translation>
+    </message>
+    <message>
+        <source>with people of your own class</source>
+        <translation>bland dina likar</translation>
+    </message>
+    <message>
+        <source>in a hole, in the desert</source>
+        <translation>i en grop i öknen</translation>
+    </message>
+    <message>
+        <source>tossed into the desert</source>
+        <translation>slängd i öknen</translation>
+    </message>
+    <message>
+        <source>You were left in the middle of the desert, without any food and water. As you try to walk, the sun makes you thirsty, and time makes you hungry. The wind joins forces with the sand, to make it impossible for you to do anything. You collapse to the floor, and take your last breath of air.</source>
+        <translation>Du lämnades mitt i öknen, utan mat och vatten. När du försöker gå gör solen dig törstig och tiden dig hungrig. Vinden går ihop med sanden tills du inte kan göra någonting. Du faller ihop på marken och drar ditt sista andetag.</translation>
+    </message>
+</context>
+<context>
+    <name>QDialogButtonBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nej</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::FortuneChart</name>
+    <message>
+        <source>Fortune</source>
+        <translation>Förmögenhet</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>Dag %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::LedgerChart</name>
+    <message>
+        <source>Day</source>
+        <translation>Dag</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::PriceChart</name>
+    <message>
+        <source>Price</source>
+        <translation>Pris</translation>
+    </message>
+    <message>
+        <source>%1, day %2: %3</source>
+        <translation>%1, dag %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::QuantityDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::TownLabel</name>
+    <message>
+        <source>Travel to %1 (%2)</source>
+        <translation>Res till %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmAbout</name>
+    <message>
+        <source>A trading game. Make as much money as you can before all your days go.</source>
+        <translation>Ett handelsspel. Tjäna så mycket pengar du kan innan dina dagar är slut.</translation>
+    </message>
+    <message>
+        <source>Use this product at your own risk. Do not blame me if anything goes wrong. If you don&apos;t agree with this, then stop using this product.</source>
+        <translation>Används på egen risk. Går något snett är det inte mitt fel. Håller du inte med, använd det inte.</translation>
+    </message>
+    <message>
+        <source>(C) 2026 the Dunemark authors</source>
+        <translation>(C) 2026 Dunemarks upphovsmän</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Om</translation>
+    </message>
+    <message>
+        <source>Opens the web page</source>
+        <translation>Öppnar webbsidan</translation>
+    </message>
+    <message>
+        <source>Writes an e-mail to the author</source>
+        <translation>Skriver ett mejl till upphovsmannen</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmBuy</name>
+    <message>
+        <source>How many do you wish to buy:</source>
+        <translation>Hur många vill du köpa:</translation>
+    </message>
+    <message numerus="yes">
+        <source>You can afford %1 and have space for %n more items</source>
+        <translation>
+            <numerusform>Du har råd med %L1 och plats för %Ln vara till</numerusform>
+            <numerusform>Du har råd med %L1 och plats för %Ln varor till</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmFinances</name>
+    <message>
+        <source>Cash:</source>
+        <translation>Kassa:</translation>
+    </message>
+    <message>
+        <source>Bank:</source>
+        <translation>Bank:</translation>
+    </message>
+    <message>
+        <source>Debt:</source>
+        <translation>Skuld:</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Sätt in</translation>
+    </message>
+    <message>
+        <source>Withdraw</source>
+        <translation>Ta ut</translation>
+    </message>
+    <message>
+        <source>Pay Loan</source>
+        <translation>Betala lån</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Finances</source>
+        <translation>Ekonomi</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmGetNumber</name>
+    <message>
+        <source>How much:</source>
+        <translation>Hur mycket:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Financial situation</source>
+        <translation>Ekonomiskt läge</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmHighScores</name>
+    <message>
+        <source>Highscores</source>
+        <translation>Topplista</translation>
+    </message>
+    <message>
+        <source>HIGHSCORES</source>
+        <translation>TOPPLISTA</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>Whats your name?</source>
+        <translation>Vad heter du?</translation>
+    </message>
+    <message>
+        <source>You&apos;ve got a highscore</source>
+        <translation>Du kom in på topplistan</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmLedger</name>
+    <message>
+        <source>Ledger</source>
+        <translation>Kassabok</translation>
+    </message>
+    <message>
+        <source>&amp;Prices</source>
+        <translation>&amp;Priser</translation>
+    </message>
+    <message>
+        <source>&amp;Fortune</source>
+        <translation>&amp;Förmögenhet</translation>
+    </message>
+    <message>
+        <source>Show the figures as a &amp;table</source>
+        <translation>Visa siffrorna som &amp;tabell</translation>
+    </message>
+    <message>
+        <source>&amp;Goods:</source>
+        <translation>&amp;Varor:</translation>
+    </message>
+    <message>
+        <source>Goods</source>
+        <translation>Varor</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dag</translation>
+    </message>
+    <message>
+        <source>Fortune</source>
+        <translation>Förmögenhet</translation>
+    </message>
+    <message>
+        <source>Burial</source>
+        <translation>Begravning</translation>
+    </message>
+    <message>
+        <source>Fortune at the end of each day</source>
+        <translation>Förmögenhet vid slutet av varje dag</translation>
+    </message>
+    <message>
+        <source>Price chart</source>
+        <translation>Prisdiagram</translation>
+    </message>
+    <message>
+        <source>Fortune chart</source>
+        <translation>Förmögenhetsdiagram</translation>
+    </message>
+    <message>
+        <source>Prices of %1 day by day</source>
+        <translation>Priser på %1 dag för dag</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmMain</name>
+    <message>
+        <source>Item</source>
+        <translation>Vara</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Pris</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Antal</translation>
+    </message>
+    <message>
+        <source>Slaves: %1/%2</source>
+        <translation>Slavar: %1/%2</translation>
+    </message>
+    <message>
+        <source>Favour = %1%</source>
+        <translation>Gunst = %1%</translation>
+    </message>
+    <message>
+        <source>Buy - %1</source>
+        <translation>Köp - %1</translation>
+    </message>
+    <message>
+        <source>Sell - %1</source>
+        <translation>Sälj - %1</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Spelet är slut</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to start a new game?</source>
+        <translation>Vill du verkligen starta ett nytt spel?</translation>
+    </message>
+    <message>
+        <source>Cash:</source>
+        <translation>Kassa:</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Kassa</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>Debt:</source>
+        <translation>Skuld:</translation>
+    </message>
+    <message>
+        <source>Debt</source>
+        <translation>Skuld</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Karta</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Bokslut</translation>
+    </message>
+    <message>
+        <source>Special products</source>
+        <translation>Specialvaror</translation>
+    </message>
+    <message>
+        <source>&amp;Buy</source>
+        <translation>&amp;Köp</translation>
+    </message>
+    <message>
+        <source>&amp;Sell</source>
+        <translation>&amp;Sälj</translation>
+    </message>
+    <message>
+        <source>Finances</source>
+        <translation>Ekonomi</translation>
+    </message>
+    <message>
+        <source>Items available:</source>
+        <translation>Till salu:</translation>
+    </message>
+    <message>
+        <source>Items you can buy</source>
+        <translation>Varor du kan köpa</translation>
+    </message>
+    <message>
+        <source>Enter buys the selected item</source>
+        <translation>Enter köper den valda varan</translation>
+    </message>
+    <message>
+        <source>Items you have bought</source>
+        <translation>Varor du har köpt</translation>
+    </message>
+    <message>
+        <source>Enter sells the selected item</source>
+        <translation>Enter säljer den valda varan</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arkiv</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nytt spel</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Avsluta</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visa</translation>
+    </message>
+    <message>
+        <source>&amp;Highscores</source>
+        <translation>&amp;Topplista</translation>
+    </message>
+    <message>
+        <source>&amp;Story</source>
+        <translation>&amp;Berättelse</translation>
+    </message>
+    <message>
+        <source>&amp;Ledger</source>
+        <translation>&amp;Kassabok</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hjälp</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Om</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmSell</name>
+    <message>
+        <source>How many do you wish to sell:</source>
+        <translation>Hur många vill du sälja:</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have %n items to sell</source>
+        <translation>
+            <numerusform>Du har %Ln vara att sälja</numerusform>
+            <numerusform>Du har %Ln varor att sälja</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmShowEndTomb</name>
+    <message>
+        <source>What happened to you?</source>
+        <translation>Hur gick det för dig?</translation>
+    </message>
+    <message>
+        <source>Your burial place</source>
+        <translation>Din gravplats</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmSpecial</name>
+    <message>
+        <source>Special items</source>
+        <translation>Specialvaror</translation>
+    </message>
+    <message>
+        <source>Buy a Pyramid Bank</source>
+        <translation>Köp en pyramidbank</translation>
+    </message>
+    <message>
+        <source>Buy more slaves</source>
+        <translation>Köp fler slavar</translation>
+    </message>
+    <message>
+        <source>Give gift to Pharoah</source>
+        <translation>Ge faraonen en gåva</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cost:</source>
+        <translation>Pris:</translation>
+    </message>
+    <message>
+        <source>Buy</source>
+        <translation>Köp</translation>
+    </message>
+    <message>
+        <source>Buying a pyramid bank, will allow you to deposit your money into a safe place. You will then receive intrest on what you deposit. You can withdraw your money at any time.</source>
+        <translation>Med en pyramidbank kan du sätta in dina pengar på ett säkert ställe. Du får ränta på det du sätter in och kan ta ut pengarna när du vill.</translation>
+    </message>
+    <message>
+        <source>You currently have:</source>
+        <translation>Du har nu:</translation>
+    </message>
+    <message>
+        <source>slaves</source>
+        <translation>slavar</translation>
+    </message>
+    <message>
+        <source>The more slaves you have, the more items you can buy. Each slave is responsible for one item.</source>
+        <translation>Ju fler slavar du har, desto mer kan du köpa. Varje slav bär en vara.</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Pris</translation>
+    </message>
+    <message>
+        <source>Favour will increase by:</source>
+        <translation>Gunsten ökar med:</translation>
+    </message>
+    <message>
+        <source>Favour will increase by</source>
+        <translation>Gunsten ökar med</translation>
+    </message>
+    <message>
+        <source>Your cash:</source>
+        <translation>Dina pengar:</translation>
+    </message>
+    <message>
+        <source>Your cash</source>
+        <translation>Dina pengar</translation>
+    </message>
+    <message>
+        <source>Giving the pharoah gifts will increase his favour towards you and cold be profitable in the future.</source>
+        <translation>Gåvor till faraonen ökar hans gunst och kan löna sig längre fram.</translation>
+    </message>
+    <message>
+        <source>Give Gift</source>
+        <translation>Ge gåva</translation>
+    </message>
+    <message numerus="yes">
+        <source>Buy %n more slaves for %1</source>
+        <translation>
+            <numerusform>Köp %Ln slav till för %1</numerusform>
+            <numerusform>Köp %Ln slavar till för %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Favour = %1%</source>
+        <translation>Gunst = %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmStory</name>
+    <message>
+        <source>Story</source>
+        <translation>Berättelse</translation>
+    </message>
+    <message>
+        <source>You have been sentenced to death. After you pleaded with the pharoah, that you have no tomb, and hence will be unable to enter the afterlife. He agrees to grant you some money, a loan (for your bail), and 2 months, to make as much money as you can, from trading items. The amount of money you make, will decide where you get buried<byte value="xd"/>
+<byte value="xd"/>
+Good Luck !</source>
+        <translation>Du har dömts till döden. Du bönföll faraonen, för du har ingen grav och kan därför inte komma in i livet efter detta. Han går med på att ge dig lite pengar, ett lån (till din borgen) och 2 månader att tjäna så mycket pengar du kan på att handla med varor. Hur mycket pengar du tjänar avgör var du blir begravd.<byte value="xd"/>
+<byte value="xd"/>
+Lycka till!</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,708 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr_TR">
+<context>
+    <name>Goods</name>
+    <message>
+        <source>Gold</source>
+        <translation>Altın</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Gümüş</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Üzüm</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Wheat</source>
+        <translation>Buğday</translation>
+    </message>
+    <message>
+        <source>Papyrus</source>
+        <translation>Papirüs</translation>
+    </message>
+    <message>
+        <source>Granite Statue</source>
+        <translation>Granit heykel</translation>
+    </message>
+    <message>
+        <source>Sphinx</source>
+        <translation>Sfenks</translation>
+    </message>
+    <message>
+        <source>Marble</source>
+        <translation>Mermer</translation>
+    </message>
+    <message>
+        <source>Granite</source>
+        <translation>Granit</translation>
+    </message>
+    <message>
+        <source>Gold Statue</source>
+        <translation>Altın heykel</translation>
+    </message>
+    <message>
+        <source>Silver Statue</source>
+        <translation>Gümüş heykel</translation>
+    </message>
+    <message>
+        <source>Gems</source>
+        <translation>Mücevher</translation>
+    </message>
+    <message>
+        <source>Scrolls</source>
+        <translation>Parşömen</translation>
+    </message>
+    <message>
+        <source>Food &amp; water</source>
+        <translation>Yiyecek ve su</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase</name>
+    <message>
+        <source>%1 prices are low</source>
+        <translation>%1 fiyatları düşük</translation>
+    </message>
+    <message>
+        <source>The market has been flooded with cheap %1 and so prices are very low</source>
+        <translation>Pazar ucuz %1 ile dolup taştı, bu yüzden fiyatlar çok düşük</translation>
+    </message>
+    <message>
+        <source>The Pharoah needs %1 for his personal use, and so<byte value="xd"/>
+the price has gone up</source>
+        <translation>Firavun kendi kullanımı için %1 istiyor, bu yüzden<byte value="xd"/>
+fiyat yükseldi</translation>
+    </message>
+    <message>
+        <source>%1 prices are high</source>
+        <translation>%1 fiyatları yüksek</translation>
+    </message>
+    <message>
+        <source>The Pharoah is pleased with you progress<byte value="xd"/>
+You received a cash bonus of %1</source>
+        <translation>Firavun gidişatından memnun<byte value="xd"/>
+%1 nakit ikramiye kazandın</translation>
+    </message>
+    <message>
+        <source>Dunemark - Day %1</source>
+        <translation>Dunemark - %1. Gün</translation>
+    </message>
+    <message>
+        <source>You have been mugged</source>
+        <translation>Soyuldun</translation>
+    </message>
+    <message>
+        <source>Your pyramid bank was robbed, half your fortune has gone</source>
+        <translation>Piramit bankan soyuldu, servetinin yarısı uçtu gitti</translation>
+    </message>
+    <message>
+        <source>This is you last day, better sell your stock</source>
+        <translation>Bugün son günün, malını satsan iyi olur</translation>
+    </message>
+    <message>
+        <source>You managed to get a total of <byte value="xd"/>
+%1</source>
+        <translation>Sonunda elinde kalan toplam: <byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>You aint got the dosh mate</source>
+        <translation>Mangırın yetmiyor kanka</translation>
+    </message>
+    <message>
+        <source>Ya not got enuff slaves</source>
+        <translation>Kölen yetmiyor be</translation>
+    </message>
+    <message>
+        <source>Nothing there to sell</source>
+        <translation>Satacak bir şey yok</translation>
+    </message>
+    <message>
+        <source>You haven&apos;t got the money, to buy that gift</source>
+        <translation>Bu hediyeye paran yetmiyor</translation>
+    </message>
+    <message>
+        <source>You seem to be lacking the money</source>
+        <translation>Galiba paran eksik</translation>
+    </message>
+    <message>
+        <source>There are no more slaves for you to buy</source>
+        <translation>Satın alabileceğin köle kalmadı</translation>
+    </message>
+    <message>
+        <source>You not got the money</source>
+        <translation>Paran yok ki</translation>
+    </message>
+    <message>
+        <source>You now claim residence next to the Gods</source>
+        <translation>Artık tanrıların yanında yatıyorsun</translation>
+    </message>
+    <message>
+        <source>You now claim residency next to the great Pharoahs</source>
+        <translation>Artık büyük firavunların yanında yatıyorsun</translation>
+    </message>
+    <message>
+        <source>You have a burial fit for a nobleman</source>
+        <translation>Bir soyluya yakışır şekilde gömüldün</translation>
+    </message>
+    <message>
+        <source>You are buried with people of your own class</source>
+        <translation>Kendi sınıfından insanların yanına gömüldün</translation>
+    </message>
+    <message>
+        <source>You are buried in a hole, in the desert</source>
+        <translation>Çölde bir çukura gömüldün</translation>
+    </message>
+    <message>
+        <source>You were just tossed into the desert</source>
+        <translation>Öylece çöle atıldın</translation>
+    </message>
+    <message>
+        <source>next to the Gods</source>
+        <translation>tanrıların yanında</translation>
+    </message>
+    <message>
+        <source>next to the great Pharoahs</source>
+        <translation>büyük firavunların yanında</translation>
+    </message>
+    <message>
+        <source>a burial fit for a nobleman</source>
+        <translation>bir soylu gibi</translation>
+    </message>
+    <message>
+        <source>with people of your own class</source>
+        <translation>kendi sınıfının yanında</translation>
+    </message>
+    <message>
+        <source>in a hole, in the desert</source>
+        <translation>çölde bir çukurda</translation>
+    </message>
+    <message>
+        <source>tossed into the desert</source>
+        <translation>çöle atılmış</translation>
+    </message>
+    <message>
+        <source>You were left in the middle of the desert, without any food and water. As you try to walk, the sun makes you thirsty, and time makes you hungry. The wind joins forces with the sand, to make it impossible for you to do anything. You collapse to the floor, and take your last breath of air.</source>
+        <translation>Seni çölün ortasında, yiyeceksiz ve susuz bıraktılar. Yürümeye çalıştıkça güneş seni susatıyor, zaman da acıktırıyor. Rüzgâr kumla güçlerini birleştiriyor ve hiçbir şey yapamaz hâle geliyorsun. Yere yığılıyor ve son nefesini veriyorsun.</translation>
+    </message>
+</context>
+<context>
+    <name>QDialogButtonBox</name>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Evet</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Hayır</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::FortuneChart</name>
+    <message>
+        <source>Fortune</source>
+        <translation>Servet</translation>
+    </message>
+    <message>
+        <source>Day %1: %2</source>
+        <translation>%1. gün: %2</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::LedgerChart</name>
+    <message>
+        <source>Day</source>
+        <translation>Gün</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::PriceChart</name>
+    <message>
+        <source>Price</source>
+        <translation>Fiyat</translation>
+    </message>
+    <message>
+        <source>%1, day %2: %3</source>
+        <translation>%1, %2. gün: %3</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::QuantityDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::TownLabel</name>
+    <message>
+        <source>Travel to %1 (%2)</source>
+        <translation>%1 şehrine git (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmAbout</name>
+    <message>
+        <source>A trading game. Make as much money as you can before all your days go.</source>
+        <translation>Bir ticaret oyunu. Günlerin bitmeden olabildiğince çok para kazan.</translation>
+    </message>
+    <message>
+        <source>Use this product at your own risk. Do not blame me if anything goes wrong. If you don&apos;t agree with this, then stop using this product.</source>
+        <translation>Kullanım riski sana ait. Bir şey ters giderse suç bende değil. Kabul etmiyorsan kullanma.</translation>
+    </message>
+    <message>
+        <source>(C) 2026 the Dunemark authors</source>
+        <translation>(C) 2026 Dunemark yazarları</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Hakkında</translation>
+    </message>
+    <message>
+        <source>Opens the web page</source>
+        <translation>Web sayfasını açar</translation>
+    </message>
+    <message>
+        <source>Writes an e-mail to the author</source>
+        <translation>Yazara e-posta yazar</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmBuy</name>
+    <message>
+        <source>How many do you wish to buy:</source>
+        <translation>Kaç tane almak istiyorsun:</translation>
+    </message>
+    <message numerus="yes">
+        <source>You can afford %1 and have space for %n more items</source>
+        <translation>
+            <numerusform>%L1 tanesine paran yetiyor, %Ln tane daha yerin var</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmFinances</name>
+    <message>
+        <source>Cash:</source>
+        <translation>Nakit:</translation>
+    </message>
+    <message>
+        <source>Bank:</source>
+        <translation>Banka:</translation>
+    </message>
+    <message>
+        <source>Debt:</source>
+        <translation>Borç:</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Yatır</translation>
+    </message>
+    <message>
+        <source>Withdraw</source>
+        <translation>Çek</translation>
+    </message>
+    <message>
+        <source>Pay Loan</source>
+        <translation>Borç öde</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Finances</source>
+        <translation>Finans</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmGetNumber</name>
+    <message>
+        <source>How much:</source>
+        <translation>Ne kadar:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Financial situation</source>
+        <translation>Mali durum</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmHighScores</name>
+    <message>
+        <source>Highscores</source>
+        <translation>Rekorlar</translation>
+    </message>
+    <message>
+        <source>HIGHSCORES</source>
+        <translation>REKORLAR</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Whats your name?</source>
+        <translation>Adın ne?</translation>
+    </message>
+    <message>
+        <source>You&apos;ve got a highscore</source>
+        <translation>Rekor kırdın</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmLedger</name>
+    <message>
+        <source>Ledger</source>
+        <translation>Hesap defteri</translation>
+    </message>
+    <message>
+        <source>&amp;Prices</source>
+        <translation>&amp;Fiyatlar</translation>
+    </message>
+    <message>
+        <source>&amp;Fortune</source>
+        <translation>&amp;Servet</translation>
+    </message>
+    <message>
+        <source>Show the figures as a &amp;table</source>
+        <translation>Rakamları &amp;tablo olarak göster</translation>
+    </message>
+    <message>
+        <source>&amp;Goods:</source>
+        <translation>&amp;Mallar:</translation>
+    </message>
+    <message>
+        <source>Goods</source>
+        <translation>Mallar</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Gün</translation>
+    </message>
+    <message>
+        <source>Fortune</source>
+        <translation>Servet</translation>
+    </message>
+    <message>
+        <source>Burial</source>
+        <translation>Gömülme</translation>
+    </message>
+    <message>
+        <source>Fortune at the end of each day</source>
+        <translation>Her günün sonundaki servet</translation>
+    </message>
+    <message>
+        <source>Price chart</source>
+        <translation>Fiyat grafiği</translation>
+    </message>
+    <message>
+        <source>Fortune chart</source>
+        <translation>Servet grafiği</translation>
+    </message>
+    <message>
+        <source>Prices of %1 day by day</source>
+        <translation>Gün gün %1 fiyatları</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmMain</name>
+    <message>
+        <source>Item</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Fiyat</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Adet</translation>
+    </message>
+    <message>
+        <source>Slaves: %1/%2</source>
+        <translation>Köleler: %1/%2</translation>
+    </message>
+    <message>
+        <source>Favour = %1%</source>
+        <translation>İtibar = %1%</translation>
+    </message>
+    <message>
+        <source>Buy - %1</source>
+        <translation>Al - %1</translation>
+    </message>
+    <message>
+        <source>Sell - %1</source>
+        <translation>Sat - %1</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Oyun bitti</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to start a new game?</source>
+        <translation>Yeni bir oyuna başlamak istediğine emin misin?</translation>
+    </message>
+    <message>
+        <source>Cash:</source>
+        <translation>Nakit:</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Nakit</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Banka</translation>
+    </message>
+    <message>
+        <source>Debt:</source>
+        <translation>Borç:</translation>
+    </message>
+    <message>
+        <source>Debt</source>
+        <translation>Borç</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Harita</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Bitir</translation>
+    </message>
+    <message>
+        <source>Special products</source>
+        <translation>Özel ürünler</translation>
+    </message>
+    <message>
+        <source>&amp;Buy</source>
+        <translation>&amp;Al</translation>
+    </message>
+    <message>
+        <source>&amp;Sell</source>
+        <translation>&amp;Sat</translation>
+    </message>
+    <message>
+        <source>Finances</source>
+        <translation>Finans</translation>
+    </message>
+    <message>
+        <source>Items available:</source>
+        <translation>Satılık mallar:</translation>
+    </message>
+    <message>
+        <source>Items you can buy</source>
+        <translation>Alabileceğin mallar</translation>
+    </message>
+    <message>
+        <source>Enter buys the selected item</source>
+        <translation>Enter seçili malı satın alır</translation>
+    </message>
+    <message>
+        <source>Items you have bought</source>
+        <translation>Satın aldığın mallar</translation>
+    </message>
+    <message>
+        <source>Enter sells the selected item</source>
+        <translation>Enter seçili malı satar</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Dosya</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Yeni oyun</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Çıkış</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Görünüm</translation>
+    </message>
+    <message>
+        <source>&amp;Highscores</source>
+        <translation>&amp;Rekorlar</translation>
+    </message>
+    <message>
+        <source>&amp;Story</source>
+        <translation>&amp;Hikâye</translation>
+    </message>
+    <message>
+        <source>&amp;Ledger</source>
+        <translation>Hesap &amp;defteri</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Yardım</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Hakkında</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmSell</name>
+    <message>
+        <source>How many do you wish to sell:</source>
+        <translation>Kaç tane satmak istiyorsun:</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have %n items to sell</source>
+        <translation>
+            <numerusform>Satacak %Ln tane malın var</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmShowEndTomb</name>
+    <message>
+        <source>What happened to you?</source>
+        <translation>Sana ne oldu?</translation>
+    </message>
+    <message>
+        <source>Your burial place</source>
+        <translation>Mezar yerin</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmSpecial</name>
+    <message>
+        <source>Special items</source>
+        <translation>Özel ürünler</translation>
+    </message>
+    <message>
+        <source>Buy a Pyramid Bank</source>
+        <translation>Piramit banka al</translation>
+    </message>
+    <message>
+        <source>Buy more slaves</source>
+        <translation>Daha çok köle al</translation>
+    </message>
+    <message>
+        <source>Give gift to Pharoah</source>
+        <translation>Firavun'a hediye ver</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cost:</source>
+        <translation>Fiyat:</translation>
+    </message>
+    <message>
+        <source>Buy</source>
+        <translation>Satın al</translation>
+    </message>
+    <message>
+        <source>Buying a pyramid bank, will allow you to deposit your money into a safe place. You will then receive intrest on what you deposit. You can withdraw your money at any time.</source>
+        <translation>Piramit banka, paranı güvenle yatırabileceğin bir yer. Yatırdığın paraya faiz alırsın. Paranı istediğin zaman çekebilirsin.</translation>
+    </message>
+    <message>
+        <source>You currently have:</source>
+        <translation>Şu an elinde:</translation>
+    </message>
+    <message>
+        <source>slaves</source>
+        <translation>köle</translation>
+    </message>
+    <message>
+        <source>The more slaves you have, the more items you can buy. Each slave is responsible for one item.</source>
+        <translation>Ne kadar çok kölen olursa o kadar çok mal alabilirsin. Her köle bir mal taşır.</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Fiyat</translation>
+    </message>
+    <message>
+        <source>Favour will increase by:</source>
+        <translation>İtibar artışı:</translation>
+    </message>
+    <message>
+        <source>Favour will increase by</source>
+        <translation>İtibar artışı</translation>
+    </message>
+    <message>
+        <source>Your cash:</source>
+        <translation>Paran:</translation>
+    </message>
+    <message>
+        <source>Your cash</source>
+        <translation>Paran</translation>
+    </message>
+    <message>
+        <source>Giving the pharoah gifts will increase his favour towards you and cold be profitable in the future.</source>
+        <translation>Firavun'a hediye vermek itibarını artırır ve ileride kârlı çıkabilir.</translation>
+    </message>
+    <message>
+        <source>Give Gift</source>
+        <translation>Hediye et</translation>
+    </message>
+    <message numerus="yes">
+        <source>Buy %n more slaves for %1</source>
+        <translation>
+            <numerusform>%1 karşılığında %Ln köle daha al</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Favour = %1%</source>
+        <translation>İtibar = %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmStory</name>
+    <message>
+        <source>Story</source>
+        <translation>Hikâye</translation>
+    </message>
+    <message>
+        <source>You have been sentenced to death. After you pleaded with the pharoah, that you have no tomb, and hence will be unable to enter the afterlife. He agrees to grant you some money, a loan (for your bail), and 2 months, to make as much money as you can, from trading items. The amount of money you make, will decide where you get buried<byte value="xd"/>
+<byte value="xd"/>
+Good Luck !</source>
+        <translation>Ölüme mahkûm edildin. Mezarın olmadığı, bu yüzden öbür dünyaya geçemeyeceğin için Firavun'a yalvardın. Firavun sana biraz para, bir borç (kefaletin için) ve ticaretle olabildiğince çok para kazanman için 2 ay vermeyi kabul etti. Kazandığın para, nereye gömüleceğine karar verecek.<byte value="xd"/>
+<byte value="xd"/>
+Bol şans!</translation>
+    </message>
+</context>
+</TS>
