@@ -1,6 +1,7 @@
 #include "forms/LastSeenTable.h"
 
 #include "forms/LedgerChart.h"
+#include "forms/Speech.h"
 
 #include <QHeaderView>
 #include <algorithm>
@@ -48,7 +49,7 @@ int LastSeenTable::WidthNeeded() const {
     const QString cell = HighMark() + ' ' + tr("%1 (day %2)").arg(LedgerMoney(Widest)).arg(45);
     int width = horizontalHeader()->sectionSizeHint(0) + 2 * frameWidth() + CellPad;
     for (const std::string& name : tables_.ItemNames)
-        width = std::max(width, fontMetrics().horizontalAdvance(QString::fromStdString(name)) +
+        width = std::max(width, fontMetrics().horizontalAdvance(GoodName(name)) +
                                     2 * frameWidth() + CellPad);
     return width + TownCount * (QFontMetrics(bold).horizontalAdvance(cell) + CellPad);
 }
@@ -60,7 +61,7 @@ void LastSeenTable::Show() {
 
 void LastSeenTable::ShowRow(int good) {
     const int row = good - 1;
-    item(row, 0)->setText(QString::fromStdString(tables_.ItemNames[row]));
+    item(row, 0)->setText(GoodName(tables_.ItemNames[row]));
     std::array<std::optional<Ledger::Sighting>, TownCount> seen;
     auto low = std::numeric_limits<std::int32_t>::max();
     auto high = std::numeric_limits<std::int32_t>::min();

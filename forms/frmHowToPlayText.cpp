@@ -5,6 +5,7 @@
 #include "core/SpecialProducts.h"
 #include "core/Travel.h"
 #include "forms/Look.h"
+#include "forms/Speech.h"
 #include "forms/frmHowToPlay.h"
 #include "scores/HighScoreTable.h"
 
@@ -127,7 +128,7 @@ QString TheMarket(const MainTables& tables) {
     QList<QStringList> prices{
         {frmHowToPlay::tr("Good"), frmHowToPlay::tr("Cheapest"), frmHowToPlay::tr("Dearest")}};
     for (int k = 0; k < ItemCount; ++k)
-        prices.append({Text(tables.ItemNames[k]), Money(tables.BasePrices[k]),
+        prices.append({GoodName(tables.ItemNames[k]), Money(tables.BasePrices[k]),
                        Money(HighestUsualPrice(tables.BasePrices[k]))});
     return Paragraph(frmHowToPlay::tr(
                "Every town sells the same ten goods. Each day every town draws its prices "
@@ -180,9 +181,7 @@ QString SpecialProducts() {
     QList<QStringList> gifts{
         {frmHowToPlay::tr("Gift"), frmHowToPlay::tr("Price"), frmHowToPlay::tr("Favour")}};
     for (int i = 0; i < GiftCount; ++i)
-        gifts.append({QString::fromUtf8(Gifts.GiftName[i].data(),
-                                        static_cast<qsizetype>(Gifts.GiftName[i].size())),
-                      Money(Gifts.GiftCost[i]),
+        gifts.append({GoodName(std::string(Gifts.GiftName[i])), Money(Gifts.GiftCost[i]),
                       frmHowToPlay::tr("+%1%").arg(Number(Gifts.GiftFavour[i]))});
     return Paragraph(frmHowToPlay::tr(
                          "The Pharaoh's favour, shown under the map, rises by %1% each time you "
@@ -217,9 +216,9 @@ QString Burial() {
     QList<QStringList> ranks{{frmHowToPlay::tr("Total"), frmHowToPlay::tr("Your burial")}};
     for (int rank = 0; rank < DesertRank; ++rank)
         ranks.append({frmHowToPlay::tr("above %1").arg(Money(BurialThreshold(rank))),
-                      Text(BurialCaption(rank))});
+                      Say(BurialCaption(rank))});
     ranks.append({frmHowToPlay::tr("%1 or less").arg(Money(BurialThreshold(DesertRank - 1))),
-                  Text(BurialCaption(DesertRank))});
+                  Say(BurialCaption(DesertRank))});
     return Paragraph(frmHowToPlay::tr("Your total at the end decides where you are buried; it "
                                       "must be above a rank's figure to earn it:")) +
            Table(ranks);

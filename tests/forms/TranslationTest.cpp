@@ -2,13 +2,16 @@
 // accelerator letters alike in a menu or a window, and a short game in German.
 #include "Doubles.h"
 #include "forms/Language.h"
+#include "forms/frmHowToPlay.h"
 #include "forms/frmLedger.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QStackedWidget>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QXmlStreamReader>
 
 namespace dunemark {
@@ -138,11 +141,33 @@ void ExpectNoClash(const QStringList& texts, const std::string& where) {
     }
 }
 
+// Whether `w` sits on a page of a stack that is not the one shown: such a page is laid out only
+// once it is shown.
+bool OnHiddenPage(const QWidget* w) {
+    for (; w->parentWidget(); w = w->parentWidget())
+        if (const auto* stack = qobject_cast<const QStackedWidget*>(w->parentWidget());
+            stack && stack->currentWidget() != w)
+            return true;
+    return false;
+}
+
+void ExpectShownWhole(QWidget& window) {
+    QCoreApplication::sendPostedEvents();
+    for (QWidget* w : window.findChildren<QWidget*>())
+        if (!OnHiddenPage(w))
+            EXPECT_EQ(CutText(w), "") << window.metaObject()->className();
+}
+
 void ExpectWhole(QWidget& window) {
     window.show();
+    ExpectShownWhole(window);
+    for (QTabWidget* tabs : window.findChildren<QTabWidget*>())
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            ExpectShownWhole(window);
+        }
     QStringList keys; // the window's own accelerators, its menu bar's included
     for (QWidget* w : window.findChildren<QWidget*>()) {
-        EXPECT_EQ(CutText(w), "") << window.metaObject()->className();
         if (const auto* button = qobject_cast<const QAbstractButton*>(w))
             keys << button->text();
         if (const auto* tabs = qobject_cast<const QTabBar*>(w))
@@ -187,6 +212,8 @@ TEST_P(LanguageTest, EveryWindowShowsEveryTextWholeWithoutAcceleratorClashes) {
         ExpectWhole(scores);
         frmLedger ledger(main.Tables(), &main);
         ExpectWhole(ledger);
+        main.mnuHowToPlay->trigger();
+        ExpectWhole(*main.HowToPlay());
     }
     for (const std::int32_t total : {50'000'001, 20'000'001, 10'000'001, 500'001, 100'001, 0}) {
         vars.FinalScore = total;
