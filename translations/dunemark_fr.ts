@@ -65,24 +65,44 @@
     </message>
 </context>
 <context>
+    <name>LedgerLoader</name>
+    <message>
+        <source>The ledger could not be opened: the file that holds it is missing.
+
+It was looked for as:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ledger could not be opened: the file that holds it, %1, could not be loaded.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ledger could not be opened: the file that holds it, %1, belongs to another version of the game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Phrase</name>
     <message>
         <source>%1 prices are low</source>
-        <translation>%1 : les prix sont bas</translation>
+        <translation>%1&#xa0;: les prix sont bas</translation>
     </message>
     <message>
         <source>The market has been flooded with cheap %1 and so prices are very low</source>
-        <translation>%1 : le marché en est inondé, les prix sont au plus bas</translation>
+        <translation>%1&#xa0;: le marché en est inondé, les prix sont au plus bas</translation>
     </message>
     <message>
         <source>The Pharoah needs %1 for his personal use, and so<byte value="xd"/>
 the price has gone up</source>
-        <translation>%1 : le Pharaon en a besoin pour son usage perso,<byte value="xd"/>
+        <translation>%1&#xa0;: le Pharaon en a besoin pour son usage perso,<byte value="xd"/>
 du coup le prix a grimpé</translation>
     </message>
     <message>
         <source>%1 prices are high</source>
-        <translation>%1 : les prix sont élevés</translation>
+        <translation>%1&#xa0;: les prix sont élevés</translation>
     </message>
     <message>
         <source>The Pharoah is pleased with you progress<byte value="xd"/>
@@ -226,12 +246,51 @@ Tu reçois une prime de %1</translation>
 <context>
     <name>dunemark::FortuneChart</name>
     <message>
-        <source>Fortune</source>
-        <translation>Fortune</translation>
+        <source>Money (cash + bank - loan)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Day %1: %2</source>
-        <translation>Jour %1 : %2</translation>
+        <source>Worth (money + goods)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>money</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>worth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day %1, %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::LastSeenTable</name>
+    <message>
+        <source>Goods</source>
+        <translation type="unfinished">Marchandises</translation>
+    </message>
+    <message>
+        <source>Last price seen of each good in each town</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (day %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, the lowest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, the highest</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -249,7 +308,7 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>%1, day %2: %3</source>
-        <translation>%1, jour %2 : %3</translation>
+        <translation>%1, jour %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -278,7 +337,7 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Use this product at your own risk. Do not blame me if anything goes wrong. If you don&apos;t agree with this, then stop using this product.</source>
-        <translation>À tes risques et périls. Si ça tourne mal, ce n&apos;est pas ma faute. Pas d&apos;accord ? N&apos;y joue pas.</translation>
+        <translation>À tes risques et périls. Si ça tourne mal, ce n&apos;est pas ma faute. Pas d&apos;accord&#xa0;? N&apos;y joue pas.</translation>
     </message>
     <message>
         <source>(C) 2026 the Dunemark authors</source>
@@ -301,7 +360,7 @@ Tu reçois une prime de %1</translation>
     <name>dunemark::frmBuy</name>
     <message>
         <source>How many do you wish to buy:</source>
-        <translation>Combien veux-tu en acheter ?</translation>
+        <translation>Combien veux-tu en acheter&#xa0;?</translation>
     </message>
     <message numerus="yes">
         <source>You can afford %1 and have space for %n more items</source>
@@ -350,7 +409,7 @@ Tu reçois une prime de %1</translation>
     <name>dunemark::frmGetNumber</name>
     <message>
         <source>How much:</source>
-        <translation>Combien ?</translation>
+        <translation>Combien&#xa0;?</translation>
     </message>
     <message>
         <source>OK</source>
@@ -381,11 +440,282 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Whats your name?</source>
-        <translation>Comment tu t&apos;appelles ?</translation>
+        <translation>Comment tu t&apos;appelles&#xa0;?</translation>
     </message>
     <message>
         <source>You&apos;ve got a highscore</source>
-        <translation>Tu entres au palmarès !</translation>
+        <translation>Tu entres au palmarès&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Another Dunemark kept the highscores busy for too long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The highscores could not be written: the disk may be full or read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your score was not saved. %1 The table is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmHowToPlay</name>
+    <message>
+        <source>How to Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have %1 days to make as much money as you can by trading between %2, %3 and %4. You start in %2 with %5 in cash, a loan of %6 and %7 slaves.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On day %1, the last, you can no longer buy, but you can still sell and settle your finances. Then press Finish, which covers the map, to end the game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your total is your cash plus your bank balance minus your loan. Goods you still carry count for nothing, so sell them before you finish. The total decides where you are buried and whether you enter the high-score table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click a town on the map to travel there. Every journey takes one day: prices change, interest is added to your loan and your bank, and danger may strike.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staying in a town takes no time: buy and sell there as much as you like. On day %1 Finish covers the map, and there are no more journeys.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheapest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dearest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every town sells the same ten goods. Each day every town draws its prices afresh, and they stay fixed while you stay. On a usual day a good costs:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the town you arrive in, each good may meet one of these events, and a message tells you of it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low prices, a chance of one in %1: about %2% of the usual price.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A glut, a chance of one in %1: %2% of the usual price.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Pharaoh&apos;s demand, a chance of one in %1: %2% of the usual price.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High prices, a chance of one in %1: %2% of the usual price.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each slave carries one item, so you can carry as many items as you have slaves. The Slaves line above your goods shows how many slaves are free, then how many you have.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To buy, choose a good in the items available and press Buy. The Buy window proposes the most you can take: as many as your cash pays for, but no more than your free slaves can carry. Type a smaller number if you like.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To sell, choose a good among the items you have bought and press Sell; the Sell window proposes all you hold. Every town buys every good at its price of the day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your loan grows by %1% every day, so pay it back early: in the Finances window, Pay Loan takes any part of it from your cash. You cannot borrow more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A pyramid bank, bought in Special products for %1, pays %2% interest every day on what you keep in it. Deposit and withdraw in the Finances window, in any town, at any time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished">Prix</translation>
+    </message>
+    <message>
+        <source>Favour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+%1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Pharaoh&apos;s favour, shown under the map, rises by %1% each time you sell a good for more than you paid at your latest purchase of it, and falls by %1% (never below 0) when you sell it for that or less.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gifts raise it faster, one gift each time you open the Special products window:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Once your favour has reached %1%, the Pharaoh pays you a bonus on your next journey, a sum chosen by chance of up to %2, and your favour starts again from 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More slaves come in packs of %1 for %2 a pack, as long as you have fewer than %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pyramid bank costs %1 and can be bought once a game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On every journey there is a chance of one in %1 that you are mugged and lose %2% of your cash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Once you own a pyramid bank, there is a chance of one in %1 each day that it is robbed and loses %2% of what is in it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your burial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>above %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or less</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your total at the end decides where you are buried; it must be above a rank&apos;s figure to earn it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 best totals are kept, with names and dates, in the high-score table (View menu, Highscores). A total of 0 or more that beats one of them enters the table and you are asked your name; a total equal to one goes below it. At first every place holds %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Travel to %1, %2 or %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move between the map, the buttons and the two lists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a good in a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy the good chosen in the items available, or sell the one chosen among the items you have bought; in a window, OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy, Sell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press the button that has the focus, such as Finances or Special products</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In a window, Cancel or close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In Special products, the next or the previous tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The File, View and Help menus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ledger of the prices you have seen and of your fortune</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the ledger: prices, fortune, the goods, the figures as a table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the window of your burial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A letter, Enter, Escape or a click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the story (View menu, Story) and play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Travel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buying and selling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loan and the pyramid bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favour and special products</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dangers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where you are buried</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -408,7 +738,7 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>&amp;Goods:</source>
-        <translation>&amp;Marchandises :</translation>
+        <translation>&amp;Marchandises&#xa0;:</translation>
     </message>
     <message>
         <source>Goods</source>
@@ -419,16 +749,8 @@ Tu reçois une prime de %1</translation>
         <translation>Jour</translation>
     </message>
     <message>
-        <source>Fortune</source>
-        <translation>Fortune</translation>
-    </message>
-    <message>
         <source>Burial</source>
         <translation>Sépulture</translation>
-    </message>
-    <message>
-        <source>Fortune at the end of each day</source>
-        <translation>Fortune à la fin de chaque jour</translation>
     </message>
     <message>
         <source>Price chart</source>
@@ -440,7 +762,39 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Prices of %1 day by day</source>
-        <translation>%1 : les prix jour après jour</translation>
+        <translation>%1&#xa0;: les prix jour après jour</translation>
+    </message>
+    <message>
+        <source>Each town you travel to writes its prices into this ledger.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Last seen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 the lowest and %2 the highest of the prices last seen of a good</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Money and worth at the end of each day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worth counts the goods you carry, but the end of the game counts only money: sell your goods before you Finish.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prices of %1 seen day by day</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -459,7 +813,7 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Slaves: %1/%2</source>
-        <translation>Esclaves : %1/%2</translation>
+        <translation>Esclaves&#xa0;: %1/%2</translation>
     </message>
     <message>
         <source>Favour = %1%</source>
@@ -479,11 +833,11 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Are you sure you wish to start a new game?</source>
-        <translation>Veux-tu vraiment commencer une nouvelle partie ?</translation>
+        <translation>Veux-tu vraiment commencer une nouvelle partie&#xa0;?</translation>
     </message>
     <message>
         <source>Cash:</source>
-        <translation>Argent :</translation>
+        <translation>Argent&#xa0;:</translation>
     </message>
     <message>
         <source>Cash</source>
@@ -495,7 +849,7 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Debt:</source>
-        <translation>Dette :</translation>
+        <translation>Dette&#xa0;:</translation>
     </message>
     <message>
         <source>Debt</source>
@@ -527,7 +881,7 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Items available:</source>
-        <translation>En vente :</translation>
+        <translation>En vente&#xa0;:</translation>
     </message>
     <message>
         <source>Items you can buy</source>
@@ -581,12 +935,16 @@ Tu reçois une prime de %1</translation>
         <source>&amp;About</source>
         <translation>À &amp;propos</translation>
     </message>
+    <message>
+        <source>How to &amp;Play</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
     <message>
         <source>How many do you wish to sell:</source>
-        <translation>Combien veux-tu en vendre ?</translation>
+        <translation>Combien veux-tu en vendre&#xa0;?</translation>
     </message>
     <message numerus="yes">
         <source>You have %n items to sell</source>
@@ -600,7 +958,7 @@ Tu reçois une prime de %1</translation>
     <name>dunemark::frmShowEndTomb</name>
     <message>
         <source>What happened to you?</source>
-        <translation>Qu&apos;es-tu devenu ?</translation>
+        <translation>Qu&apos;es-tu devenu&#xa0;?</translation>
     </message>
     <message>
         <source>Your burial place</source>
@@ -631,7 +989,7 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Cost:</source>
-        <translation>Prix :</translation>
+        <translation>Prix&#xa0;:</translation>
     </message>
     <message>
         <source>Buy</source>
@@ -643,7 +1001,7 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>You currently have:</source>
-        <translation>Tu possèdes :</translation>
+        <translation>Tu possèdes&#xa0;:</translation>
     </message>
     <message>
         <source>slaves</source>
@@ -659,7 +1017,7 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Favour will increase by:</source>
-        <translation>Gain de faveur :</translation>
+        <translation>Gain de faveur&#xa0;:</translation>
     </message>
     <message>
         <source>Favour will increase by</source>
@@ -667,7 +1025,7 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Your cash:</source>
-        <translation>Ton argent :</translation>
+        <translation>Ton argent&#xa0;:</translation>
     </message>
     <message>
         <source>Your cash</source>
@@ -703,9 +1061,9 @@ Tu reçois une prime de %1</translation>
         <source>You have been sentenced to death. After you pleaded with the pharoah, that you have no tomb, and hence will be unable to enter the afterlife. He agrees to grant you some money, a loan (for your bail), and 2 months, to make as much money as you can, from trading items. The amount of money you make, will decide where you get buried<byte value="xd"/>
 <byte value="xd"/>
 Good Luck !</source>
-        <translation>Tu as été condamné à mort. Tu as supplié le Pharaon : tu n&apos;as pas de tombeau et ne pourras donc pas entrer dans l&apos;au-delà. Il accepte de t&apos;accorder un peu d&apos;argent, un prêt (pour ta caution) et 2 mois pour gagner le plus d&apos;argent possible en faisant du commerce. L&apos;argent que tu gagneras décidera du lieu de ta sépulture.<byte value="xd"/>
+        <translation>Tu as été condamné à mort. Tu as supplié le Pharaon&#xa0;: tu n&apos;as pas de tombeau et ne pourras donc pas entrer dans l&apos;au-delà. Il accepte de t&apos;accorder un peu d&apos;argent, un prêt (pour ta caution) et 2 mois pour gagner le plus d&apos;argent possible en faisant du commerce. L&apos;argent que tu gagneras décidera du lieu de ta sépulture.<byte value="xd"/>
 <byte value="xd"/>
-Bonne chance !</translation>
+Bonne chance&#xa0;!</translation>
     </message>
 </context>
 </TS>

@@ -65,6 +65,26 @@
     </message>
 </context>
 <context>
+    <name>LedgerLoader</name>
+    <message>
+        <source>The ledger could not be opened: the file that holds it is missing.
+
+It was looked for as:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ledger could not be opened: the file that holds it, %1, could not be loaded.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ledger could not be opened: the file that holds it, %1, belongs to another version of the game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Phrase</name>
     <message>
         <source>%1 prices are low</source>
@@ -226,12 +246,51 @@ Du fick en bonus på %1</translation>
 <context>
     <name>dunemark::FortuneChart</name>
     <message>
-        <source>Fortune</source>
-        <translation>Förmögenhet</translation>
+        <source>Money (cash + bank - loan)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Day %1: %2</source>
-        <translation>Dag %1: %2</translation>
+        <source>Worth (money + goods)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>money</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>worth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day %1, %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::LastSeenTable</name>
+    <message>
+        <source>Goods</source>
+        <translation type="unfinished">Varor</translation>
+    </message>
+    <message>
+        <source>Last price seen of each good in each town</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (day %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, the lowest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, the highest</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -387,6 +446,277 @@ Du fick en bonus på %1</translation>
         <source>You&apos;ve got a highscore</source>
         <translation>Du kom in på topplistan</translation>
     </message>
+    <message>
+        <source>Another Dunemark kept the highscores busy for too long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The highscores could not be written: the disk may be full or read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your score was not saved. %1 The table is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::frmHowToPlay</name>
+    <message>
+        <source>How to Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have %1 days to make as much money as you can by trading between %2, %3 and %4. You start in %2 with %5 in cash, a loan of %6 and %7 slaves.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On day %1, the last, you can no longer buy, but you can still sell and settle your finances. Then press Finish, which covers the map, to end the game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your total is your cash plus your bank balance minus your loan. Goods you still carry count for nothing, so sell them before you finish. The total decides where you are buried and whether you enter the high-score table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click a town on the map to travel there. Every journey takes one day: prices change, interest is added to your loan and your bank, and danger may strike.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staying in a town takes no time: buy and sell there as much as you like. On day %1 Finish covers the map, and there are no more journeys.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheapest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dearest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every town sells the same ten goods. Each day every town draws its prices afresh, and they stay fixed while you stay. On a usual day a good costs:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the town you arrive in, each good may meet one of these events, and a message tells you of it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low prices, a chance of one in %1: about %2% of the usual price.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A glut, a chance of one in %1: %2% of the usual price.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Pharaoh&apos;s demand, a chance of one in %1: %2% of the usual price.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High prices, a chance of one in %1: %2% of the usual price.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each slave carries one item, so you can carry as many items as you have slaves. The Slaves line above your goods shows how many slaves are free, then how many you have.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To buy, choose a good in the items available and press Buy. The Buy window proposes the most you can take: as many as your cash pays for, but no more than your free slaves can carry. Type a smaller number if you like.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To sell, choose a good among the items you have bought and press Sell; the Sell window proposes all you hold. Every town buys every good at its price of the day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your loan grows by %1% every day, so pay it back early: in the Finances window, Pay Loan takes any part of it from your cash. You cannot borrow more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A pyramid bank, bought in Special products for %1, pays %2% interest every day on what you keep in it. Deposit and withdraw in the Finances window, in any town, at any time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished">Pris</translation>
+    </message>
+    <message>
+        <source>Favour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+%1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Pharaoh&apos;s favour, shown under the map, rises by %1% each time you sell a good for more than you paid at your latest purchase of it, and falls by %1% (never below 0) when you sell it for that or less.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gifts raise it faster, one gift each time you open the Special products window:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Once your favour has reached %1%, the Pharaoh pays you a bonus on your next journey, a sum chosen by chance of up to %2, and your favour starts again from 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More slaves come in packs of %1 for %2 a pack, as long as you have fewer than %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pyramid bank costs %1 and can be bought once a game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On every journey there is a chance of one in %1 that you are mugged and lose %2% of your cash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Once you own a pyramid bank, there is a chance of one in %1 each day that it is robbed and loses %2% of what is in it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your burial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>above %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or less</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your total at the end decides where you are buried; it must be above a rank&apos;s figure to earn it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 best totals are kept, with names and dates, in the high-score table (View menu, Highscores). A total of 0 or more that beats one of them enters the table and you are asked your name; a total equal to one goes below it. At first every place holds %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Travel to %1, %2 or %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move between the map, the buttons and the two lists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a good in a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy the good chosen in the items available, or sell the one chosen among the items you have bought; in a window, OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy, Sell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press the button that has the focus, such as Finances or Special products</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In a window, Cancel or close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In Special products, the next or the previous tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The File, View and Help menus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ledger of the prices you have seen and of your fortune</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the ledger: prices, fortune, the goods, the figures as a table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the window of your burial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A letter, Enter, Escape or a click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the story (View menu, Story) and play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Travel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buying and selling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loan and the pyramid bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favour and special products</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dangers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where you are buried</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmLedger</name>
@@ -419,16 +749,8 @@ Du fick en bonus på %1</translation>
         <translation>Dag</translation>
     </message>
     <message>
-        <source>Fortune</source>
-        <translation>Förmögenhet</translation>
-    </message>
-    <message>
         <source>Burial</source>
         <translation>Begravning</translation>
-    </message>
-    <message>
-        <source>Fortune at the end of each day</source>
-        <translation>Förmögenhet vid slutet av varje dag</translation>
     </message>
     <message>
         <source>Price chart</source>
@@ -441,6 +763,38 @@ Du fick en bonus på %1</translation>
     <message>
         <source>Prices of %1 day by day</source>
         <translation>Priser på %1 dag för dag</translation>
+    </message>
+    <message>
+        <source>Each town you travel to writes its prices into this ledger.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Last seen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 the lowest and %2 the highest of the prices last seen of a good</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Money and worth at the end of each day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worth counts the goods you carry, but the end of the game counts only money: sell your goods before you Finish.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prices of %1 seen day by day</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -580,6 +934,10 @@ Du fick en bonus på %1</translation>
     <message>
         <source>&amp;About</source>
         <translation>&amp;Om</translation>
+    </message>
+    <message>
+        <source>How to &amp;Play</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
