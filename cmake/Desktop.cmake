@@ -53,8 +53,6 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.org/")
 # otherwise fall to Liberation Mono on a system where Liberation is the only font installed.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-liberation2, fonts-dejavu-core")
-# Named as well as found: the ledger's charts, in the module the program loads itself.
-string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libqt6charts6")
 # Qt's own texts (the standard buttons) in the player's language; the game's are built in.
 string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-translations-l10n")
 include(CPack)
