@@ -9,6 +9,7 @@
 #include "forms/frmHowToPlay.h"
 #include "scores/HighScoreTable.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QLocale>
 #include <QStringList>
@@ -28,6 +29,11 @@ QString Percent(double factor) {
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// The Alt key of a control as the player's language letters it: "&Buy" gives Alt+B.
+QKeySequence AltKey(const char* window, const char* text) {
+    return QKeySequence::mnemonic(QCoreApplication::translate(window, text));
 }
 
 QString Keys(std::initializer_list<QKeySequence> keys) {
@@ -234,6 +240,9 @@ QString HighScores() {
 }
 
 QString TheKeys(const MainTables& tables) {
+    // The windows whose letters are named, as their translations know them.
+    constexpr const char* Main = "dunemark::frmMain";
+    constexpr const char* Ledger = "dunemark::frmLedger";
     const QString key = frmHowToPlay::tr("Keys");
     const QString does = frmHowToPlay::tr("What they do");
     return Table({
@@ -247,19 +256,22 @@ QString TheKeys(const MainTables& tables) {
         {Keys({Qt::Key_Enter}),
          frmHowToPlay::tr("Buy the good chosen in the items available, or sell the one chosen "
                           "among the items you have bought; in a window, OK")},
-        {Keys({Qt::ALT | Qt::Key_B, Qt::ALT | Qt::Key_S}), frmHowToPlay::tr("Buy, Sell")},
+        {Keys({AltKey(Main, "&Buy"), AltKey(Main, "&Sell")}), frmHowToPlay::tr("Buy, Sell")},
         {Keys({Qt::Key_Space}),
          frmHowToPlay::tr("Press the button that has the focus, such as Finances or Special "
                           "products")},
         {Keys({Qt::Key_Escape}), frmHowToPlay::tr("In a window, Cancel or close")},
         {Keys({Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::SHIFT | Qt::Key_Tab}),
          frmHowToPlay::tr("In Special products, the next or the previous tab")},
-        {Keys({Qt::ALT | Qt::Key_F, Qt::ALT | Qt::Key_V, Qt::ALT | Qt::Key_H}),
+        {Keys({AltKey(Main, "&File"), AltKey(Main, "&View"), AltKey(Main, "&Help")}),
          frmHowToPlay::tr("The File, View and Help menus")},
         {Keys({Qt::CTRL | Qt::Key_L}),
          frmHowToPlay::tr("The ledger of the prices you have seen and of your fortune")},
-        {Keys({Qt::ALT | Qt::Key_P, Qt::ALT | Qt::Key_F, Qt::ALT | Qt::Key_G, Qt::ALT | Qt::Key_T}),
-         frmHowToPlay::tr("In the ledger: prices, fortune, the goods, the figures as a table")},
+        {Keys({AltKey(Ledger, "&Last seen"), AltKey(Ledger, "&Prices"), AltKey(Ledger, "&Fortune"),
+               AltKey(Ledger, "&Goods:"), AltKey(Ledger, "Show the figures as a &table")}),
+         frmHowToPlay::tr(
+             "In the ledger: the last prices seen, the prices, the fortune, the goods, "
+             "the figures as a table")},
         {Keys({Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape}),
          frmHowToPlay::tr("Close the window of your burial")},
         {Keys({Qt::Key_F1}), frmHowToPlay::tr("This window")},
