@@ -14,17 +14,16 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace dunemark {
 
 // The answer at the front of a queue, taken from it, or `otherwise` when it is empty.
 template <typename T> T TakeFront(std::deque<T>& queue, T otherwise) {
-    if (queue.empty())
-        return otherwise;
-    T front = queue.front();
-    queue.pop_front();
-    return front;
+    if (!queue.empty())
+        otherwise = queue.front(), queue.pop_front();
+    return otherwise;
 }
 
 struct ShownMessage {
@@ -61,16 +60,12 @@ public:
 // Records every prompt and answers from a queue; an empty queue answers as Cancel does.
 class FakeInputBox final : public InputBox {
 public:
-    struct Prompt {
-        std::string prompt;
-        std::string title;
-    };
     std::string Ask(const std::string& prompt, const std::string& title) override {
         asked.push_back({prompt, title});
         return TakeFront(answers, std::string());
     }
 
-    std::vector<Prompt> asked;
+    std::vector<std::pair<std::string, std::string>> asked; // prompt, title
     std::deque<std::string> answers;
 };
 
@@ -89,14 +84,9 @@ public:
         ++writes;
     }
     void Read(const std::string&, const Reading& read) override { read(*this); }
-    SaveResult Update(const std::string& app, const Change& change) override {
-        if (refusal == SaveResult::Saved) {
-            change(*this);
-        } else {
-            MemorySettingsStore scratch = *this;
-            scratch.refusal = SaveResult::Saved;
-            scratch.Update(app, change);
-        }
+    SaveResult Update(const std::string&, const Change& change) override {
+        MemorySettingsStore scratch = *this; // takes what a refused change writes
+        change(refusal == SaveResult::Saved ? *this : scratch);
         return refusal;
     }
 

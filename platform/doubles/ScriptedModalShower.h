@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ModalShower.h"
+#include "platform/doubles/Fakes.h"
 
 #include <QDialog>
 #include <deque>
@@ -21,9 +22,7 @@ public:
         shownTitles.push_back(dialog.windowTitle());
         dialog.setResult(QDialog::Rejected);
         dialog.show();
-        const Script script = scripts.empty() ? fallback : scripts.front();
-        if (!scripts.empty())
-            scripts.pop_front();
+        const Script script = TakeFront(scripts, fallback);
         if (script)
             script(dialog);
         if (dialog.isVisible())

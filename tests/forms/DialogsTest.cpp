@@ -137,7 +137,7 @@ TEST_F(DialogsTest, TheHighScoresAskTheNameAndShowEveryTextWholeAndPlain) {
         EXPECT_LT(window.lblHighName[3]->toolTip().size(), 1000) << "not the whole megabyte";
     }
     ASSERT_EQ(input.asked.size(), 2u);
-    EXPECT_EQ(input.asked[0].prompt + input.asked[0].title,
+    EXPECT_EQ(input.asked[0].first + input.asked[0].second,
               "Whats your name?You've got a highscore");
 }
 
@@ -145,6 +145,8 @@ TEST_F(DialogsTest, TheHighScoresAskTheNameAndShowEveryTextWholeAndPlain) {
 // the table is unchanged, and the rows show the table as it is stored.
 TEST_F(DialogsTest, AnEntryThatWasNotStoredIsToldAndNotShown) {
     vars.FinalScore = 5000;
+    std::size_t askedBefore = 0;
+    messages.onShow = [&](const ShownMessage&) { askedBefore = input.asked.size(); };
     for (const auto& [refusal, why] :
          {std::pair(SaveResult::Busy, "busy"), {SaveResult::Failed, "could not be written"}}) {
         settings.values = {{{"Dunemark", "Scores", "Name0"}, "Bob"},
@@ -152,8 +154,6 @@ TEST_F(DialogsTest, AnEntryThatWasNotStoredIsToldAndNotShown) {
         settings.refusal = refusal;
         messages.shown.clear();
         input.answers = {"Ann"};
-        std::size_t askedBefore = 0;
-        messages.onShow = [&](const ShownMessage&) { askedBefore = input.asked.size(); };
         const std::size_t asked = input.asked.size();
         frmHighScores window(vars, platform);
         ASSERT_EQ(messages.shown.size(), 1u);
@@ -165,8 +165,6 @@ TEST_F(DialogsTest, AnEntryThatWasNotStoredIsToldAndNotShown) {
         EXPECT_NE(told.text.find("The table is unchanged."), std::string::npos);
         EXPECT_EQ(window.lblHighName[0]->text() + window.lblHighName[1]->text(), "BobNobody");
     }
-    messages.onShow = nullptr;
-    settings.refusal = SaveResult::Saved;
 }
 
 TEST_F(DialogsTest, AboutTogglesItsDisclaimerOnPressesAndOpensItsLinksOnClicks) {

@@ -32,12 +32,8 @@ QString Count(double value) {
     return QLocale().toString(std::lround(value));
 }
 
-QString OneIn(int chance) {
-    return QStringLiteral("one in ") + Count(chance);
-}
-
-QString Percent(double value) {
-    return Count(value) + QLatin1Char('%');
+QString Chance(int chance, double percent, const char* between = ": ") {
+    return "one in " + Count(chance) + between + Count(percent) + '%';
 }
 
 using HowToPlayTest = MainWindowTest;
@@ -51,52 +47,40 @@ TEST_F(HowToPlayTest, F1OpensOneWindowBesideTheGameWhoseFiguresAreTheRulesOwn) {
     }
     frmHowToPlay* help = window->HowToPlay();
     ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->isVisible());
-    EXPECT_FALSE(help->isModal());
+    EXPECT_TRUE(help->isVisible() && !help->isModal());
     EXPECT_EQ(window->findChildren<frmHowToPlay*>().size(), 1);
     EXPECT_TRUE(help->screen()->availableGeometry().contains(help->geometry()));
 
-    const std::vector<std::pair<QString, QString>> figures = [] {
-        std::vector<std::pair<QString, QString>> rows{
-            {"The game", Count(GameDays)},
-            {"The game", Money(StartingCash)},
-            {"The game", Money(StartingLoan)},
-            {"The game", Count(StartingSlaves)},
-            {"Travel", Count(GameDays)},
-            {"The market", Money(4857)}, // the dearest Gold of a day without an event
-            {"The market", OneIn(LowPrices.chance) + ": about " + Percent(50)},
-            {"The market", OneIn(Glut.chance) + ": " + Percent(10)},
-            {"The market", OneIn(PharaohsDemand.chance) + ": " + Percent(300)},
-            {"The market", OneIn(HighPrices.chance) + ": " + Percent(200)},
-            {"The loan and the pyramid bank", Percent(LoanInterestPercent)},
-            {"The loan and the pyramid bank", Percent(BankInterestPercent)},
-            {"The loan and the pyramid bank", Money(PyramidBankPrice)},
-            {"Favour and special products", Percent(SaleFavourStep)},
-            {"Favour and special products", Percent(FavourForBonus)},
-            {"Favour and special products", Money(BonusCeiling - 1)},
-            {"Favour and special products", Count(SlavesPerPack)},
-            {"Favour and special products", Money(SlavePackPrice)},
-            {"Favour and special products", Count(SlaveLimit)},
-            {"Dangers",
-             OneIn(MuggingChance) + " that you are mugged and lose " + Percent(MuggingLossPercent)},
-            {"Dangers", OneIn(RobberyChance) + " each day that it is robbed and loses " +
-                            Percent(RobberyLossPercent)},
-            {"High scores", Count(HighScorePlaces)},
-            {"High scores", Money(DefaultHighScore().Total)},
-        };
-        for (int i = 0; i < GiftCount; ++i)
-            rows.push_back({"Favour and special products",
-                            Money(Gifts.GiftCost[i]) + "\n+" + Percent(Gifts.GiftFavour[i])});
-        for (int rank = 0; rank < DesertRank; ++rank)
-            rows.push_back({"Where you are buried", "above " + Money(BurialThreshold(rank))});
-        return rows;
-    }();
-    const auto sections = Sections(*help->txtRules->document());
-    for (const auto& [section, figure] : figures) {
-        ASSERT_TRUE(sections.count(section)) << section.toStdString();
-        EXPECT_TRUE(sections.at(section).contains(figure))
-            << section.toStdString() << ": " << figure.toStdString();
-    }
+    // Each section and the figures it must give.
+    std::map<QString, QStringList> figures = {
+        {"The game",
+         {Count(GameDays), Money(StartingCash), Money(StartingLoan), Count(StartingSlaves)}},
+        {"Travel", {Count(GameDays)}},
+        {"The market",
+         {Money(4857), // the dearest Gold of a day without an event
+          Chance(LowPrices.chance, 50, ": about "), Chance(Glut.chance, 10),
+          Chance(PharaohsDemand.chance, 300), Chance(HighPrices.chance, 200)}},
+        {"The loan and the pyramid bank",
+         {Count(LoanInterestPercent) + '%', Count(BankInterestPercent) + '%',
+          Money(PyramidBankPrice)}},
+        {"Favour and special products",
+         {Count(SaleFavourStep) + '%', Count(FavourForBonus) + '%', Money(BonusCeiling - 1),
+          Count(SlavesPerPack), Money(SlavePackPrice), Count(SlaveLimit)}},
+        {"Dangers",
+         {Chance(MuggingChance, MuggingLossPercent, " that you are mugged and lose "),
+          Chance(RobberyChance, RobberyLossPercent, " each day that it is robbed and loses ")}},
+        {"High scores", {Count(HighScorePlaces), Money(DefaultHighScore().Total)}},
+    };
+    for (int i = 0; i < GiftCount; ++i)
+        figures["Favour and special products"]
+            << Money(Gifts.GiftCost[i]) + "\n+" + Count(Gifts.GiftFavour[i]) + '%';
+    for (int rank = 0; rank < DesertRank; ++rank)
+        figures["Where you are buried"] << "above " + Money(BurialThreshold(rank));
+    auto sections = Sections(*help->txtRules->document());
+    for (const auto& [section, shown] : figures)
+        for (const QString& figure : shown)
+            EXPECT_TRUE(sections[section].contains(figure))
+                << section.toStdString() << ": " << figure.toStdString();
 
     // Closed and opened again, it keeps the size the player gave it.
     help->resize(help->width() - 40, help->height() - 30);

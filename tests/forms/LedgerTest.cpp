@@ -128,14 +128,12 @@ TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenTheLastOfEachTownAndEachDaysMone
             const QString text =
                 grids[int(last.x())][item - 1] + " (day " + QString::number(last.x()) + ")";
             const QTableWidgetItem* cell = ledger->grdLastSeen->item(item - 1, t + 1);
-            const QString mark = last.y() == low    ? LastSeenTable::LowMark() + " "
-                                 : last.y() == high ? LastSeenTable::HighMark() + " "
-                                                    : "";
-            EXPECT_EQ(cell->text(), mark + text) << "item " << item << ", town " << t;
-            EXPECT_EQ(cell->data(Qt::AccessibleTextRole).toString(),
-                      text + (last.y() == low    ? ", the lowest"
-                              : last.y() == high ? ", the highest"
-                                                 : ""));
+            const int mark = last.y() == low ? 1 : last.y() == high ? 2 : 0;
+            const QString marks[] = {"", LastSeenTable::LowMark() + " ",
+                                     LastSeenTable::HighMark() + " "};
+            const char* said[] = {"", ", the lowest", ", the highest"};
+            EXPECT_EQ(cell->text(), marks[mark] + text) << "item " << item << ", town " << t;
+            EXPECT_EQ(cell->data(Qt::AccessibleTextRole).toString(), text + said[mark]);
         }
     }
     ledger->tabLedger->setCurrentIndex(frmLedger::FortuneTab);
@@ -193,20 +191,17 @@ TEST(LedgerPlace, BesideTheGameWhereTheScreenHasRoomAndAlwaysWhollyOnIt) {
 // player asks for the ledger he is told why it cannot open, and the game goes on without it.
 TEST(LedgerModuleTest, ALedgerThatCannotBeLoadedIsAMessageAndTheGameGoesOn) {
     QTemporaryDir folder;
-    const QString notAPlugin = folder.filePath(QStringLiteral("ledger.so"));
-    QFile text(notAPlugin);
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-    text.write("<b>not a module</b>\n");
+    QFile text(folder.filePath(QStringLiteral("ledger.so")));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("<b>not a module</b>\n") > 0);
     text.close();
-    const QString otherPlugin =
-        QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/imageformats/libqsvg.so");
     const struct {
         QString file;
         std::string why;
     } cases[] = {
         {folder.filePath(QStringLiteral("gone/ledger.so")), "the file that holds it is missing"},
-        {notAPlugin, "could not be loaded"},
-        {otherPlugin, "belongs to another version of the game"},
+        {text.fileName(), "could not be loaded"},
+        {QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/imageformats/libqsvg.so",
+         "belongs to another version of the game"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file.toStdString());
@@ -221,8 +216,7 @@ TEST(LedgerModuleTest, ALedgerThatCannotBeLoadedIsAMessageAndTheGameGoesOn) {
         EXPECT_EQ(shown.text.rfind("The ledger could not be opened: ", 0), 0u) << shown.text;
         EXPECT_NE(shown.text.find(c.why), std::string::npos) << shown.text;
         EXPECT_NE(shown.text.find(c.file.toStdString()), std::string::npos) << shown.text;
-        EXPECT_EQ(shown.title, "Dunemark");
-        EXPECT_EQ(shown.icon, MsgIcon::Exclamation);
+        EXPECT_EQ(std::tie(shown.title, shown.icon), std::tuple("Dunemark", MsgIcon::Exclamation));
         EXPECT_EQ(window.LedgerWindow(), nullptr);
         window.lblTown_Click(1);
         EXPECT_EQ(vars.CurrentTown, 1);
