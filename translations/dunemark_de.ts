@@ -71,17 +71,22 @@
 
 It was looked for as:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Kassenbuch lässt sich nicht öffnen: Seine Datei fehlt.
+
+Gesucht wurde unter:
+%1</translation>
     </message>
     <message>
         <source>The ledger could not be opened: the file that holds it, %1, could not be loaded.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Kassenbuch lässt sich nicht öffnen: Seine Datei, %1, konnte nicht geladen werden.
+
+%2</translation>
     </message>
     <message>
         <source>The ledger could not be opened: the file that holds it, %1, belongs to another version of the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Kassenbuch lässt sich nicht öffnen: Seine Datei, %1, gehört zu einer anderen Version des Spiels.</translation>
     </message>
 </context>
 <context>
@@ -247,50 +252,50 @@ Du bekommst eine Prämie von %1</translation>
     <name>dunemark::FortuneChart</name>
     <message>
         <source>Money (cash + bank - loan)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geld (Bargeld + Bank - Kredit)</translation>
     </message>
     <message>
         <source>Worth (money + goods)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert (Geld + Waren)</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Geld</translation>
     </message>
     <message>
         <source>money</source>
-        <translation type="unfinished"></translation>
+        <translation>Geld</translation>
     </message>
     <message>
         <source>worth</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Day %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag %1, %2: %3</translation>
     </message>
 </context>
 <context>
     <name>dunemark::LastSeenTable</name>
     <message>
         <source>Goods</source>
-        <translation type="unfinished">Waren</translation>
+        <translation>Waren</translation>
     </message>
     <message>
         <source>Last price seen of each good in each town</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt gesehener Preis jeder Ware in jeder Stadt</translation>
     </message>
     <message>
         <source>%1 (day %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Tag %2)</translation>
     </message>
     <message>
         <source>%1, the lowest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, der niedrigste</translation>
     </message>
     <message>
         <source>%1, the highest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, der höchste</translation>
     </message>
 </context>
 <context>
@@ -448,274 +453,274 @@ Du bekommst eine Prämie von %1</translation>
     </message>
     <message>
         <source>Another Dunemark kept the highscores busy for too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes laufendes Dunemark hat die Bestenliste zu lange blockiert.</translation>
     </message>
     <message>
         <source>The highscores could not be written: the disk may be full or read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestenliste konnte nicht geschrieben werden: Der Datenträger ist vielleicht voll oder schreibgeschützt.</translation>
     </message>
     <message>
         <source>Your score was not saved. %1 The table is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Ergebnis wurde nicht gespeichert. %1 Die Liste bleibt, wie sie war.</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielanleitung</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielanleitung</translation>
     </message>
     <message>
         <source>You have %1 days to make as much money as you can by trading between %2, %3 and %4. You start in %2 with %5 in cash, a loan of %6 and %7 slaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast %1 Tage, um mit Handel zwischen %2, %3 und %4 so viel Geld wie möglich zu machen. Du startest in %2 mit %5 Bargeld, einem Kredit von %6 und %7 Sklaven.</translation>
     </message>
     <message>
         <source>On day %1, the last, you can no longer buy, but you can still sell and settle your finances. Then press Finish, which covers the map, to end the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>An Tag %1, dem letzten, kannst du nichts mehr kaufen, aber noch verkaufen und deine Finanzen regeln. Dann drück den Knopf Abrechnung, der jetzt über der Karte liegt, und das Spiel ist aus.</translation>
     </message>
     <message>
         <source>Your total is your cash plus your bank balance minus your loan. Goods you still carry count for nothing, so sell them before you finish. The total decides where you are buried and whether you enter the high-score table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Ergebnis ist dein Bargeld plus dein Bankguthaben minus dein Kredit. Waren, die du noch dabeihast, zählen nichts, also verkauf sie vor der Abrechnung. Das Ergebnis entscheidet, wo du begraben wirst und ob du in die Bestenliste kommst.</translation>
     </message>
     <message>
         <source>Click a town on the map to travel there. Every journey takes one day: prices change, interest is added to your loan and your bank, and danger may strike.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klick auf eine Stadt auf der Karte, um dorthin zu reisen. Jede Reise dauert einen Tag: Die Preise ändern sich, auf Kredit und Bank kommen Zinsen, und es kann dir etwas zustoßen.</translation>
     </message>
     <message>
         <source>Staying in a town takes no time: buy and sell there as much as you like. On day %1 Finish covers the map, and there are no more journeys.</source>
-        <translation type="unfinished"></translation>
+        <translation>In einer Stadt zu bleiben kostet keine Zeit: Kauf und verkauf dort, so viel du willst. An Tag %1 liegt Abrechnung über der Karte, und es gibt keine Reisen mehr.</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Ware</translation>
     </message>
     <message>
         <source>Cheapest</source>
-        <translation type="unfinished"></translation>
+        <translation>Am billigsten</translation>
     </message>
     <message>
         <source>Dearest</source>
-        <translation type="unfinished"></translation>
+        <translation>Am teuersten</translation>
     </message>
     <message>
         <source>Every town sells the same ten goods. Each day every town draws its prices afresh, and they stay fixed while you stay. On a usual day a good costs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Stadt verkauft dieselben zehn Waren. Jeden Tag würfelt jede Stadt ihre Preise neu aus, und sie bleiben gleich, solange du bleibst. An einem normalen Tag kostet eine Ware:</translation>
     </message>
     <message>
         <source>In the town you arrive in, each good may meet one of these events, and a message tells you of it:</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Stadt, in der du ankommst, kann jede Ware von einem dieser Ereignisse getroffen werden, und eine Meldung sagt es dir:</translation>
     </message>
     <message>
         <source>Low prices, a chance of one in %1: about %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrige Preise, in einem von %1 Fällen: etwa %2% des üblichen Preises.</translation>
     </message>
     <message>
         <source>A glut, a chance of one in %1: %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Markt ist überschwemmt, in einem von %1 Fällen: %2% des üblichen Preises.</translation>
     </message>
     <message>
         <source>The Pharaoh&apos;s demand, a chance of one in %1: %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Pharao braucht die Ware, in einem von %1 Fällen: %2% des üblichen Preises.</translation>
     </message>
     <message>
         <source>High prices, a chance of one in %1: %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hohe Preise, in einem von %1 Fällen: %2% des üblichen Preises.</translation>
     </message>
     <message>
         <source>Each slave carries one item, so you can carry as many items as you have slaves. The Slaves line above your goods shows how many slaves are free, then how many you have.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Sklave trägt eine Ware, du kannst also so viele Waren tragen, wie du Sklaven hast. Die Zeile Sklaven über deinen Waren zeigt, wie viele Sklaven frei sind und wie viele du insgesamt hast.</translation>
     </message>
     <message>
         <source>To buy, choose a good in the items available and press Buy. The Buy window proposes the most you can take: as many as your cash pays for, but no more than your free slaves can carry. Type a smaller number if you like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Kaufen wähl eine Ware im Angebot und drück Kaufen. Das Kauffenster schlägt die größte Menge vor, die geht: so viel, wie dein Bargeld bezahlt, aber nicht mehr, als deine freien Sklaven tragen können. Du kannst auch eine kleinere Zahl eintippen.</translation>
     </message>
     <message>
         <source>To sell, choose a good among the items you have bought and press Sell; the Sell window proposes all you hold. Every town buys every good at its price of the day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Verkaufen wähl eine Ware unter deinen gekauften Waren und drück Verkaufen; das Verkaufsfenster schlägt alles vor, was du davon hast. Jede Stadt kauft jede Ware zu ihrem Tagespreis.</translation>
     </message>
     <message>
         <source>Your loan grows by %1% every day, so pay it back early: in the Finances window, Pay Loan takes any part of it from your cash. You cannot borrow more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Kredit wächst jeden Tag um %1%, also zahl ihn früh zurück: Im Fenster Finanzen zahlst du mit Tilgen einen beliebigen Teil davon aus deinem Bargeld ab. Mehr leihen kannst du dir nicht.</translation>
     </message>
     <message>
         <source>A pyramid bank, bought in Special products for %1, pays %2% interest every day on what you keep in it. Deposit and withdraw in the Finances window, in any town, at any time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Pyramidenbank, für %1 unter Besondere Waren zu haben, zahlt dir jeden Tag %2% Zinsen auf alles, was du darin hast. Einzahlen und abheben kannst du im Fenster Finanzen, in jeder Stadt und jederzeit.</translation>
     </message>
     <message>
         <source>Gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschenk</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished">Preis</translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Favour</source>
-        <translation type="unfinished"></translation>
+        <translation>Gunst</translation>
     </message>
     <message>
         <source>+%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1%</translation>
     </message>
     <message>
         <source>The Pharaoh&apos;s favour, shown under the map, rises by %1% each time you sell a good for more than you paid at your latest purchase of it, and falls by %1% (never below 0) when you sell it for that or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gunst des Pharaos, angezeigt unter der Karte, steigt um %1%, wenn du eine Ware teurer verkaufst, als du bei deinem letzten Kauf davon bezahlt hast, und sinkt um %1% (nie unter 0), wenn du sie zu diesem Preis oder billiger verkaufst.</translation>
     </message>
     <message>
         <source>Gifts raise it faster, one gift each time you open the Special products window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschenke steigern sie schneller, ein Geschenk jedes Mal, wenn du das Fenster Besondere Waren öffnest:</translation>
     </message>
     <message>
         <source>Once your favour has reached %1%, the Pharaoh pays you a bonus on your next journey, a sum chosen by chance of up to %2, and your favour starts again from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat deine Gunst %1% erreicht, zahlt dir der Pharao auf deiner nächsten Reise eine Prämie, eine zufällige Summe bis zu %2, und deine Gunst fängt wieder bei 0 an.</translation>
     </message>
     <message>
         <source>More slaves come in packs of %1 for %2 a pack, as long as you have fewer than %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Sklaven gibt es im Trupp zu %1 für %2 pro Trupp, solange du weniger als %3 hast.</translation>
     </message>
     <message>
         <source>The pyramid bank costs %1 and can be bought once a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Pyramidenbank kostet %1 und lässt sich einmal pro Spiel kaufen.</translation>
     </message>
     <message>
         <source>On every journey there is a chance of one in %1 that you are mugged and lose %2% of your cash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf jeder Reise wirst du in einem von %1 Fällen überfallen und verlierst %2% deines Bargelds.</translation>
     </message>
     <message>
         <source>Once you own a pyramid bank, there is a chance of one in %1 each day that it is robbed and loses %2% of what is in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobald du eine Pyramidenbank hast, wird sie jeden Tag in einem von %1 Fällen ausgeraubt und verliert %2% ihres Inhalts.</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Your burial</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Begräbnis</translation>
     </message>
     <message>
         <source>above %1</source>
-        <translation type="unfinished"></translation>
+        <translation>über %1</translation>
     </message>
     <message>
         <source>%1 or less</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder weniger</translation>
     </message>
     <message>
         <source>Your total at the end decides where you are buried; it must be above a rank&apos;s figure to earn it:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Ergebnis am Ende entscheidet, wo du begraben wirst; für einen Rang muss es über dessen Betrag liegen:</translation>
     </message>
     <message>
         <source>The %1 best totals are kept, with names and dates, in the high-score table (View menu, Highscores). A total of 0 or more that beats one of them enters the table and you are asked your name; a total equal to one goes below it. At first every place holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die %1 besten Ergebnisse stehen mit Namen und Datum in der Bestenliste (Menü Ansicht, Bestenliste). Ein Ergebnis von 0 oder mehr, das eines davon schlägt, kommt in die Liste, und du wirst nach deinem Namen gefragt; ein gleich hohes landet darunter. Anfangs steht auf jedem Platz %2.</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten</translation>
     </message>
     <message>
         <source>What they do</source>
-        <translation type="unfinished"></translation>
+        <translation>Was sie tun</translation>
     </message>
     <message>
         <source>Travel to %1, %2 or %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Reise nach %1, %2 oder %3</translation>
     </message>
     <message>
         <source>Move between the map, the buttons and the two lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen Karte, Knöpfen und den beiden Listen wechseln</translation>
     </message>
     <message>
         <source>Choose a good in a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Ware in einer Liste wählen</translation>
     </message>
     <message>
         <source>Buy the good chosen in the items available, or sell the one chosen among the items you have bought; in a window, OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Die im Angebot gewählte Ware kaufen oder die unter den gekauften Waren gewählte verkaufen; in einem Fenster OK</translation>
     </message>
     <message>
         <source>Buy, Sell</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaufen, Verkaufen</translation>
     </message>
     <message>
         <source>Press the button that has the focus, such as Finances or Special products</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Knopf drücken, der den Fokus hat, etwa Finanzen oder Besondere Waren</translation>
     </message>
     <message>
         <source>In a window, Cancel or close</source>
-        <translation type="unfinished"></translation>
+        <translation>In einem Fenster Abbrechen oder Schließen</translation>
     </message>
     <message>
         <source>In Special products, the next or the previous tab</source>
-        <translation type="unfinished"></translation>
+        <translation>In Besondere Waren der nächste oder der vorige Reiter</translation>
     </message>
     <message>
         <source>The File, View and Help menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Menüs Datei, Ansicht und Hilfe</translation>
     </message>
     <message>
         <source>The ledger of the prices you have seen and of your fortune</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Kassenbuch mit den gesehenen Preisen und deinem Vermögen</translation>
     </message>
     <message>
         <source>In the ledger: prices, fortune, the goods, the figures as a table</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Kassenbuch: Preise, Vermögen, die Waren, die Zahlen als Tabelle</translation>
     </message>
     <message>
         <source>Close the window of your burial</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster deines Begräbnisses schließen</translation>
     </message>
     <message>
         <source>This window</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Fenster</translation>
     </message>
     <message>
         <source>A letter, Enter, Escape or a click</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Buchstabe, Enter, Esc oder ein Klick</translation>
     </message>
     <message>
         <source>Close the story (View menu, Story) and play</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geschichte schließen (Menü Ansicht, Geschichte) und losspielen</translation>
     </message>
     <message>
         <source>The game</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel</translation>
     </message>
     <message>
         <source>Travel</source>
-        <translation type="unfinished"></translation>
+        <translation>Reisen</translation>
     </message>
     <message>
         <source>The market</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Markt</translation>
     </message>
     <message>
         <source>Buying and selling</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaufen und Verkaufen</translation>
     </message>
     <message>
         <source>The loan and the pyramid bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Kredit und Pyramidenbank</translation>
     </message>
     <message>
         <source>Favour and special products</source>
-        <translation type="unfinished"></translation>
+        <translation>Gunst und besondere Waren</translation>
     </message>
     <message>
         <source>Dangers</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefahren</translation>
     </message>
     <message>
         <source>Where you are buried</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo du begraben wirst</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste</translation>
     </message>
 </context>
 <context>
@@ -766,35 +771,35 @@ Du bekommst eine Prämie von %1</translation>
     </message>
     <message>
         <source>Each town you travel to writes its prices into this ledger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Stadt, in die du reist, trägt ihre Preise in dieses Kassenbuch ein.</translation>
     </message>
     <message>
         <source>&amp;Last seen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt gesehen</translation>
     </message>
     <message>
         <source>%1 the lowest and %2 the highest of the prices last seen of a good</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 der niedrigste und %2 der höchste der zuletzt gesehenen Preise einer Ware</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Geld</translation>
     </message>
     <message>
         <source>Worth</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Money and worth at the end of each day</source>
-        <translation type="unfinished"></translation>
+        <translation>Geld und Wert am Ende jedes Tages</translation>
     </message>
     <message>
         <source>Worth counts the goods you carry, but the end of the game counts only money: sell your goods before you Finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert zählt die Waren mit, die du dabeihast, am Spielende zählt aber nur Geld: Verkauf deine Waren vor der Abrechnung.</translation>
     </message>
     <message>
         <source>Prices of %1 seen day by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesehene Preise für %1, Tag für Tag</translation>
     </message>
 </context>
 <context>
@@ -937,7 +942,7 @@ Du bekommst eine Prämie von %1</translation>
     </message>
     <message>
         <source>How to &amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spielanleitung</translation>
     </message>
 </context>
 <context>

@@ -71,17 +71,22 @@
 
 It was looked for as:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het kasboek kan niet worden geopend: het bestand ervan ontbreekt.
+
+Er is gezocht naar:
+%1</translation>
     </message>
     <message>
         <source>The ledger could not be opened: the file that holds it, %1, could not be loaded.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Het kasboek kan niet worden geopend: het bestand ervan, %1, kon niet worden geladen.
+
+%2</translation>
     </message>
     <message>
         <source>The ledger could not be opened: the file that holds it, %1, belongs to another version of the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het kasboek kan niet worden geopend: het bestand ervan, %1, hoort bij een andere versie van het spel.</translation>
     </message>
 </context>
 <context>
@@ -247,50 +252,50 @@ Je krijgt een bonus van %1</translation>
     <name>dunemark::FortuneChart</name>
     <message>
         <source>Money (cash + bank - loan)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geld (contant + bank - lening)</translation>
     </message>
     <message>
         <source>Worth (money + goods)</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarde (geld + goederen)</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Geld</translation>
     </message>
     <message>
         <source>money</source>
-        <translation type="unfinished"></translation>
+        <translation>geld</translation>
     </message>
     <message>
         <source>worth</source>
-        <translation type="unfinished"></translation>
+        <translation>waarde</translation>
     </message>
     <message>
         <source>Day %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Dag %1, %2: %3</translation>
     </message>
 </context>
 <context>
     <name>dunemark::LastSeenTable</name>
     <message>
         <source>Goods</source>
-        <translation type="unfinished">Goederen</translation>
+        <translation>Goederen</translation>
     </message>
     <message>
         <source>Last price seen of each good in each town</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatst geziene prijs van elk artikel in elke stad</translation>
     </message>
     <message>
         <source>%1 (day %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (dag %2)</translation>
     </message>
     <message>
         <source>%1, the lowest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, de laagste</translation>
     </message>
     <message>
         <source>%1, the highest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, de hoogste</translation>
     </message>
 </context>
 <context>
@@ -448,274 +453,274 @@ Je krijgt een bonus van %1</translation>
     </message>
     <message>
         <source>Another Dunemark kept the highscores busy for too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere Dunemark die ook draait, hield de topscores te lang bezet.</translation>
     </message>
     <message>
         <source>The highscores could not be written: the disk may be full or read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>De topscores konden niet worden opgeslagen: de schijf is misschien vol of alleen-lezen.</translation>
     </message>
     <message>
         <source>Your score was not saved. %1 The table is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je score is niet opgeslagen. %1 De lijst is niet veranderd.</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Speluitleg</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Speluitleg</translation>
     </message>
     <message>
         <source>You have %1 days to make as much money as you can by trading between %2, %3 and %4. You start in %2 with %5 in cash, a loan of %6 and %7 slaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je hebt %1 dagen om met handel tussen %2, %3 en %4 zoveel mogelijk geld te verdienen. Je begint in %2 met %5 contant, een lening van %6 en %7 slaven.</translation>
     </message>
     <message>
         <source>On day %1, the last, you can no longer buy, but you can still sell and settle your finances. Then press Finish, which covers the map, to end the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Op dag %1, de laatste, kun je niets meer kopen, maar wel nog verkopen en je financiën regelen. Druk dan op de knop Afrekenen, die nu over de kaart ligt, en het spel is voorbij.</translation>
     </message>
     <message>
         <source>Your total is your cash plus your bank balance minus your loan. Goods you still carry count for nothing, so sell them before you finish. The total decides where you are buried and whether you enter the high-score table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je totaal is je contante geld plus je banksaldo min je lening. Goederen die je nog bij je hebt, tellen niet mee, dus verkoop ze voordat je afrekent. Het totaal bepaalt waar je begraven wordt en of je in de topscores komt.</translation>
     </message>
     <message>
         <source>Click a town on the map to travel there. Every journey takes one day: prices change, interest is added to your loan and your bank, and danger may strike.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op een stad op de kaart om erheen te reizen. Elke reis duurt één dag: de prijzen veranderen, er komt rente bij op je lening en je bank, en er kan je iets overkomen.</translation>
     </message>
     <message>
         <source>Staying in a town takes no time: buy and sell there as much as you like. On day %1 Finish covers the map, and there are no more journeys.</source>
-        <translation type="unfinished"></translation>
+        <translation>In een stad blijven kost geen tijd: koop en verkoop er zoveel je wilt. Op dag %1 ligt Afrekenen over de kaart en kun je niet meer reizen.</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel</translation>
     </message>
     <message>
         <source>Cheapest</source>
-        <translation type="unfinished"></translation>
+        <translation>Goedkoopst</translation>
     </message>
     <message>
         <source>Dearest</source>
-        <translation type="unfinished"></translation>
+        <translation>Duurst</translation>
     </message>
     <message>
         <source>Every town sells the same ten goods. Each day every town draws its prices afresh, and they stay fixed while you stay. On a usual day a good costs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke stad verkoopt dezelfde tien goederen. Elke dag bepaalt elke stad haar prijzen opnieuw, en die blijven gelijk zolang jij blijft. Op een gewone dag kost een artikel:</translation>
     </message>
     <message>
         <source>In the town you arrive in, each good may meet one of these events, and a message tells you of it:</source>
-        <translation type="unfinished"></translation>
+        <translation>In de stad waar je aankomt, kan elk artikel een van deze gebeurtenissen treffen, en een bericht meldt je dat:</translation>
     </message>
     <message>
         <source>Low prices, a chance of one in %1: about %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lage prijzen, een kans van één op %1: ongeveer %2% van de gewone prijs.</translation>
     </message>
     <message>
         <source>A glut, a chance of one in %1: %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een overvolle markt, een kans van één op %1: %2% van de gewone prijs.</translation>
     </message>
     <message>
         <source>The Pharaoh&apos;s demand, a chance of one in %1: %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>De farao heeft het nodig, een kans van één op %1: %2% van de gewone prijs.</translation>
     </message>
     <message>
         <source>High prices, a chance of one in %1: %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoge prijzen, een kans van één op %1: %2% van de gewone prijs.</translation>
     </message>
     <message>
         <source>Each slave carries one item, so you can carry as many items as you have slaves. The Slaves line above your goods shows how many slaves are free, then how many you have.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke slaaf draagt één artikel, dus je kunt evenveel artikelen dragen als je slaven hebt. De regel Slaven boven je goederen toont hoeveel slaven vrij zijn, en daarna hoeveel je er hebt.</translation>
     </message>
     <message>
         <source>To buy, choose a good in the items available and press Buy. The Buy window proposes the most you can take: as many as your cash pays for, but no more than your free slaves can carry. Type a smaller number if you like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Om te kopen kies je een artikel bij Te koop en druk je op Kopen. Het koopvenster stelt het meeste voor dat je kunt nemen: zoveel als je geld kan betalen, maar niet meer dan je vrije slaven kunnen dragen. Typ gerust een kleiner getal.</translation>
     </message>
     <message>
         <source>To sell, choose a good among the items you have bought and press Sell; the Sell window proposes all you hold. Every town buys every good at its price of the day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Om te verkopen kies je een artikel bij je gekochte artikelen en druk je op Verkopen; het verkoopvenster stelt alles voor wat je ervan hebt. Elke stad koopt elk artikel tegen haar dagprijs.</translation>
     </message>
     <message>
         <source>Your loan grows by %1% every day, so pay it back early: in the Finances window, Pay Loan takes any part of it from your cash. You cannot borrow more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je lening groeit elke dag met %1%, dus betaal hem snel terug: in het venster Financiën los je met Aflossen elk deel ervan af met je contante geld. Meer lenen kan niet.</translation>
     </message>
     <message>
         <source>A pyramid bank, bought in Special products for %1, pays %2% interest every day on what you keep in it. Deposit and withdraw in the Finances window, in any town, at any time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een piramidebank, voor %1 te koop bij Speciale waren, geeft je elke dag %2% rente over wat je erin hebt. Storten en opnemen doe je in het venster Financiën, in elke stad en op elk moment.</translation>
     </message>
     <message>
         <source>Gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadeau</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished">Prijs</translation>
+        <translation>Prijs</translation>
     </message>
     <message>
         <source>Favour</source>
-        <translation type="unfinished"></translation>
+        <translation>Gunst</translation>
     </message>
     <message>
         <source>+%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1%</translation>
     </message>
     <message>
         <source>The Pharaoh&apos;s favour, shown under the map, rises by %1% each time you sell a good for more than you paid at your latest purchase of it, and falls by %1% (never below 0) when you sell it for that or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gunst van de farao, te zien onder de kaart, stijgt met %1% telkens als je een artikel verkoopt voor meer dan je er bij je laatste aankoop voor betaalde, en daalt met %1% (nooit onder 0) als je het voor dat bedrag of minder verkoopt.</translation>
     </message>
     <message>
         <source>Gifts raise it faster, one gift each time you open the Special products window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Met cadeaus stijgt je gunst sneller, één cadeau per keer dat je het venster Speciale waren opent:</translation>
     </message>
     <message>
         <source>Once your favour has reached %1%, the Pharaoh pays you a bonus on your next journey, a sum chosen by chance of up to %2, and your favour starts again from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zodra je gunst %1% heeft bereikt, betaalt de farao je op je volgende reis een bonus, een willekeurig bedrag tot %2, en begint je gunst weer bij 0.</translation>
     </message>
     <message>
         <source>More slaves come in packs of %1 for %2 a pack, as long as you have fewer than %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meer slaven koop je in groepjes van %1 voor %2 per groepje, zolang je er minder dan %3 hebt.</translation>
     </message>
     <message>
         <source>The pyramid bank costs %1 and can be bought once a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>De piramidebank kost %1 en kun je één keer per spel kopen.</translation>
     </message>
     <message>
         <source>On every journey there is a chance of one in %1 that you are mugged and lose %2% of your cash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Op elke reis is er een kans van één op %1 dat je beroofd wordt en %2% van je contante geld kwijtraakt.</translation>
     </message>
     <message>
         <source>Once you own a pyramid bank, there is a chance of one in %1 each day that it is robbed and loses %2% of what is in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zodra je een piramidebank hebt, is er elke dag een kans van één op %1 dat die beroofd wordt en %2% van de inhoud verliest.</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal</translation>
     </message>
     <message>
         <source>Your burial</source>
-        <translation type="unfinished"></translation>
+        <translation>Je begrafenis</translation>
     </message>
     <message>
         <source>above %1</source>
-        <translation type="unfinished"></translation>
+        <translation>boven %1</translation>
     </message>
     <message>
         <source>%1 or less</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 of minder</translation>
     </message>
     <message>
         <source>Your total at the end decides where you are buried; it must be above a rank&apos;s figure to earn it:</source>
-        <translation type="unfinished"></translation>
+        <translation>Je totaal aan het eind bepaalt waar je begraven wordt; voor een rang moet het boven het bedrag ervan liggen:</translation>
     </message>
     <message>
         <source>The %1 best totals are kept, with names and dates, in the high-score table (View menu, Highscores). A total of 0 or more that beats one of them enters the table and you are asked your name; a total equal to one goes below it. At first every place holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 beste totalen worden met naam en datum bewaard in de topscores (menu Beeld, Topscores). Een totaal van 0 of meer dat er een verslaat, komt in de lijst en je wordt naar je naam gevraagd; een gelijk totaal komt eronder. In het begin staat op elke plaats %2.</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Toetsen</translation>
     </message>
     <message>
         <source>What they do</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat ze doen</translation>
     </message>
     <message>
         <source>Travel to %1, %2 or %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Reis naar %1, %2 of %3</translation>
     </message>
     <message>
         <source>Move between the map, the buttons and the two lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Wissel tussen de kaart, de knoppen en de twee lijsten</translation>
     </message>
     <message>
         <source>Choose a good in a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een artikel in een lijst</translation>
     </message>
     <message>
         <source>Buy the good chosen in the items available, or sell the one chosen among the items you have bought; in a window, OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Koop het gekozen artikel bij Te koop, of verkoop het gekozen artikel bij je gekochte artikelen; in een venster OK</translation>
     </message>
     <message>
         <source>Buy, Sell</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopen, Verkopen</translation>
     </message>
     <message>
         <source>Press the button that has the focus, such as Finances or Special products</source>
-        <translation type="unfinished"></translation>
+        <translation>Druk op de knop met de focus, zoals Financiën of Speciale waren</translation>
     </message>
     <message>
         <source>In a window, Cancel or close</source>
-        <translation type="unfinished"></translation>
+        <translation>In een venster Annuleren of sluiten</translation>
     </message>
     <message>
         <source>In Special products, the next or the previous tab</source>
-        <translation type="unfinished"></translation>
+        <translation>In Speciale waren het volgende of vorige tabblad</translation>
     </message>
     <message>
         <source>The File, View and Help menus</source>
-        <translation type="unfinished"></translation>
+        <translation>De menu&apos;s Bestand, Beeld en Help</translation>
     </message>
     <message>
         <source>The ledger of the prices you have seen and of your fortune</source>
-        <translation type="unfinished"></translation>
+        <translation>Het kasboek met de prijzen die je zag en je vermogen</translation>
     </message>
     <message>
         <source>In the ledger: prices, fortune, the goods, the figures as a table</source>
-        <translation type="unfinished"></translation>
+        <translation>In het kasboek: prijzen, vermogen, de goederen, de cijfers als tabel</translation>
     </message>
     <message>
         <source>Close the window of your burial</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluit het venster van je begrafenis</translation>
     </message>
     <message>
         <source>This window</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit venster</translation>
     </message>
     <message>
         <source>A letter, Enter, Escape or a click</source>
-        <translation type="unfinished"></translation>
+        <translation>Een letter, Enter, Esc of een klik</translation>
     </message>
     <message>
         <source>Close the story (View menu, Story) and play</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluit het verhaal (menu Beeld, Verhaal) en speel</translation>
     </message>
     <message>
         <source>The game</source>
-        <translation type="unfinished"></translation>
+        <translation>Het spel</translation>
     </message>
     <message>
         <source>Travel</source>
-        <translation type="unfinished"></translation>
+        <translation>Reizen</translation>
     </message>
     <message>
         <source>The market</source>
-        <translation type="unfinished"></translation>
+        <translation>De markt</translation>
     </message>
     <message>
         <source>Buying and selling</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopen en verkopen</translation>
     </message>
     <message>
         <source>The loan and the pyramid bank</source>
-        <translation type="unfinished"></translation>
+        <translation>De lening en de piramidebank</translation>
     </message>
     <message>
         <source>Favour and special products</source>
-        <translation type="unfinished"></translation>
+        <translation>Gunst en speciale waren</translation>
     </message>
     <message>
         <source>Dangers</source>
-        <translation type="unfinished"></translation>
+        <translation>Gevaren</translation>
     </message>
     <message>
         <source>Where you are buried</source>
-        <translation type="unfinished"></translation>
+        <translation>Waar je begraven wordt</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Topscores</translation>
     </message>
 </context>
 <context>
@@ -766,35 +771,35 @@ Je krijgt een bonus van %1</translation>
     </message>
     <message>
         <source>Each town you travel to writes its prices into this ledger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke stad waar je heen reist, schrijft haar prijzen in dit kasboek.</translation>
     </message>
     <message>
         <source>&amp;Last seen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laatst gezien</translation>
     </message>
     <message>
         <source>%1 the lowest and %2 the highest of the prices last seen of a good</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de laagste en %2 de hoogste van de laatst geziene prijzen van een artikel</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Geld</translation>
     </message>
     <message>
         <source>Worth</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarde</translation>
     </message>
     <message>
         <source>Money and worth at the end of each day</source>
-        <translation type="unfinished"></translation>
+        <translation>Geld en waarde aan het eind van elke dag</translation>
     </message>
     <message>
         <source>Worth counts the goods you carry, but the end of the game counts only money: sell your goods before you Finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarde telt de goederen mee die je bij je hebt, maar aan het eind van het spel telt alleen geld: verkoop je goederen voordat je afrekent.</translation>
     </message>
     <message>
         <source>Prices of %1 seen day by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Geziene prijzen van %1, dag na dag</translation>
     </message>
 </context>
 <context>
@@ -937,7 +942,7 @@ Je krijgt een bonus van %1</translation>
     </message>
     <message>
         <source>How to &amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speluitleg</translation>
     </message>
 </context>
 <context>
