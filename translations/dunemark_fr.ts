@@ -71,17 +71,22 @@
 
 It was looked for as:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le livre de comptes&#xa0;: le fichier qui le contient est introuvable.
+
+Il a été cherché ici&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>The ledger could not be opened: the file that holds it, %1, could not be loaded.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le livre de comptes&#xa0;: le fichier qui le contient, %1, n&apos;a pas pu être chargé.
+
+%2</translation>
     </message>
     <message>
         <source>The ledger could not be opened: the file that holds it, %1, belongs to another version of the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le livre de comptes&#xa0;: le fichier qui le contient, %1, appartient à une autre version du jeu.</translation>
     </message>
 </context>
 <context>
@@ -247,50 +252,50 @@ Tu reçois une prime de %1</translation>
     <name>dunemark::FortuneChart</name>
     <message>
         <source>Money (cash + bank - loan)</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde (argent + banque - prêt)</translation>
     </message>
     <message>
         <source>Worth (money + goods)</source>
-        <translation type="unfinished"></translation>
+        <translation>Patrimoine (solde + marchandises)</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
     <message>
         <source>money</source>
-        <translation type="unfinished"></translation>
+        <translation>solde</translation>
     </message>
     <message>
         <source>worth</source>
-        <translation type="unfinished"></translation>
+        <translation>patrimoine</translation>
     </message>
     <message>
         <source>Day %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour %1, %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
     <name>dunemark::LastSeenTable</name>
     <message>
         <source>Goods</source>
-        <translation type="unfinished">Marchandises</translation>
+        <translation>Marchandises</translation>
     </message>
     <message>
         <source>Last price seen of each good in each town</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier prix vu de chaque marchandise dans chaque ville</translation>
     </message>
     <message>
         <source>%1 (day %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (jour %2)</translation>
     </message>
     <message>
         <source>%1, the lowest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, le plus bas</translation>
     </message>
     <message>
         <source>%1, the highest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, le plus haut</translation>
     </message>
 </context>
 <context>
@@ -448,274 +453,274 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Another Dunemark kept the highscores busy for too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre Dunemark a occupé le palmarès trop longtemps.</translation>
     </message>
     <message>
         <source>The highscores could not be written: the disk may be full or read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le palmarès&#xa0;: le disque est peut-être plein ou en lecture seule.</translation>
     </message>
     <message>
         <source>Your score was not saved. %1 The table is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton score n&apos;a pas été enregistré. %1 Le palmarès reste inchangé.</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment jouer</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment jouer</translation>
     </message>
     <message>
         <source>You have %1 days to make as much money as you can by trading between %2, %3 and %4. You start in %2 with %5 in cash, a loan of %6 and %7 slaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu as %1 jours pour gagner le plus d&apos;argent possible en faisant du commerce entre %2, %3 et %4. Tu commences à %2 avec %5 en poche, un prêt de %6 et %7 esclaves.</translation>
     </message>
     <message>
         <source>On day %1, the last, you can no longer buy, but you can still sell and settle your finances. Then press Finish, which covers the map, to end the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jour %1, le dernier, tu ne peux plus acheter, mais tu peux encore vendre et régler tes finances. Appuie ensuite sur Bilan, qui recouvre la carte, pour terminer la partie.</translation>
     </message>
     <message>
         <source>Your total is your cash plus your bank balance minus your loan. Goods you still carry count for nothing, so sell them before you finish. The total decides where you are buried and whether you enter the high-score table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton total, c&apos;est ton argent plus ce que tu as en banque, moins ton prêt. Les marchandises que tu portes encore ne comptent pour rien&#xa0;: vends-les avant la fin. Le total décide de ta sépulture et de ton entrée au palmarès.</translation>
     </message>
     <message>
         <source>Click a town on the map to travel there. Every journey takes one day: prices change, interest is added to your loan and your bank, and danger may strike.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur une ville de la carte pour t&apos;y rendre. Chaque voyage prend un jour&#xa0;: les prix changent, les intérêts s&apos;ajoutent à ton prêt et à ta banque, et le danger peut frapper.</translation>
     </message>
     <message>
         <source>Staying in a town takes no time: buy and sell there as much as you like. On day %1 Finish covers the map, and there are no more journeys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rester dans une ville ne prend pas de temps&#xa0;: achètes-y et vends-y autant que tu veux. Le jour %1, Bilan recouvre la carte et les voyages sont finis.</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Marchandise</translation>
     </message>
     <message>
         <source>Cheapest</source>
-        <translation type="unfinished"></translation>
+        <translation>Le moins cher</translation>
     </message>
     <message>
         <source>Dearest</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plus cher</translation>
     </message>
     <message>
         <source>Every town sells the same ten goods. Each day every town draws its prices afresh, and they stay fixed while you stay. On a usual day a good costs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les villes vendent les dix mêmes marchandises. Chaque jour, chaque ville tire de nouveaux prix, qui restent fixes tant que tu y restes. Un jour ordinaire, une marchandise coûte&#xa0;:</translation>
     </message>
     <message>
         <source>In the town you arrive in, each good may meet one of these events, and a message tells you of it:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans la ville où tu arrives, chaque marchandise peut connaître l&apos;un de ces événements, et un message te prévient&#xa0;:</translation>
     </message>
     <message>
         <source>Low prices, a chance of one in %1: about %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix bas, une chance sur %1&#xa0;: environ %2&#xa0;% du prix habituel.</translation>
     </message>
     <message>
         <source>A glut, a chance of one in %1: %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marché inondé, une chance sur %1&#xa0;: %2&#xa0;% du prix habituel.</translation>
     </message>
     <message>
         <source>The Pharaoh&apos;s demand, a chance of one in %1: %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande du Pharaon, une chance sur %1&#xa0;: %2&#xa0;% du prix habituel.</translation>
     </message>
     <message>
         <source>High prices, a chance of one in %1: %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix élevés, une chance sur %1&#xa0;: %2&#xa0;% du prix habituel.</translation>
     </message>
     <message>
         <source>Each slave carries one item, so you can carry as many items as you have slaves. The Slaves line above your goods shows how many slaves are free, then how many you have.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque esclave porte un article&#xa0;: tu peux donc porter autant d&apos;articles que tu as d&apos;esclaves. La ligne Esclaves, au-dessus de tes marchandises, indique combien d&apos;esclaves sont libres, puis combien tu en as.</translation>
     </message>
     <message>
         <source>To buy, choose a good in the items available and press Buy. The Buy window proposes the most you can take: as many as your cash pays for, but no more than your free slaves can carry. Type a smaller number if you like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour acheter, choisis une marchandise dans la liste En vente et appuie sur Acheter. La fenêtre Acheter propose le maximum possible&#xa0;: autant que ton argent peut en payer, mais pas plus que tes esclaves libres ne peuvent en porter. Tape un nombre plus petit si tu veux.</translation>
     </message>
     <message>
         <source>To sell, choose a good among the items you have bought and press Sell; the Sell window proposes all you hold. Every town buys every good at its price of the day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour vendre, choisis une marchandise parmi tes articles achetés et appuie sur Vendre&#xa0;; la fenêtre Vendre propose tout ce que tu as. Chaque ville achète toutes les marchandises à son prix du jour.</translation>
     </message>
     <message>
         <source>Your loan grows by %1% every day, so pay it back early: in the Finances window, Pay Loan takes any part of it from your cash. You cannot borrow more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton prêt augmente de %1&#xa0;% chaque jour, alors rembourse-le vite&#xa0;: dans la fenêtre Finances, Rembourser en prélève la part que tu veux sur ton argent. Tu ne peux pas emprunter plus.</translation>
     </message>
     <message>
         <source>A pyramid bank, bought in Special products for %1, pays %2% interest every day on what you keep in it. Deposit and withdraw in the Finances window, in any town, at any time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une banque pyramide, achetée %1 dans Produits spéciaux, rapporte %2&#xa0;% d&apos;intérêts par jour sur ce que tu y gardes. Dépose et retire dans la fenêtre Finances, dans n&apos;importe quelle ville, à tout moment.</translation>
     </message>
     <message>
         <source>Gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadeau</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished">Prix</translation>
+        <translation>Prix</translation>
     </message>
     <message>
         <source>Favour</source>
-        <translation type="unfinished"></translation>
+        <translation>Faveur</translation>
     </message>
     <message>
         <source>+%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1&#xa0;%</translation>
     </message>
     <message>
         <source>The Pharaoh&apos;s favour, shown under the map, rises by %1% each time you sell a good for more than you paid at your latest purchase of it, and falls by %1% (never below 0) when you sell it for that or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>La faveur du Pharaon, affichée sous la carte, monte de %1&#xa0;% chaque fois que tu vends une marchandise plus cher que tu ne l&apos;as payée lors de ton dernier achat, et baisse de %1&#xa0;% (jamais sous 0) quand tu la vends à ce prix ou moins.</translation>
     </message>
     <message>
         <source>Gifts raise it faster, one gift each time you open the Special products window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Les cadeaux la font monter plus vite, un cadeau chaque fois que tu ouvres la fenêtre Produits spéciaux&#xa0;:</translation>
     </message>
     <message>
         <source>Once your favour has reached %1%, the Pharaoh pays you a bonus on your next journey, a sum chosen by chance of up to %2, and your favour starts again from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dès que ta faveur atteint %1&#xa0;%, le Pharaon te verse une prime à ton prochain voyage, une somme tirée au hasard jusqu&apos;à %2, et ta faveur repart de 0.</translation>
     </message>
     <message>
         <source>More slaves come in packs of %1 for %2 a pack, as long as you have fewer than %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les esclaves en plus s&apos;achètent par lots de %1 à %2 le lot, tant que tu en as moins de %3.</translation>
     </message>
     <message>
         <source>The pyramid bank costs %1 and can be bought once a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>La banque pyramide coûte %1 et ne s&apos;achète qu&apos;une fois par partie.</translation>
     </message>
     <message>
         <source>On every journey there is a chance of one in %1 that you are mugged and lose %2% of your cash.</source>
-        <translation type="unfinished"></translation>
+        <translation>À chaque voyage, il y a une chance sur %1 que tu te fasses dépouiller et perdes %2&#xa0;% de ton argent.</translation>
     </message>
     <message>
         <source>Once you own a pyramid bank, there is a chance of one in %1 each day that it is robbed and loses %2% of what is in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois que tu as une banque pyramide, il y a chaque jour une chance sur %1 qu&apos;elle soit braquée et perde %2&#xa0;% de ce qu&apos;elle contient.</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Your burial</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta sépulture</translation>
     </message>
     <message>
         <source>above %1</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1</translation>
     </message>
     <message>
         <source>%1 or less</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou moins</translation>
     </message>
     <message>
         <source>Your total at the end decides where you are buried; it must be above a rank&apos;s figure to earn it:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton total final décide de ta sépulture&#xa0;; il doit dépasser le seuil d&apos;un rang pour l&apos;obtenir&#xa0;:</translation>
     </message>
     <message>
         <source>The %1 best totals are kept, with names and dates, in the high-score table (View menu, Highscores). A total of 0 or more that beats one of them enters the table and you are asked your name; a total equal to one goes below it. At first every place holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les %1 meilleurs totaux sont gardés, avec noms et dates, au palmarès (menu Affichage, Palmarès). Un total de 0 ou plus qui en bat un entre au palmarès et on te demande ton nom&#xa0;; un total égal à l&apos;un d&apos;eux se place en dessous. Au départ, chaque place vaut %2.</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches</translation>
     </message>
     <message>
         <source>What they do</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qu&apos;elles font</translation>
     </message>
     <message>
         <source>Travel to %1, %2 or %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à %1, %2 ou %3</translation>
     </message>
     <message>
         <source>Move between the map, the buttons and the two lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer de la carte aux boutons et aux deux listes</translation>
     </message>
     <message>
         <source>Choose a good in a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une marchandise dans une liste</translation>
     </message>
     <message>
         <source>Buy the good chosen in the items available, or sell the one chosen among the items you have bought; in a window, OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Acheter la marchandise choisie dans En vente, ou vendre celle choisie parmi les articles achetés&#xa0;; dans une fenêtre, OK</translation>
     </message>
     <message>
         <source>Buy, Sell</source>
-        <translation type="unfinished"></translation>
+        <translation>Acheter, Vendre</translation>
     </message>
     <message>
         <source>Press the button that has the focus, such as Finances or Special products</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyer sur le bouton qui a le focus, comme Finances ou Produits spéciaux</translation>
     </message>
     <message>
         <source>In a window, Cancel or close</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans une fenêtre, Annuler ou fermer</translation>
     </message>
     <message>
         <source>In Special products, the next or the previous tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans Produits spéciaux, l&apos;onglet suivant ou précédent</translation>
     </message>
     <message>
         <source>The File, View and Help menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Les menus Fichier, Affichage et Aide</translation>
     </message>
     <message>
         <source>The ledger of the prices you have seen and of your fortune</source>
-        <translation type="unfinished"></translation>
+        <translation>Le livre de comptes des prix vus et de ta fortune</translation>
     </message>
     <message>
         <source>In the ledger: prices, fortune, the goods, the figures as a table</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le livre de comptes&#xa0;: prix, fortune, marchandises, chiffres en tableau</translation>
     </message>
     <message>
         <source>Close the window of your burial</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la fenêtre de ta sépulture</translation>
     </message>
     <message>
         <source>This window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette fenêtre</translation>
     </message>
     <message>
         <source>A letter, Enter, Escape or a click</source>
-        <translation type="unfinished"></translation>
+        <translation>Une lettre, Entrée, Échap ou un clic</translation>
     </message>
     <message>
         <source>Close the story (View menu, Story) and play</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer l&apos;histoire (menu Affichage, Histoire) et jouer</translation>
     </message>
     <message>
         <source>The game</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu</translation>
     </message>
     <message>
         <source>Travel</source>
-        <translation type="unfinished"></translation>
+        <translation>Les voyages</translation>
     </message>
     <message>
         <source>The market</source>
-        <translation type="unfinished"></translation>
+        <translation>Le marché</translation>
     </message>
     <message>
         <source>Buying and selling</source>
-        <translation type="unfinished"></translation>
+        <translation>Acheter et vendre</translation>
     </message>
     <message>
         <source>The loan and the pyramid bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prêt et la banque pyramide</translation>
     </message>
     <message>
         <source>Favour and special products</source>
-        <translation type="unfinished"></translation>
+        <translation>Faveur et produits spéciaux</translation>
     </message>
     <message>
         <source>Dangers</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dangers</translation>
     </message>
     <message>
         <source>Where you are buried</source>
-        <translation type="unfinished"></translation>
+        <translation>Où tu seras enterré</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Le palmarès</translation>
     </message>
 </context>
 <context>
@@ -766,35 +771,35 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Each town you travel to writes its prices into this ledger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque ville où tu passes inscrit ses prix dans ce livre de comptes.</translation>
     </message>
     <message>
         <source>&amp;Last seen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Derniers prix</translation>
     </message>
     <message>
         <source>%1 the lowest and %2 the highest of the prices last seen of a good</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 le plus bas et %2 le plus haut des derniers prix vus d&apos;une marchandise</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
     <message>
         <source>Worth</source>
-        <translation type="unfinished"></translation>
+        <translation>Patrimoine</translation>
     </message>
     <message>
         <source>Money and worth at the end of each day</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde et patrimoine à la fin de chaque jour</translation>
     </message>
     <message>
         <source>Worth counts the goods you carry, but the end of the game counts only money: sell your goods before you Finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le patrimoine compte les marchandises que tu portes, mais la fin de partie ne compte que le solde&#xa0;: vends-les avant le Bilan.</translation>
     </message>
     <message>
         <source>Prices of %1 seen day by day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: les prix vus jour après jour</translation>
     </message>
 </context>
 <context>
@@ -937,7 +942,7 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>How to &amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment &amp;jouer</translation>
     </message>
 </context>
 <context>

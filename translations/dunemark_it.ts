@@ -71,17 +71,22 @@
 
 It was looked for as:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il registro: manca il file che lo contiene.
+
+È stato cercato qui:
+%1</translation>
     </message>
     <message>
         <source>The ledger could not be opened: the file that holds it, %1, could not be loaded.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il registro: non è stato possibile caricare il file che lo contiene, %1.
+
+%2</translation>
     </message>
     <message>
         <source>The ledger could not be opened: the file that holds it, %1, belongs to another version of the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il registro: il file che lo contiene, %1, appartiene a un&apos;altra versione del gioco.</translation>
     </message>
 </context>
 <context>
@@ -247,50 +252,50 @@ Ricevi un premio in denaro di %1</translation>
     <name>dunemark::FortuneChart</name>
     <message>
         <source>Money (cash + bank - loan)</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo (soldi + banca - prestito)</translation>
     </message>
     <message>
         <source>Worth (money + goods)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore (saldo + merci)</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>money</source>
-        <translation type="unfinished"></translation>
+        <translation>saldo</translation>
     </message>
     <message>
         <source>worth</source>
-        <translation type="unfinished"></translation>
+        <translation>valore</translation>
     </message>
     <message>
         <source>Day %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno %1, %2: %3</translation>
     </message>
 </context>
 <context>
     <name>dunemark::LastSeenTable</name>
     <message>
         <source>Goods</source>
-        <translation type="unfinished">Merci</translation>
+        <translation>Merci</translation>
     </message>
     <message>
         <source>Last price seen of each good in each town</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimo prezzo visto di ogni merce in ogni città</translation>
     </message>
     <message>
         <source>%1 (day %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (giorno %2)</translation>
     </message>
     <message>
         <source>%1, the lowest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, il più basso</translation>
     </message>
     <message>
         <source>%1, the highest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, il più alto</translation>
     </message>
 </context>
 <context>
@@ -448,274 +453,274 @@ Ricevi un premio in denaro di %1</translation>
     </message>
     <message>
         <source>Another Dunemark kept the highscores busy for too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un altro Dunemark ha tenuto occupata la classifica troppo a lungo.</translation>
     </message>
     <message>
         <source>The highscores could not be written: the disk may be full or read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere la classifica: forse il disco è pieno o di sola lettura.</translation>
     </message>
     <message>
         <source>Your score was not saved. %1 The table is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo punteggio non è stato salvato. %1 La classifica non è cambiata.</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Come giocare</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Come giocare</translation>
     </message>
     <message>
         <source>You have %1 days to make as much money as you can by trading between %2, %3 and %4. You start in %2 with %5 in cash, a loan of %6 and %7 slaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai %1 giorni per fare più soldi che puoi commerciando tra %2, %3 e %4. Parti da %2 con %5 in contanti, un prestito di %6 e %7 schiavi.</translation>
     </message>
     <message>
         <source>On day %1, the last, you can no longer buy, but you can still sell and settle your finances. Then press Finish, which covers the map, to end the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il giorno %1, l&apos;ultimo, non puoi più comprare, ma puoi ancora vendere e sistemare le finanze. Poi premi Bilancio, che copre la mappa, per chiudere la partita.</translation>
     </message>
     <message>
         <source>Your total is your cash plus your bank balance minus your loan. Goods you still carry count for nothing, so sell them before you finish. The total decides where you are buried and whether you enter the high-score table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo totale sono i tuoi soldi più quello che hai in banca, meno il prestito. Le merci che porti ancora non contano niente, quindi vendile prima di finire. Il totale decide dove verrai sepolto e se entri in classifica.</translation>
     </message>
     <message>
         <source>Click a town on the map to travel there. Every journey takes one day: prices change, interest is added to your loan and your bank, and danger may strike.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clicca su una città della mappa per andarci. Ogni viaggio dura un giorno: i prezzi cambiano, gli interessi si aggiungono al prestito e alla banca, e il pericolo è sempre in agguato.</translation>
     </message>
     <message>
         <source>Staying in a town takes no time: buy and sell there as much as you like. On day %1 Finish covers the map, and there are no more journeys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restare in una città non richiede tempo: compra e vendi quanto vuoi. Il giorno %1 Bilancio copre la mappa e non si viaggia più.</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Merce</translation>
     </message>
     <message>
         <source>Cheapest</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimo</translation>
     </message>
     <message>
         <source>Dearest</source>
-        <translation type="unfinished"></translation>
+        <translation>Massimo</translation>
     </message>
     <message>
         <source>Every town sells the same ten goods. Each day every town draws its prices afresh, and they stay fixed while you stay. On a usual day a good costs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le città vendono le stesse dieci merci. Ogni giorno ogni città rifà i suoi prezzi, che restano fissi finché resti lì. In un giorno normale una merce costa:</translation>
     </message>
     <message>
         <source>In the town you arrive in, each good may meet one of these events, and a message tells you of it:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nella città in cui arrivi, per ogni merce può capitare uno di questi eventi, e un messaggio te lo dice:</translation>
     </message>
     <message>
         <source>Low prices, a chance of one in %1: about %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prezzi bassi, una probabilità su %1: circa il %2% del prezzo normale.</translation>
     </message>
     <message>
         <source>A glut, a chance of one in %1: %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercato invaso, una probabilità su %1: il %2% del prezzo normale.</translation>
     </message>
     <message>
         <source>The Pharaoh&apos;s demand, a chance of one in %1: %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiesta del Faraone, una probabilità su %1: il %2% del prezzo normale.</translation>
     </message>
     <message>
         <source>High prices, a chance of one in %1: %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prezzi alti, una probabilità su %1: il %2% del prezzo normale.</translation>
     </message>
     <message>
         <source>Each slave carries one item, so you can carry as many items as you have slaves. The Slaves line above your goods shows how many slaves are free, then how many you have.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni schiavo porta un pezzo, quindi puoi portare tanti pezzi quanti schiavi hai. La riga Schiavi sopra le tue merci mostra quanti schiavi sono liberi, poi quanti ne hai.</translation>
     </message>
     <message>
         <source>To buy, choose a good in the items available and press Buy. The Buy window proposes the most you can take: as many as your cash pays for, but no more than your free slaves can carry. Type a smaller number if you like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per comprare, scegli una merce tra quelle in vendita e premi Compra. La finestra Compra propone il massimo che puoi prendere: quanti pezzi puoi pagare con i tuoi soldi, ma non più di quanti ne portano i tuoi schiavi liberi. Se vuoi, scrivi un numero più piccolo.</translation>
     </message>
     <message>
         <source>To sell, choose a good among the items you have bought and press Sell; the Sell window proposes all you hold. Every town buys every good at its price of the day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per vendere, scegli una merce tra le merci acquistate e premi Vendi; la finestra Vendi propone tutto quello che hai. Ogni città compra ogni merce al suo prezzo del giorno.</translation>
     </message>
     <message>
         <source>Your loan grows by %1% every day, so pay it back early: in the Finances window, Pay Loan takes any part of it from your cash. You cannot borrow more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il prestito cresce del %1% ogni giorno, quindi rimborsalo presto: nella finestra Finanze, Rimborsa ne paga la parte che vuoi con i tuoi soldi. Non puoi chiedere altri prestiti.</translation>
     </message>
     <message>
         <source>A pyramid bank, bought in Special products for %1, pays %2% interest every day on what you keep in it. Deposit and withdraw in the Finances window, in any town, at any time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una banca piramide, comprata in Prodotti speciali per %1, rende il %2% di interessi al giorno su quello che ci tieni. Deposita e preleva nella finestra Finanze, in qualunque città e in qualsiasi momento.</translation>
     </message>
     <message>
         <source>Gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Dono</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished">Prezzo</translation>
+        <translation>Prezzo</translation>
     </message>
     <message>
         <source>Favour</source>
-        <translation type="unfinished"></translation>
+        <translation>Favore</translation>
     </message>
     <message>
         <source>+%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1%</translation>
     </message>
     <message>
         <source>The Pharaoh&apos;s favour, shown under the map, rises by %1% each time you sell a good for more than you paid at your latest purchase of it, and falls by %1% (never below 0) when you sell it for that or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il favore del Faraone, mostrato sotto la mappa, sale del %1% ogni volta che vendi una merce a più di quanto l&apos;hai pagata al tuo ultimo acquisto, e scende del %1% (mai sotto 0) quando la vendi a quel prezzo o meno.</translation>
     </message>
     <message>
         <source>Gifts raise it faster, one gift each time you open the Special products window:</source>
-        <translation type="unfinished"></translation>
+        <translation>I doni lo fanno salire più in fretta, un dono ogni volta che apri la finestra Prodotti speciali:</translation>
     </message>
     <message>
         <source>Once your favour has reached %1%, the Pharaoh pays you a bonus on your next journey, a sum chosen by chance of up to %2, and your favour starts again from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando il tuo favore arriva al %1%, al prossimo viaggio il Faraone ti paga un premio, una somma a caso fino a %2, e il tuo favore riparte da 0.</translation>
     </message>
     <message>
         <source>More slaves come in packs of %1 for %2 a pack, as long as you have fewer than %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Altri schiavi si comprano in gruppi di %1 a %2 al gruppo, finché ne hai meno di %3.</translation>
     </message>
     <message>
         <source>The pyramid bank costs %1 and can be bought once a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>La banca piramide costa %1 e si può comprare una volta per partita.</translation>
     </message>
     <message>
         <source>On every journey there is a chance of one in %1 that you are mugged and lose %2% of your cash.</source>
-        <translation type="unfinished"></translation>
+        <translation>A ogni viaggio c&apos;è una probabilità su %1 che ti rapinino e tu perda il %2% dei tuoi soldi.</translation>
     </message>
     <message>
         <source>Once you own a pyramid bank, there is a chance of one in %1 each day that it is robbed and loses %2% of what is in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se hai una banca piramide, ogni giorno c&apos;è una probabilità su %1 che venga svaligiata e perda il %2% di quello che contiene.</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale</translation>
     </message>
     <message>
         <source>Your burial</source>
-        <translation type="unfinished"></translation>
+        <translation>La tua sepoltura</translation>
     </message>
     <message>
         <source>above %1</source>
-        <translation type="unfinished"></translation>
+        <translation>oltre %1</translation>
     </message>
     <message>
         <source>%1 or less</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 o meno</translation>
     </message>
     <message>
         <source>Your total at the end decides where you are buried; it must be above a rank&apos;s figure to earn it:</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo totale finale decide dove verrai sepolto; per ottenere un rango deve superarne la cifra:</translation>
     </message>
     <message>
         <source>The %1 best totals are kept, with names and dates, in the high-score table (View menu, Highscores). A total of 0 or more that beats one of them enters the table and you are asked your name; a total equal to one goes below it. At first every place holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>I %1 totali migliori restano, con nomi e date, nella classifica (menu Visualizza, Classifica). Un totale di 0 o più che ne batte uno entra in classifica e ti viene chiesto il nome; un totale pari a uno finisce sotto di esso. All&apos;inizio ogni posto vale %2.</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti</translation>
     </message>
     <message>
         <source>What they do</source>
-        <translation type="unfinished"></translation>
+        <translation>A cosa servono</translation>
     </message>
     <message>
         <source>Travel to %1, %2 or %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vai a %1, %2 o %3</translation>
     </message>
     <message>
         <source>Move between the map, the buttons and the two lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Passa tra la mappa, i pulsanti e le due liste</translation>
     </message>
     <message>
         <source>Choose a good in a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli una merce in una lista</translation>
     </message>
     <message>
         <source>Buy the good chosen in the items available, or sell the one chosen among the items you have bought; in a window, OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Compra la merce scelta tra quelle in vendita, o vendi quella scelta tra le merci acquistate; in una finestra, OK</translation>
     </message>
     <message>
         <source>Buy, Sell</source>
-        <translation type="unfinished"></translation>
+        <translation>Compra, Vendi</translation>
     </message>
     <message>
         <source>Press the button that has the focus, such as Finances or Special products</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi il pulsante che ha il focus, come Finanze o Prodotti speciali</translation>
     </message>
     <message>
         <source>In a window, Cancel or close</source>
-        <translation type="unfinished"></translation>
+        <translation>In una finestra, Annulla o chiudi</translation>
     </message>
     <message>
         <source>In Special products, the next or the previous tab</source>
-        <translation type="unfinished"></translation>
+        <translation>In Prodotti speciali, la scheda successiva o precedente</translation>
     </message>
     <message>
         <source>The File, View and Help menus</source>
-        <translation type="unfinished"></translation>
+        <translation>I menu File, Visualizza e Aiuto</translation>
     </message>
     <message>
         <source>The ledger of the prices you have seen and of your fortune</source>
-        <translation type="unfinished"></translation>
+        <translation>Il registro dei prezzi che hai visto e del tuo patrimonio</translation>
     </message>
     <message>
         <source>In the ledger: prices, fortune, the goods, the figures as a table</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel registro: prezzi, patrimonio, le merci, i dati in tabella</translation>
     </message>
     <message>
         <source>Close the window of your burial</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi la finestra della tua sepoltura</translation>
     </message>
     <message>
         <source>This window</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa finestra</translation>
     </message>
     <message>
         <source>A letter, Enter, Escape or a click</source>
-        <translation type="unfinished"></translation>
+        <translation>Una lettera, Invio, Esc o un clic</translation>
     </message>
     <message>
         <source>Close the story (View menu, Story) and play</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi la storia (menu Visualizza, Storia) e gioca</translation>
     </message>
     <message>
         <source>The game</source>
-        <translation type="unfinished"></translation>
+        <translation>Il gioco</translation>
     </message>
     <message>
         <source>Travel</source>
-        <translation type="unfinished"></translation>
+        <translation>Viaggiare</translation>
     </message>
     <message>
         <source>The market</source>
-        <translation type="unfinished"></translation>
+        <translation>Il mercato</translation>
     </message>
     <message>
         <source>Buying and selling</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprare e vendere</translation>
     </message>
     <message>
         <source>The loan and the pyramid bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Il prestito e la banca piramide</translation>
     </message>
     <message>
         <source>Favour and special products</source>
-        <translation type="unfinished"></translation>
+        <translation>Favore e prodotti speciali</translation>
     </message>
     <message>
         <source>Dangers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pericoli</translation>
     </message>
     <message>
         <source>Where you are buried</source>
-        <translation type="unfinished"></translation>
+        <translation>Dove verrai sepolto</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Classifica</translation>
     </message>
 </context>
 <context>
@@ -766,35 +771,35 @@ Ricevi un premio in denaro di %1</translation>
     </message>
     <message>
         <source>Each town you travel to writes its prices into this ledger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni città in cui vai scrive i suoi prezzi in questo registro.</translation>
     </message>
     <message>
         <source>&amp;Last seen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ultimi prezzi</translation>
     </message>
     <message>
         <source>%1 the lowest and %2 the highest of the prices last seen of a good</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 il più basso e %2 il più alto degli ultimi prezzi visti di una merce</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Worth</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore</translation>
     </message>
     <message>
         <source>Money and worth at the end of each day</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo e valore alla fine di ogni giorno</translation>
     </message>
     <message>
         <source>Worth counts the goods you carry, but the end of the game counts only money: sell your goods before you Finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore conta le merci che porti, ma a fine partita conta solo il saldo: vendile prima di premere Bilancio.</translation>
     </message>
     <message>
         <source>Prices of %1 seen day by day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: prezzi visti giorno per giorno</translation>
     </message>
 </context>
 <context>
@@ -937,7 +942,7 @@ Ricevi un premio in denaro di %1</translation>
     </message>
     <message>
         <source>How to &amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Come &amp;giocare</translation>
     </message>
 </context>
 <context>
