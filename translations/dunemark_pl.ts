@@ -71,17 +71,22 @@
 
 It was looked for as:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie da się otworzyć księgi rachunkowej: brakuje pliku, w którym jest zapisana.
+
+Szukano go jako:
+%1</translation>
     </message>
     <message>
         <source>The ledger could not be opened: the file that holds it, %1, could not be loaded.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie da się otworzyć księgi rachunkowej: nie udało się wczytać pliku %1, w którym jest zapisana.
+
+%2</translation>
     </message>
     <message>
         <source>The ledger could not be opened: the file that holds it, %1, belongs to another version of the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie da się otworzyć księgi rachunkowej: plik %1, w którym jest zapisana, pochodzi z innej wersji gry.</translation>
     </message>
 </context>
 <context>
@@ -247,50 +252,50 @@ Dostajesz premię w wysokości %1</translation>
     <name>dunemark::FortuneChart</name>
     <message>
         <source>Money (cash + bank - loan)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieniądze (kasa + bank - dług)</translation>
     </message>
     <message>
         <source>Worth (money + goods)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość (pieniądze + towary)</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieniądze</translation>
     </message>
     <message>
         <source>money</source>
-        <translation type="unfinished"></translation>
+        <translation>pieniądze</translation>
     </message>
     <message>
         <source>worth</source>
-        <translation type="unfinished"></translation>
+        <translation>wartość</translation>
     </message>
     <message>
         <source>Day %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Dzień %1, %2: %3</translation>
     </message>
 </context>
 <context>
     <name>dunemark::LastSeenTable</name>
     <message>
         <source>Goods</source>
-        <translation type="unfinished">Towary</translation>
+        <translation>Towary</translation>
     </message>
     <message>
         <source>Last price seen of each good in each town</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatnia widziana cena każdego towaru w każdym mieście</translation>
     </message>
     <message>
         <source>%1 (day %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (dzień %2)</translation>
     </message>
     <message>
         <source>%1, the lowest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, najniższa</translation>
     </message>
     <message>
         <source>%1, the highest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, najwyższa</translation>
     </message>
 </context>
 <context>
@@ -449,274 +454,274 @@ Dostajesz premię w wysokości %1</translation>
     </message>
     <message>
         <source>Another Dunemark kept the highscores busy for too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inna uruchomiona gra Dunemark zbyt długo blokowała tabelę rekordów.</translation>
     </message>
     <message>
         <source>The highscores could not be written: the disk may be full or read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać rekordów: dysk może być pełny albo tylko do odczytu.</translation>
     </message>
     <message>
         <source>Your score was not saved. %1 The table is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twój wynik nie został zapisany. %1 Tabela się nie zmieniła.</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak grać</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak grać</translation>
     </message>
     <message>
         <source>You have %1 days to make as much money as you can by trading between %2, %3 and %4. You start in %2 with %5 in cash, a loan of %6 and %7 slaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Masz %1 dni, by zarobić jak najwięcej na handlu między %2, %3 i %4. Zaczynasz w %2, mając %5 w kasie, %6 długu i %7 niewolników.</translation>
     </message>
     <message>
         <source>On day %1, the last, you can no longer buy, but you can still sell and settle your finances. Then press Finish, which covers the map, to end the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>W dniu %1, ostatnim, nie możesz już kupować, ale wciąż możesz sprzedawać i uporządkować finanse. Potem naciśnij przycisk „Rozliczenie”, który zasłania mapę, i zakończ grę.</translation>
     </message>
     <message>
         <source>Your total is your cash plus your bank balance minus your loan. Goods you still carry count for nothing, so sell them before you finish. The total decides where you are buried and whether you enter the high-score table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twój wynik to kasa plus stan konta w banku minus dług. Towary, które wciąż niesiesz, są nic niewarte, więc sprzedaj je przed końcem. Wynik decyduje o tym, gdzie cię pochowają i czy trafisz do tabeli rekordów.</translation>
     </message>
     <message>
         <source>Click a town on the map to travel there. Every journey takes one day: prices change, interest is added to your loan and your bank, and danger may strike.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij miasto na mapie, by tam pojechać. Każda podróż trwa jeden dzień: ceny się zmieniają, do długu i do banku dochodzą odsetki, a po drodze może cię spotkać coś złego.</translation>
     </message>
     <message>
         <source>Staying in a town takes no time: buy and sell there as much as you like. On day %1 Finish covers the map, and there are no more journeys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobyt w mieście nie zajmuje czasu: kupuj i sprzedawaj, ile dusza zapragnie. W dniu %1 przycisk „Rozliczenie” zasłania mapę i podróży już nie ma.</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Towar</translation>
     </message>
     <message>
         <source>Cheapest</source>
-        <translation type="unfinished"></translation>
+        <translation>Najtaniej</translation>
     </message>
     <message>
         <source>Dearest</source>
-        <translation type="unfinished"></translation>
+        <translation>Najdrożej</translation>
     </message>
     <message>
         <source>Every town sells the same ten goods. Each day every town draws its prices afresh, and they stay fixed while you stay. On a usual day a good costs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Każde miasto sprzedaje tych samych dziesięć towarów. Codziennie każde miasto ustala ceny od nowa i nie zmieniają się one, dopóki tam jesteś. W zwykły dzień towar kosztuje:</translation>
     </message>
     <message>
         <source>In the town you arrive in, each good may meet one of these events, and a message tells you of it:</source>
-        <translation type="unfinished"></translation>
+        <translation>W mieście, do którego przybywasz, każdy towar może spotkać jedno z tych zdarzeń, a komunikat ci o tym powie:</translation>
     </message>
     <message>
         <source>Low prices, a chance of one in %1: about %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niskie ceny, szansa jedna na %1: około %2% zwykłej ceny.</translation>
     </message>
     <message>
         <source>A glut, a chance of one in %1: %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zalew rynku, szansa jedna na %1: %2% zwykłej ceny.</translation>
     </message>
     <message>
         <source>The Pharaoh&apos;s demand, a chance of one in %1: %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamówienie faraona, szansa jedna na %1: %2% zwykłej ceny.</translation>
     </message>
     <message>
         <source>High prices, a chance of one in %1: %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysokie ceny, szansa jedna na %1: %2% zwykłej ceny.</translation>
     </message>
     <message>
         <source>Each slave carries one item, so you can carry as many items as you have slaves. The Slaves line above your goods shows how many slaves are free, then how many you have.</source>
-        <translation type="unfinished"></translation>
+        <translation>Każdy niewolnik niesie jedną sztukę, więc uniesiesz tyle sztuk, ilu masz niewolników. Wiersz „Niewolnicy” nad twoimi towarami pokazuje, ilu niewolników ma wolne ręce, a potem ilu masz wszystkich.</translation>
     </message>
     <message>
         <source>To buy, choose a good in the items available and press Buy. The Buy window proposes the most you can take: as many as your cash pays for, but no more than your free slaves can carry. Type a smaller number if you like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aby kupić, wybierz towar z dostępnych towarów i naciśnij „Kup”. Okno kupna proponuje najwięcej, ile możesz wziąć: tyle, na ile starczy kasy, ale nie więcej, niż uniosą wolni niewolnicy. Jeśli chcesz, wpisz mniejszą liczbę.</translation>
     </message>
     <message>
         <source>To sell, choose a good among the items you have bought and press Sell; the Sell window proposes all you hold. Every town buys every good at its price of the day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aby sprzedać, wybierz towar z kupionych towarów i naciśnij „Sprzedaj”; okno sprzedaży proponuje wszystko, co masz. Każde miasto skupuje każdy towar po swojej cenie dnia.</translation>
     </message>
     <message>
         <source>Your loan grows by %1% every day, so pay it back early: in the Finances window, Pay Loan takes any part of it from your cash. You cannot borrow more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twój dług rośnie o %1% dziennie, więc spłać go szybko: w oknie „Finanse” przycisk „Spłać dług” pokrywa dowolną jego część z twojej kasy. Więcej pożyczyć nie możesz.</translation>
     </message>
     <message>
         <source>A pyramid bank, bought in Special products for %1, pays %2% interest every day on what you keep in it. Deposit and withdraw in the Finances window, in any town, at any time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank w piramidzie kupisz w oknie „Towary specjalne” za %1; płaci %2% odsetek dziennie od tego, co w nim trzymasz. Wpłacaj i wypłacaj w oknie „Finanse”, w każdym mieście i w każdej chwili.</translation>
     </message>
     <message>
         <source>Gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Prezent</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished">Cena</translation>
+        <translation>Cena</translation>
     </message>
     <message>
         <source>Favour</source>
-        <translation type="unfinished"></translation>
+        <translation>Łaska</translation>
     </message>
     <message>
         <source>+%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1%</translation>
     </message>
     <message>
         <source>The Pharaoh&apos;s favour, shown under the map, rises by %1% each time you sell a good for more than you paid at your latest purchase of it, and falls by %1% (never below 0) when you sell it for that or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Łaska faraona, widoczna pod mapą, rośnie o %1% za każdym razem, gdy sprzedasz towar drożej, niż zapłaciłeś przy jego ostatnim zakupie, i spada o %1% (nigdy poniżej 0), gdy sprzedasz go za tyle samo lub taniej.</translation>
     </message>
     <message>
         <source>Gifts raise it faster, one gift each time you open the Special products window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prezenty podnoszą ją szybciej, jeden prezent przy każdym otwarciu okna „Towary specjalne”:</translation>
     </message>
     <message>
         <source>Once your favour has reached %1%, the Pharaoh pays you a bonus on your next journey, a sum chosen by chance of up to %2, and your favour starts again from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy twoja łaska dojdzie do %1%, przy następnej podróży faraon wypłaci ci premię, losową sumę do %2, a łaska zacznie się znów od 0.</translation>
     </message>
     <message>
         <source>More slaves come in packs of %1 for %2 a pack, as long as you have fewer than %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Więcej niewolników kupisz w grupach po %1, za %2 za grupę, dopóki masz ich mniej niż %3.</translation>
     </message>
     <message>
         <source>The pyramid bank costs %1 and can be bought once a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank w piramidzie kosztuje %1 i można go kupić raz na grę.</translation>
     </message>
     <message>
         <source>On every journey there is a chance of one in %1 that you are mugged and lose %2% of your cash.</source>
-        <translation type="unfinished"></translation>
+        <translation>W każdej podróży jest szansa jedna na %1, że napadną cię rabusie i stracisz %2% kasy.</translation>
     </message>
     <message>
         <source>Once you own a pyramid bank, there is a chance of one in %1 each day that it is robbed and loses %2% of what is in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy masz już bank w piramidzie, każdego dnia jest szansa jedna na %1, że zostanie obrabowany i straci %2% zawartości.</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Wynik</translation>
     </message>
     <message>
         <source>Your burial</source>
-        <translation type="unfinished"></translation>
+        <translation>Twój pochówek</translation>
     </message>
     <message>
         <source>above %1</source>
-        <translation type="unfinished"></translation>
+        <translation>powyżej %1</translation>
     </message>
     <message>
         <source>%1 or less</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lub mniej</translation>
     </message>
     <message>
         <source>Your total at the end decides where you are buried; it must be above a rank&apos;s figure to earn it:</source>
-        <translation type="unfinished"></translation>
+        <translation>Twój wynik na koniec decyduje o tym, gdzie cię pochowają; aby zasłużyć na dany pochówek, musi przekroczyć jego próg:</translation>
     </message>
     <message>
         <source>The %1 best totals are kept, with names and dates, in the high-score table (View menu, Highscores). A total of 0 or more that beats one of them enters the table and you are asked your name; a total equal to one goes below it. At first every place holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabela rekordów (menu Widok, Rekordy) przechowuje %1 najlepszych wyników z imionami i datami. Wynik 0 lub wyższy, który pobije któryś z nich, trafia do tabeli, a gra pyta cię o imię; wynik równy któremuś ląduje pod nim. Na początku każde miejsce ma %2.</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze</translation>
     </message>
     <message>
         <source>What they do</source>
-        <translation type="unfinished"></translation>
+        <translation>Działanie</translation>
     </message>
     <message>
         <source>Travel to %1, %2 or %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Podróż do %1, %2 lub %3</translation>
     </message>
     <message>
         <source>Move between the map, the buttons and the two lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Przejście między mapą, przyciskami i obiema listami</translation>
     </message>
     <message>
         <source>Choose a good in a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybór towaru na liście</translation>
     </message>
     <message>
         <source>Buy the good chosen in the items available, or sell the one chosen among the items you have bought; in a window, OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Kupno towaru wybranego z dostępnych albo sprzedaż wybranego z kupionych; w oknie: OK</translation>
     </message>
     <message>
         <source>Buy, Sell</source>
-        <translation type="unfinished"></translation>
+        <translation>Kup, Sprzedaj</translation>
     </message>
     <message>
         <source>Press the button that has the focus, such as Finances or Special products</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnięcie aktywnego przycisku, np. „Finanse” lub „Towary specjalne”</translation>
     </message>
     <message>
         <source>In a window, Cancel or close</source>
-        <translation type="unfinished"></translation>
+        <translation>W oknie: „Anuluj” lub zamknięcie</translation>
     </message>
     <message>
         <source>In Special products, the next or the previous tab</source>
-        <translation type="unfinished"></translation>
+        <translation>W oknie „Towary specjalne”: następna lub poprzednia karta</translation>
     </message>
     <message>
         <source>The File, View and Help menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu Plik, Widok i Pomoc</translation>
     </message>
     <message>
         <source>The ledger of the prices you have seen and of your fortune</source>
-        <translation type="unfinished"></translation>
+        <translation>Księga rachunkowa z widzianymi cenami i twoim majątkiem</translation>
     </message>
     <message>
         <source>In the ledger: prices, fortune, the goods, the figures as a table</source>
-        <translation type="unfinished"></translation>
+        <translation>W księdze: ceny, majątek, towary, dane w tabeli</translation>
     </message>
     <message>
         <source>Close the window of your burial</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknięcie okna z twoim pochówkiem</translation>
     </message>
     <message>
         <source>This window</source>
-        <translation type="unfinished"></translation>
+        <translation>To okno</translation>
     </message>
     <message>
         <source>A letter, Enter, Escape or a click</source>
-        <translation type="unfinished"></translation>
+        <translation>Litera, Enter, Esc lub kliknięcie</translation>
     </message>
     <message>
         <source>Close the story (View menu, Story) and play</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknięcie historii (menu Widok, Historia) i start gry</translation>
     </message>
     <message>
         <source>The game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra</translation>
     </message>
     <message>
         <source>Travel</source>
-        <translation type="unfinished"></translation>
+        <translation>Podróże</translation>
     </message>
     <message>
         <source>The market</source>
-        <translation type="unfinished"></translation>
+        <translation>Rynek</translation>
     </message>
     <message>
         <source>Buying and selling</source>
-        <translation type="unfinished"></translation>
+        <translation>Kupno i sprzedaż</translation>
     </message>
     <message>
         <source>The loan and the pyramid bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Dług i bank w piramidzie</translation>
     </message>
     <message>
         <source>Favour and special products</source>
-        <translation type="unfinished"></translation>
+        <translation>Łaska i towary specjalne</translation>
     </message>
     <message>
         <source>Dangers</source>
-        <translation type="unfinished"></translation>
+        <translation>Niebezpieczeństwa</translation>
     </message>
     <message>
         <source>Where you are buried</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdzie cię pochowają</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekordy</translation>
     </message>
 </context>
 <context>
@@ -767,35 +772,35 @@ Dostajesz premię w wysokości %1</translation>
     </message>
     <message>
         <source>Each town you travel to writes its prices into this ledger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Każde miasto, do którego zawitasz, wpisuje swoje ceny do tej księgi.</translation>
     </message>
     <message>
         <source>&amp;Last seen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ostatnie ceny</translation>
     </message>
     <message>
         <source>%1 the lowest and %2 the highest of the prices last seen of a good</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 najniższa i %2 najwyższa z ostatnio widzianych cen towaru</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieniądze</translation>
     </message>
     <message>
         <source>Worth</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość</translation>
     </message>
     <message>
         <source>Money and worth at the end of each day</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieniądze i wartość na koniec każdego dnia</translation>
     </message>
     <message>
         <source>Worth counts the goods you carry, but the end of the game counts only money: sell your goods before you Finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość obejmuje niesione towary, ale na koniec gry liczą się tylko pieniądze: sprzedaj towary, zanim naciśniesz „Rozliczenie”.</translation>
     </message>
     <message>
         <source>Prices of %1 seen day by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceny towaru „%1” widziane dzień po dniu</translation>
     </message>
 </context>
 <context>
@@ -938,7 +943,7 @@ Dostajesz premię w wysokości %1</translation>
     </message>
     <message>
         <source>How to &amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak &amp;grać</translation>
     </message>
 </context>
 <context>
