@@ -71,17 +71,22 @@
 
 It was looked for as:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hesap defteri açılamadı: onu tutan dosya yok.
+
+Aranan yerler:
+%1</translation>
     </message>
     <message>
         <source>The ledger could not be opened: the file that holds it, %1, could not be loaded.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hesap defteri açılamadı: onu tutan dosya (%1) yüklenemedi.
+
+%2</translation>
     </message>
     <message>
         <source>The ledger could not be opened: the file that holds it, %1, belongs to another version of the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hesap defteri açılamadı: onu tutan dosya (%1) oyunun başka bir sürümüne ait.</translation>
     </message>
 </context>
 <context>
@@ -247,50 +252,50 @@ You received a cash bonus of %1</source>
     <name>dunemark::FortuneChart</name>
     <message>
         <source>Money (cash + bank - loan)</source>
-        <translation type="unfinished"></translation>
+        <translation>Para (nakit + banka - borç)</translation>
     </message>
     <message>
         <source>Worth (money + goods)</source>
-        <translation type="unfinished"></translation>
+        <translation>Değer (para + mallar)</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Para</translation>
     </message>
     <message>
         <source>money</source>
-        <translation type="unfinished"></translation>
+        <translation>para</translation>
     </message>
     <message>
         <source>worth</source>
-        <translation type="unfinished"></translation>
+        <translation>değer</translation>
     </message>
     <message>
         <source>Day %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. gün, %2: %3</translation>
     </message>
 </context>
 <context>
     <name>dunemark::LastSeenTable</name>
     <message>
         <source>Goods</source>
-        <translation type="unfinished">Mallar</translation>
+        <translation>Mallar</translation>
     </message>
     <message>
         <source>Last price seen of each good in each town</source>
-        <translation type="unfinished"></translation>
+        <translation>Her malın her şehirde son görülen fiyatı</translation>
     </message>
     <message>
         <source>%1 (day %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2. gün)</translation>
     </message>
     <message>
         <source>%1, the lowest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, en düşük</translation>
     </message>
     <message>
         <source>%1, the highest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, en yüksek</translation>
     </message>
 </context>
 <context>
@@ -447,274 +452,274 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>Another Dunemark kept the highscores busy for too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Başka bir Dunemark rekor tablosunu çok uzun süre meşgul etti.</translation>
     </message>
     <message>
         <source>The highscores could not be written: the disk may be full or read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekorlar yazılamadı: disk dolu ya da salt okunur olabilir.</translation>
     </message>
     <message>
         <source>Your score was not saved. %1 The table is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skorun kaydedilmedi. %1 Tablo değişmedi.</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Nasıl oynanır</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Nasıl oynanır</translation>
     </message>
     <message>
         <source>You have %1 days to make as much money as you can by trading between %2, %3 and %4. You start in %2 with %5 in cash, a loan of %6 and %7 slaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2, %3 ve %4 arasında ticaret yapıp olabildiğince çok para kazanmak için %1 günün var. Başladığın şehir %2; elinde %5 nakit, %6 borç ve %7 köle var.</translation>
     </message>
     <message>
         <source>On day %1, the last, you can no longer buy, but you can still sell and settle your finances. Then press Finish, which covers the map, to end the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Son gün olan %1. günde artık mal alamazsın, ama hâlâ satabilir ve hesaplarını kapatabilirsin. Sonra oyunu bitirmek için haritanın üstünü kaplayan Bitir düğmesine bas.</translation>
     </message>
     <message>
         <source>Your total is your cash plus your bank balance minus your loan. Goods you still carry count for nothing, so sell them before you finish. The total decides where you are buried and whether you enter the high-score table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toplamın: nakdin artı banka bakiyen eksi borcun. Üstünde kalan mallar hiç sayılmaz, o yüzden bitirmeden önce onları sat. Toplam, nereye gömüleceğini ve rekor tablosuna girip girmeyeceğini belirler.</translation>
     </message>
     <message>
         <source>Click a town on the map to travel there. Every journey takes one day: prices change, interest is added to your loan and your bank, and danger may strike.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir şehre gitmek için haritada ona tıkla. Her yolculuk bir gün sürer: fiyatlar değişir, borcuna ve bankana faiz eklenir, başına bir tehlike de gelebilir.</translation>
     </message>
     <message>
         <source>Staying in a town takes no time: buy and sell there as much as you like. On day %1 Finish covers the map, and there are no more journeys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir şehirde kalmak zaman almaz: orada istediğin kadar al sat. %1. gün Bitir düğmesi haritanın üstünü kaplar ve artık yolculuk yoktur.</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal</translation>
     </message>
     <message>
         <source>Cheapest</source>
-        <translation type="unfinished"></translation>
+        <translation>En ucuz</translation>
     </message>
     <message>
         <source>Dearest</source>
-        <translation type="unfinished"></translation>
+        <translation>En pahalı</translation>
     </message>
     <message>
         <source>Every town sells the same ten goods. Each day every town draws its prices afresh, and they stay fixed while you stay. On a usual day a good costs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Her şehir aynı on malı satar. Her gün her şehir fiyatlarını yeniden belirler; sen orada kaldıkça fiyatlar değişmez. Sıradan bir günde bir malın fiyatı:</translation>
     </message>
     <message>
         <source>In the town you arrive in, each good may meet one of these events, and a message tells you of it:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vardığın şehirde her malın başına şu olaylardan biri gelebilir; bir mesaj bunu sana haber verir:</translation>
     </message>
     <message>
         <source>Low prices, a chance of one in %1: about %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Düşük fiyatlar, 1/%1 ihtimalle: fiyat normalin yaklaşık %%2 kadarı.</translation>
     </message>
     <message>
         <source>A glut, a chance of one in %1: %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal bolluğu, 1/%1 ihtimalle: fiyat normalin %%2 kadarı.</translation>
     </message>
     <message>
         <source>The Pharaoh&apos;s demand, a chance of one in %1: %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Firavun&apos;un talebi, 1/%1 ihtimalle: fiyat normalin %%2 kadarı.</translation>
     </message>
     <message>
         <source>High prices, a chance of one in %1: %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yüksek fiyatlar, 1/%1 ihtimalle: fiyat normalin %%2 kadarı.</translation>
     </message>
     <message>
         <source>Each slave carries one item, so you can carry as many items as you have slaves. The Slaves line above your goods shows how many slaves are free, then how many you have.</source>
-        <translation type="unfinished"></translation>
+        <translation>Her köle bir mal taşır, yani kaç kölen varsa o kadar mal taşıyabilirsin. Mallarının üstündeki Köleler satırı önce kaç kölenin boşta olduğunu, sonra kaç kölen olduğunu gösterir.</translation>
     </message>
     <message>
         <source>To buy, choose a good in the items available and press Buy. The Buy window proposes the most you can take: as many as your cash pays for, but no more than your free slaves can carry. Type a smaller number if you like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satın almak için satılık mallardan birini seç ve Al düğmesine bas. Al penceresi alabileceğin en yüksek sayıyı önerir: paranın yettiği kadar, ama boştaki kölelerinin taşıyabileceğinden fazla değil. İstersen daha küçük bir sayı yaz.</translation>
     </message>
     <message>
         <source>To sell, choose a good among the items you have bought and press Sell; the Sell window proposes all you hold. Every town buys every good at its price of the day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satmak için satın aldığın mallardan birini seç ve Sat düğmesine bas; Sat penceresi elindekilerin hepsini önerir. Her şehir her malı o günkü fiyatından alır.</translation>
     </message>
     <message>
         <source>Your loan grows by %1% every day, so pay it back early: in the Finances window, Pay Loan takes any part of it from your cash. You cannot borrow more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Borcun her gün %%1 büyür, o yüzden erken öde: Finans penceresinde Borç öde ile borcun istediğin kadarını nakdinden ödersin. Daha fazla borç alamazsın.</translation>
     </message>
     <message>
         <source>A pyramid bank, bought in Special products for %1, pays %2% interest every day on what you keep in it. Deposit and withdraw in the Finances window, in any town, at any time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Özel ürünler penceresinden %1 karşılığında alınan piramit banka, içinde tuttuğun paraya her gün %%2 faiz öder. Para yatırma ve çekme işini Finans penceresinden, her şehirde, her zaman yapabilirsin.</translation>
     </message>
     <message>
         <source>Gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Hediye</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished">Fiyat</translation>
+        <translation>Fiyat</translation>
     </message>
     <message>
         <source>Favour</source>
-        <translation type="unfinished"></translation>
+        <translation>İtibar</translation>
     </message>
     <message>
         <source>+%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>+%%1</translation>
     </message>
     <message>
         <source>The Pharaoh&apos;s favour, shown under the map, rises by %1% each time you sell a good for more than you paid at your latest purchase of it, and falls by %1% (never below 0) when you sell it for that or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Firavun&apos;un gözündeki itibarın haritanın altında görünür. Bir malı en son aldığın fiyattan pahalıya her sattığında %%1 artar, aynı fiyata ya da daha ucuza sattığında %%1 düşer (asla 0&apos;ın altına inmez).</translation>
     </message>
     <message>
         <source>Gifts raise it faster, one gift each time you open the Special products window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hediyeler itibarını daha hızlı artırır; Özel ürünler penceresini her açışında bir hediye verebilirsin:</translation>
     </message>
     <message>
         <source>Once your favour has reached %1%, the Pharaoh pays you a bonus on your next journey, a sum chosen by chance of up to %2, and your favour starts again from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>İtibarın %%1 olunca Firavun bir sonraki yolculuğunda sana en çok %2 tutarında, rastgele belirlenen bir ikramiye öder ve itibarın yeniden 0&apos;dan başlar.</translation>
     </message>
     <message>
         <source>More slaves come in packs of %1 for %2 a pack, as long as you have fewer than %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ek köleler %1 kişilik gruplar hâlinde, grup başına %2 fiyatla satılır; yeter ki %3 köleden azın olsun.</translation>
     </message>
     <message>
         <source>The pyramid bank costs %1 and can be bought once a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Piramit banka %1 tutar ve her oyunda bir kez alınabilir.</translation>
     </message>
     <message>
         <source>On every journey there is a chance of one in %1 that you are mugged and lose %2% of your cash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Her yolculukta 1/%1 ihtimalle soyulur ve nakdinin %%2 kadarını kaybedersin.</translation>
     </message>
     <message>
         <source>Once you own a pyramid bank, there is a chance of one in %1 each day that it is robbed and loses %2% of what is in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Piramit bankan olduğunda, her gün 1/%1 ihtimalle banka soyulur ve içindekinin %%2 kadarı gider.</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Toplam</translation>
     </message>
     <message>
         <source>Your burial</source>
-        <translation type="unfinished"></translation>
+        <translation>Gömülüşün</translation>
     </message>
     <message>
         <source>above %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 üstü</translation>
     </message>
     <message>
         <source>%1 or less</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya da altı</translation>
     </message>
     <message>
         <source>Your total at the end decides where you are buried; it must be above a rank&apos;s figure to earn it:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun sonundaki toplamın nereye gömüleceğini belirler; bir mertebeyi kazanmak için toplamın onun rakamının üstünde olmalı:</translation>
     </message>
     <message>
         <source>The %1 best totals are kept, with names and dates, in the high-score table (View menu, Highscores). A total of 0 or more that beats one of them enters the table and you are asked your name; a total equal to one goes below it. At first every place holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>En iyi %1 toplam, isim ve tarihleriyle rekor tablosunda saklanır (Görünüm menüsü, Rekorlar). 0 ya da daha fazla olup bunlardan birini geçen bir toplam tabloya girer ve adın sorulur; birine eşit olan toplam onun altına yerleşir. Başta her sırada %2 yazar.</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuşlar</translation>
     </message>
     <message>
         <source>What they do</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne işe yarar</translation>
     </message>
     <message>
         <source>Travel to %1, %2 or %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 ya da %3 şehrine git</translation>
     </message>
     <message>
         <source>Move between the map, the buttons and the two lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Harita, düğmeler ve iki liste arasında geçiş yap</translation>
     </message>
     <message>
         <source>Choose a good in a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Listede bir mal seç</translation>
     </message>
     <message>
         <source>Buy the good chosen in the items available, or sell the one chosen among the items you have bought; in a window, OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Satılık mallarda seçili malı al ya da satın aldığın mallarda seçili olanı sat; bir pencerede Tamam</translation>
     </message>
     <message>
         <source>Buy, Sell</source>
-        <translation type="unfinished"></translation>
+        <translation>Al, Sat</translation>
     </message>
     <message>
         <source>Press the button that has the focus, such as Finances or Special products</source>
-        <translation type="unfinished"></translation>
+        <translation>Odaktaki düğmeye bas, örneğin Finans ya da Özel ürünler</translation>
     </message>
     <message>
         <source>In a window, Cancel or close</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir pencerede İptal ya da kapat</translation>
     </message>
     <message>
         <source>In Special products, the next or the previous tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Özel ürünlerde sonraki ya da önceki sekme</translation>
     </message>
     <message>
         <source>The File, View and Help menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya, Görünüm ve Yardım menüleri</translation>
     </message>
     <message>
         <source>The ledger of the prices you have seen and of your fortune</source>
-        <translation type="unfinished"></translation>
+        <translation>Gördüğün fiyatların ve servetinin hesap defteri</translation>
     </message>
     <message>
         <source>In the ledger: prices, fortune, the goods, the figures as a table</source>
-        <translation type="unfinished"></translation>
+        <translation>Hesap defterinde: fiyatlar, servet, mallar, tablo olarak rakamlar</translation>
     </message>
     <message>
         <source>Close the window of your burial</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezar penceresini kapat</translation>
     </message>
     <message>
         <source>This window</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu pencere</translation>
     </message>
     <message>
         <source>A letter, Enter, Escape or a click</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir harf, Giriş, Çıkış ya da tıklama</translation>
     </message>
     <message>
         <source>Close the story (View menu, Story) and play</source>
-        <translation type="unfinished"></translation>
+        <translation>Hikâyeyi kapat (Görünüm menüsü, Hikâye) ve oyna</translation>
     </message>
     <message>
         <source>The game</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyun</translation>
     </message>
     <message>
         <source>Travel</source>
-        <translation type="unfinished"></translation>
+        <translation>Yolculuk</translation>
     </message>
     <message>
         <source>The market</source>
-        <translation type="unfinished"></translation>
+        <translation>Pazar</translation>
     </message>
     <message>
         <source>Buying and selling</source>
-        <translation type="unfinished"></translation>
+        <translation>Alım satım</translation>
     </message>
     <message>
         <source>The loan and the pyramid bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Borç ve piramit banka</translation>
     </message>
     <message>
         <source>Favour and special products</source>
-        <translation type="unfinished"></translation>
+        <translation>İtibar ve özel ürünler</translation>
     </message>
     <message>
         <source>Dangers</source>
-        <translation type="unfinished"></translation>
+        <translation>Tehlikeler</translation>
     </message>
     <message>
         <source>Where you are buried</source>
-        <translation type="unfinished"></translation>
+        <translation>Nereye gömülürsün</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekorlar</translation>
     </message>
 </context>
 <context>
@@ -765,35 +770,35 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>Each town you travel to writes its prices into this ledger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gittiğin her şehir fiyatlarını bu deftere yazar.</translation>
     </message>
     <message>
         <source>&amp;Last seen</source>
-        <translation type="unfinished"></translation>
+        <translation>Son &amp;görülen</translation>
     </message>
     <message>
         <source>%1 the lowest and %2 the highest of the prices last seen of a good</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bir malın son görülen fiyatlarının en düşüğü, %2 en yükseği</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Para</translation>
     </message>
     <message>
         <source>Worth</source>
-        <translation type="unfinished"></translation>
+        <translation>Değer</translation>
     </message>
     <message>
         <source>Money and worth at the end of each day</source>
-        <translation type="unfinished"></translation>
+        <translation>Her günün sonunda para ve değer</translation>
     </message>
     <message>
         <source>Worth counts the goods you carry, but the end of the game counts only money: sell your goods before you Finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>Değer taşıdığın malları da sayar, ama oyunun sonunda yalnızca para sayılır: Bitir&apos;e basmadan önce mallarını sat.</translation>
     </message>
     <message>
         <source>Prices of %1 seen day by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Gün gün görülen %1 fiyatları</translation>
     </message>
 </context>
 <context>
@@ -936,7 +941,7 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>How to &amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nasıl oynanır</translation>
     </message>
 </context>
 <context>
