@@ -23,19 +23,26 @@ const QString GamePrefix = QStringLiteral("dunemark_");
 } // namespace
 
 QStringList GameLanguages() {
+    // Matched by hand: a wildcard filter would bring in and compile a regular expression at
+    // every start, half a megabyte of memory for ten names.
+    const QString suffix = QStringLiteral(".qm");
     QStringList names;
-    for (const QString& file : QDir(GameFiles).entryList({GamePrefix + QStringLiteral("*.qm")}))
-        names << file.mid(GamePrefix.size()).chopped(3);
+    for (const QString& file : QDir(GameFiles).entryList(QDir::Files)) {
+        if (file.startsWith(GamePrefix) && file.endsWith(suffix))
+            names << file.mid(GamePrefix.size()).chopped(suffix.size());
+    }
     return names;
 }
 
 QString ChooseLanguage(const QStringList& uiLanguages) {
-    const QStringList spoken = GameLanguages();
+    QStringList spoken; // the game's languages, looked up only for a desktop not in English
     for (QString wanted : uiLanguages) {
         wanted.replace(QLatin1Char('-'), QLatin1Char('_'));
         const QString language = wanted.section(QLatin1Char('_'), 0, 0);
         if (language == QLatin1String("en") || language == QLatin1String("C"))
             return {};
+        if (spoken.isEmpty())
+            spoken = GameLanguages();
         if (spoken.contains(wanted))
             return wanted;
         // A regional variant falls back to the language ("de_AT" to "de"), and the language
