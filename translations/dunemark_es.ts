@@ -71,17 +71,22 @@
 
 It was looked for as:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir el libro de cuentas: falta el archivo que lo contiene.
+
+Se ha buscado en:
+%1</translation>
     </message>
     <message>
         <source>The ledger could not be opened: the file that holds it, %1, could not be loaded.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir el libro de cuentas: el archivo que lo contiene, %1, no se ha podido cargar.
+
+%2</translation>
     </message>
     <message>
         <source>The ledger could not be opened: the file that holds it, %1, belongs to another version of the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir el libro de cuentas: el archivo que lo contiene, %1, es de otra versión del juego.</translation>
     </message>
 </context>
 <context>
@@ -247,50 +252,50 @@ Recibes una prima de %1</translation>
     <name>dunemark::FortuneChart</name>
     <message>
         <source>Money (cash + bank - loan)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinero (efectivo + banco - deuda)</translation>
     </message>
     <message>
         <source>Worth (money + goods)</source>
-        <translation type="unfinished"></translation>
+        <translation>Patrimonio (dinero + mercancías)</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinero</translation>
     </message>
     <message>
         <source>money</source>
-        <translation type="unfinished"></translation>
+        <translation>dinero</translation>
     </message>
     <message>
         <source>worth</source>
-        <translation type="unfinished"></translation>
+        <translation>patrimonio</translation>
     </message>
     <message>
         <source>Day %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Día %1, %2: %3</translation>
     </message>
 </context>
 <context>
     <name>dunemark::LastSeenTable</name>
     <message>
         <source>Goods</source>
-        <translation type="unfinished">Mercancías</translation>
+        <translation>Mercancías</translation>
     </message>
     <message>
         <source>Last price seen of each good in each town</source>
-        <translation type="unfinished"></translation>
+        <translation>Último precio visto de cada mercancía en cada ciudad</translation>
     </message>
     <message>
         <source>%1 (day %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (día %2)</translation>
     </message>
     <message>
         <source>%1, the lowest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, el más bajo</translation>
     </message>
     <message>
         <source>%1, the highest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, el más alto</translation>
     </message>
 </context>
 <context>
@@ -448,274 +453,274 @@ Recibes una prima de %1</translation>
     </message>
     <message>
         <source>Another Dunemark kept the highscores busy for too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro Dunemark abierto ha tenido ocupados los récords demasiado tiempo.</translation>
     </message>
     <message>
         <source>The highscores could not be written: the disk may be full or read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido guardar los récords: puede que el disco esté lleno o sea de solo lectura.</translation>
     </message>
     <message>
         <source>Your score was not saved. %1 The table is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu puntuación no se ha guardado. %1 La tabla sigue igual.</translation>
     </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo jugar</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo jugar</translation>
     </message>
     <message>
         <source>You have %1 days to make as much money as you can by trading between %2, %3 and %4. You start in %2 with %5 in cash, a loan of %6 and %7 slaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tienes %1 días para ganar todo el dinero que puedas comerciando entre %2, %3 y %4. Empiezas en %2 con %5 en efectivo, un préstamo de %6 y %7 esclavos.</translation>
     </message>
     <message>
         <source>On day %1, the last, you can no longer buy, but you can still sell and settle your finances. Then press Finish, which covers the map, to end the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>El día %1, el último, ya no puedes comprar, pero sí vender y arreglar tus finanzas. Después pulsa Balance final, que tapa el mapa, para acabar la partida.</translation>
     </message>
     <message>
         <source>Your total is your cash plus your bank balance minus your loan. Goods you still carry count for nothing, so sell them before you finish. The total decides where you are buried and whether you enter the high-score table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu total es tu dinero más lo que tienes en el banco menos tu deuda. Las mercancías que aún llevas no cuentan para nada, así que véndelas antes de terminar. El total decide dónde te entierran y si entras en la tabla de récords.</translation>
     </message>
     <message>
         <source>Click a town on the map to travel there. Every journey takes one day: prices change, interest is added to your loan and your bank, and danger may strike.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en una ciudad del mapa para viajar allí. Cada viaje dura un día: los precios cambian, se suman intereses a tu deuda y a tu banco, y te pueden pasar cosas malas.</translation>
     </message>
     <message>
         <source>Staying in a town takes no time: buy and sell there as much as you like. On day %1 Finish covers the map, and there are no more journeys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quedarte en una ciudad no gasta tiempo: compra y vende allí todo lo que quieras. El día %1, Balance final tapa el mapa y ya no hay más viajes.</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercancía</translation>
     </message>
     <message>
         <source>Cheapest</source>
-        <translation type="unfinished"></translation>
+        <translation>Más barata</translation>
     </message>
     <message>
         <source>Dearest</source>
-        <translation type="unfinished"></translation>
+        <translation>Más cara</translation>
     </message>
     <message>
         <source>Every town sells the same ten goods. Each day every town draws its prices afresh, and they stay fixed while you stay. On a usual day a good costs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las ciudades venden las mismas diez mercancías. Cada día, cada ciudad saca sus precios de nuevo, y no cambian mientras te quedes. Un día normal, una mercancía cuesta:</translation>
     </message>
     <message>
         <source>In the town you arrive in, each good may meet one of these events, and a message tells you of it:</source>
-        <translation type="unfinished"></translation>
+        <translation>En la ciudad a la que llegas, a cada mercancía le puede pasar una de estas cosas, y un mensaje te lo avisa:</translation>
     </message>
     <message>
         <source>Low prices, a chance of one in %1: about %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Precios bajos, una probabilidad entre %1: cerca del %2% del precio normal.</translation>
     </message>
     <message>
         <source>A glut, a chance of one in %1: %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercado inundado, una probabilidad entre %1: el %2% del precio normal.</translation>
     </message>
     <message>
         <source>The Pharaoh&apos;s demand, a chance of one in %1: %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>El Faraón la necesita, una probabilidad entre %1: el %2% del precio normal.</translation>
     </message>
     <message>
         <source>High prices, a chance of one in %1: %2% of the usual price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Precios altos, una probabilidad entre %1: el %2% del precio normal.</translation>
     </message>
     <message>
         <source>Each slave carries one item, so you can carry as many items as you have slaves. The Slaves line above your goods shows how many slaves are free, then how many you have.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada esclavo carga con un artículo, así que puedes llevar tantos artículos como esclavos tengas. La línea Esclavos, encima de tus mercancías, muestra cuántos esclavos están libres y luego cuántos tienes.</translation>
     </message>
     <message>
         <source>To buy, choose a good in the items available and press Buy. The Buy window proposes the most you can take: as many as your cash pays for, but no more than your free slaves can carry. Type a smaller number if you like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para comprar, elige una mercancía de la lista En venta y pulsa Comprar. La ventana de compra te propone el máximo que puedes llevarte: todo lo que puedas pagar, pero no más de lo que carguen tus esclavos libres. Si quieres, escribe un número menor.</translation>
     </message>
     <message>
         <source>To sell, choose a good among the items you have bought and press Sell; the Sell window proposes all you hold. Every town buys every good at its price of the day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para vender, elige una mercancía entre los artículos que has comprado y pulsa Vender; la ventana de venta te propone todo lo que tienes. Todas las ciudades compran todas las mercancías a su precio del día.</translation>
     </message>
     <message>
         <source>Your loan grows by %1% every day, so pay it back early: in the Finances window, Pay Loan takes any part of it from your cash. You cannot borrow more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu préstamo crece un %1% cada día, así que devuélvelo pronto: en la ventana Finanzas, Pagar deuda salda la parte que quieras con tu dinero. No puedes pedir más prestado.</translation>
     </message>
     <message>
         <source>A pyramid bank, bought in Special products for %1, pays %2% interest every day on what you keep in it. Deposit and withdraw in the Finances window, in any town, at any time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un banco pirámide, que se compra en Productos especiales por %1, paga un %2% de interés al día por lo que guardes en él. Ingresa y retira dinero en la ventana Finanzas, en cualquier ciudad y en cualquier momento.</translation>
     </message>
     <message>
         <source>Gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Regalo</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished">Precio</translation>
+        <translation>Precio</translation>
     </message>
     <message>
         <source>Favour</source>
-        <translation type="unfinished"></translation>
+        <translation>Favor</translation>
     </message>
     <message>
         <source>+%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1%</translation>
     </message>
     <message>
         <source>The Pharaoh&apos;s favour, shown under the map, rises by %1% each time you sell a good for more than you paid at your latest purchase of it, and falls by %1% (never below 0) when you sell it for that or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>El favor del Faraón, que se ve bajo el mapa, sube un %1% cada vez que vendes una mercancía por más de lo que pagaste en tu última compra de ella, y baja un %1% (nunca por debajo de 0) cuando la vendes por eso o por menos.</translation>
     </message>
     <message>
         <source>Gifts raise it faster, one gift each time you open the Special products window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Los regalos lo suben más deprisa, un regalo cada vez que abres la ventana Productos especiales:</translation>
     </message>
     <message>
         <source>Once your favour has reached %1%, the Pharaoh pays you a bonus on your next journey, a sum chosen by chance of up to %2, and your favour starts again from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando tu favor llega al %1%, el Faraón te paga una prima en tu siguiente viaje, una suma al azar de hasta %2, y tu favor vuelve a empezar desde 0.</translation>
     </message>
     <message>
         <source>More slaves come in packs of %1 for %2 a pack, as long as you have fewer than %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los esclavos extra vienen en lotes de %1 a %2 el lote, mientras tengas menos de %3.</translation>
     </message>
     <message>
         <source>The pyramid bank costs %1 and can be bought once a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>El banco pirámide cuesta %1 y solo se puede comprar una vez por partida.</translation>
     </message>
     <message>
         <source>On every journey there is a chance of one in %1 that you are mugged and lose %2% of your cash.</source>
-        <translation type="unfinished"></translation>
+        <translation>En cada viaje hay una probabilidad entre %1 de que te atraquen y pierdas el %2% de tu dinero.</translation>
     </message>
     <message>
         <source>Once you own a pyramid bank, there is a chance of one in %1 each day that it is robbed and loses %2% of what is in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si tienes un banco pirámide, cada día hay una probabilidad entre %1 de que lo roben y pierda el %2% de lo que guarda.</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Your burial</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu entierro</translation>
     </message>
     <message>
         <source>above %1</source>
-        <translation type="unfinished"></translation>
+        <translation>más de %1</translation>
     </message>
     <message>
         <source>%1 or less</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 o menos</translation>
     </message>
     <message>
         <source>Your total at the end decides where you are buried; it must be above a rank&apos;s figure to earn it:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu total al final decide dónde te entierran; para ganarte cada rango tienes que superar su cifra:</translation>
     </message>
     <message>
         <source>The %1 best totals are kept, with names and dates, in the high-score table (View menu, Highscores). A total of 0 or more that beats one of them enters the table and you are asked your name; a total equal to one goes below it. At first every place holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los %1 mejores totales se guardan, con nombre y fecha, en la tabla de récords (menú Ver, Récords). Un total de 0 o más que supere a uno de ellos entra en la tabla y se te pide el nombre; un total igual a otro queda por debajo de él. Al principio, cada puesto tiene %2.</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas</translation>
     </message>
     <message>
         <source>What they do</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué hacen</translation>
     </message>
     <message>
         <source>Travel to %1, %2 or %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Viajar a %1, %2 o %3</translation>
     </message>
     <message>
         <source>Move between the map, the buttons and the two lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Moverse entre el mapa, los botones y las dos listas</translation>
     </message>
     <message>
         <source>Choose a good in a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir una mercancía de una lista</translation>
     </message>
     <message>
         <source>Buy the good chosen in the items available, or sell the one chosen among the items you have bought; in a window, OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprar la mercancía elegida en En venta, o vender la elegida entre los artículos comprados; en una ventana, Aceptar</translation>
     </message>
     <message>
         <source>Buy, Sell</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprar, Vender</translation>
     </message>
     <message>
         <source>Press the button that has the focus, such as Finances or Special products</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsar el botón que tiene el foco, como Finanzas o Productos especiales</translation>
     </message>
     <message>
         <source>In a window, Cancel or close</source>
-        <translation type="unfinished"></translation>
+        <translation>En una ventana, Cancelar o cerrar</translation>
     </message>
     <message>
         <source>In Special products, the next or the previous tab</source>
-        <translation type="unfinished"></translation>
+        <translation>En Productos especiales, la pestaña siguiente o la anterior</translation>
     </message>
     <message>
         <source>The File, View and Help menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Los menús Archivo, Ver y Ayuda</translation>
     </message>
     <message>
         <source>The ledger of the prices you have seen and of your fortune</source>
-        <translation type="unfinished"></translation>
+        <translation>El libro de cuentas, con los precios que has visto y tu fortuna</translation>
     </message>
     <message>
         <source>In the ledger: prices, fortune, the goods, the figures as a table</source>
-        <translation type="unfinished"></translation>
+        <translation>En el libro de cuentas: precios, fortuna, las mercancías, las cifras en tabla</translation>
     </message>
     <message>
         <source>Close the window of your burial</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la ventana de tu entierro</translation>
     </message>
     <message>
         <source>This window</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta ventana</translation>
     </message>
     <message>
         <source>A letter, Enter, Escape or a click</source>
-        <translation type="unfinished"></translation>
+        <translation>Una letra, Intro, Escape o un clic</translation>
     </message>
     <message>
         <source>Close the story (View menu, Story) and play</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la historia (menú Ver, Historia) y jugar</translation>
     </message>
     <message>
         <source>The game</source>
-        <translation type="unfinished"></translation>
+        <translation>La partida</translation>
     </message>
     <message>
         <source>Travel</source>
-        <translation type="unfinished"></translation>
+        <translation>Los viajes</translation>
     </message>
     <message>
         <source>The market</source>
-        <translation type="unfinished"></translation>
+        <translation>El mercado</translation>
     </message>
     <message>
         <source>Buying and selling</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprar y vender</translation>
     </message>
     <message>
         <source>The loan and the pyramid bank</source>
-        <translation type="unfinished"></translation>
+        <translation>El préstamo y el banco pirámide</translation>
     </message>
     <message>
         <source>Favour and special products</source>
-        <translation type="unfinished"></translation>
+        <translation>El favor y los productos especiales</translation>
     </message>
     <message>
         <source>Dangers</source>
-        <translation type="unfinished"></translation>
+        <translation>Peligros</translation>
     </message>
     <message>
         <source>Where you are buried</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde te entierran</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Récords</translation>
     </message>
 </context>
 <context>
@@ -766,35 +771,35 @@ Recibes una prima de %1</translation>
     </message>
     <message>
         <source>Each town you travel to writes its prices into this ledger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada ciudad a la que viajas apunta sus precios en este libro de cuentas.</translation>
     </message>
     <message>
         <source>&amp;Last seen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ú&amp;ltimos precios</translation>
     </message>
     <message>
         <source>%1 the lowest and %2 the highest of the prices last seen of a good</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 el más bajo y %2 el más alto de los últimos precios vistos de una mercancía</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinero</translation>
     </message>
     <message>
         <source>Worth</source>
-        <translation type="unfinished"></translation>
+        <translation>Patrimonio</translation>
     </message>
     <message>
         <source>Money and worth at the end of each day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinero y patrimonio al final de cada día</translation>
     </message>
     <message>
         <source>Worth counts the goods you carry, but the end of the game counts only money: sell your goods before you Finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>El patrimonio cuenta las mercancías que llevas, pero al final de la partida solo cuenta el dinero: véndelas antes de pulsar Balance final.</translation>
     </message>
     <message>
         <source>Prices of %1 seen day by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Precios de %1 vistos día a día</translation>
     </message>
 </context>
 <context>
@@ -937,7 +942,7 @@ Recibes una prima de %1</translation>
     </message>
     <message>
         <source>How to &amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo &amp;jugar</translation>
     </message>
 </context>
 <context>
