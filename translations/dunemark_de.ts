@@ -667,10 +667,6 @@ Du bekommst eine Prämie von %1</translation>
         <translation>Das Kassenbuch mit den gesehenen Preisen und deinem Vermögen</translation>
     </message>
     <message>
-        <source>In the ledger: prices, fortune, the goods, the figures as a table</source>
-        <translation>Im Kassenbuch: Preise, Vermögen, die Waren, die Zahlen als Tabelle</translation>
-    </message>
-    <message>
         <source>Close the window of your burial</source>
         <translation>Das Fenster deines Begräbnisses schließen</translation>
     </message>
@@ -721,6 +717,10 @@ Du bekommst eine Prämie von %1</translation>
     <message>
         <source>High scores</source>
         <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>In the ledger: the last prices seen, the prices, the fortune, the goods, the figures as a table</source>
+        <translation>Im Kassenbuch: zuletzt gesehene Preise, Preise, Vermögen, die Waren, die Zahlen als Tabelle</translation>
     </message>
 </context>
 <context>

@@ -667,10 +667,6 @@ Recibes una prima de %1</translation>
         <translation>El libro de cuentas, con los precios que has visto y tu fortuna</translation>
     </message>
     <message>
-        <source>In the ledger: prices, fortune, the goods, the figures as a table</source>
-        <translation>En el libro de cuentas: precios, fortuna, las mercancías, las cifras en tabla</translation>
-    </message>
-    <message>
         <source>Close the window of your burial</source>
         <translation>Cerrar la ventana de tu entierro</translation>
     </message>
@@ -721,6 +717,10 @@ Recibes una prima de %1</translation>
     <message>
         <source>High scores</source>
         <translation>Récords</translation>
+    </message>
+    <message>
+        <source>In the ledger: the last prices seen, the prices, the fortune, the goods, the figures as a table</source>
+        <translation>En el libro de cuentas: últimos precios, precios, fortuna, las mercancías, las cifras en tabla</translation>
     </message>
 </context>
 <context>

@@ -667,10 +667,6 @@ Tu reçois une prime de %1</translation>
         <translation>Le livre de comptes des prix vus et de ta fortune</translation>
     </message>
     <message>
-        <source>In the ledger: prices, fortune, the goods, the figures as a table</source>
-        <translation>Dans le livre de comptes&#xa0;: prix, fortune, marchandises, chiffres en tableau</translation>
-    </message>
-    <message>
         <source>Close the window of your burial</source>
         <translation>Fermer la fenêtre de ta sépulture</translation>
     </message>
@@ -721,6 +717,10 @@ Tu reçois une prime de %1</translation>
     <message>
         <source>High scores</source>
         <translation>Le palmarès</translation>
+    </message>
+    <message>
+        <source>In the ledger: the last prices seen, the prices, the fortune, the goods, the figures as a table</source>
+        <translation>Dans le livre de comptes&#xa0;: derniers prix, prix, fortune, marchandises, chiffres en tableau</translation>
     </message>
 </context>
 <context>

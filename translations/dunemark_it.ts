@@ -667,10 +667,6 @@ Ricevi un premio in denaro di %1</translation>
         <translation>Il registro dei prezzi che hai visto e del tuo patrimonio</translation>
     </message>
     <message>
-        <source>In the ledger: prices, fortune, the goods, the figures as a table</source>
-        <translation>Nel registro: prezzi, patrimonio, le merci, i dati in tabella</translation>
-    </message>
-    <message>
         <source>Close the window of your burial</source>
         <translation>Chiudi la finestra della tua sepoltura</translation>
     </message>
@@ -721,6 +717,10 @@ Ricevi un premio in denaro di %1</translation>
     <message>
         <source>High scores</source>
         <translation>Classifica</translation>
+    </message>
+    <message>
+        <source>In the ledger: the last prices seen, the prices, the fortune, the goods, the figures as a table</source>
+        <translation>Nel registro: ultimi prezzi, prezzi, patrimonio, le merci, i dati in tabella</translation>
     </message>
 </context>
 <context>

@@ -667,10 +667,6 @@ Je krijgt een bonus van %1</translation>
         <translation>Het kasboek met de prijzen die je zag en je vermogen</translation>
     </message>
     <message>
-        <source>In the ledger: prices, fortune, the goods, the figures as a table</source>
-        <translation>In het kasboek: prijzen, vermogen, de goederen, de cijfers als tabel</translation>
-    </message>
-    <message>
         <source>Close the window of your burial</source>
         <translation>Sluit het venster van je begrafenis</translation>
     </message>
@@ -721,6 +717,10 @@ Je krijgt een bonus van %1</translation>
     <message>
         <source>High scores</source>
         <translation>Topscores</translation>
+    </message>
+    <message>
+        <source>In the ledger: the last prices seen, the prices, the fortune, the goods, the figures as a table</source>
+        <translation>In het kasboek: laatst geziene prijzen, prijzen, vermogen, de goederen, de cijfers als tabel</translation>
     </message>
 </context>
 <context>

@@ -668,10 +668,6 @@ Dostajesz premię w wysokości %1</translation>
         <translation>Księga rachunkowa z widzianymi cenami i twoim majątkiem</translation>
     </message>
     <message>
-        <source>In the ledger: prices, fortune, the goods, the figures as a table</source>
-        <translation>W księdze: ceny, majątek, towary, dane w tabeli</translation>
-    </message>
-    <message>
         <source>Close the window of your burial</source>
         <translation>Zamknięcie okna z twoim pochówkiem</translation>
     </message>
@@ -722,6 +718,10 @@ Dostajesz premię w wysokości %1</translation>
     <message>
         <source>High scores</source>
         <translation>Rekordy</translation>
+    </message>
+    <message>
+        <source>In the ledger: the last prices seen, the prices, the fortune, the goods, the figures as a table</source>
+        <translation>W księdze: ostatnie ceny, ceny, majątek, towary, dane w tabeli</translation>
     </message>
 </context>
 <context>

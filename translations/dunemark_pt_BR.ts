@@ -667,10 +667,6 @@ Você ganhou um bônus de %1</translation>
         <translation>O livro-caixa dos preços que você viu e da sua fortuna</translation>
     </message>
     <message>
-        <source>In the ledger: prices, fortune, the goods, the figures as a table</source>
-        <translation>No livro-caixa: preços, fortuna, as mercadorias, os números em tabela</translation>
-    </message>
-    <message>
         <source>Close the window of your burial</source>
         <translation>Fechar a janela do seu enterro</translation>
     </message>
@@ -721,6 +717,10 @@ Você ganhou um bônus de %1</translation>
     <message>
         <source>High scores</source>
         <translation>Recordes</translation>
+    </message>
+    <message>
+        <source>In the ledger: the last prices seen, the prices, the fortune, the goods, the figures as a table</source>
+        <translation>No livro-caixa: últimos preços, preços, fortuna, as mercadorias, os números em tabela</translation>
     </message>
 </context>
 <context>

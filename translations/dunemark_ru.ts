@@ -668,10 +668,6 @@ You received a cash bonus of %1</source>
         <translation>Книга учёта увиденных цен и твоего состояния</translation>
     </message>
     <message>
-        <source>In the ledger: prices, fortune, the goods, the figures as a table</source>
-        <translation>В книге учёта: цены, состояние, товары, данные таблицей</translation>
-    </message>
-    <message>
         <source>Close the window of your burial</source>
         <translation>Закрыть окно с твоим погребением</translation>
     </message>
@@ -722,6 +718,10 @@ You received a cash bonus of %1</source>
     <message>
         <source>High scores</source>
         <translation>Рекорды</translation>
+    </message>
+    <message>
+        <source>In the ledger: the last prices seen, the prices, the fortune, the goods, the figures as a table</source>
+        <translation>В книге учёта: последние цены, цены, состояние, товары, данные таблицей</translation>
     </message>
 </context>
 <context>

@@ -667,10 +667,6 @@ Du fick en bonus på %1</translation>
         <translation>Kassaboken med priserna du har sett och din förmögenhet</translation>
     </message>
     <message>
-        <source>In the ledger: prices, fortune, the goods, the figures as a table</source>
-        <translation>I kassaboken: priser, förmögenhet, varorna, siffrorna som tabell</translation>
-    </message>
-    <message>
         <source>Close the window of your burial</source>
         <translation>Stäng fönstret med din begravning</translation>
     </message>
@@ -721,6 +717,10 @@ Du fick en bonus på %1</translation>
     <message>
         <source>High scores</source>
         <translation>Topplistan</translation>
+    </message>
+    <message>
+        <source>In the ledger: the last prices seen, the prices, the fortune, the goods, the figures as a table</source>
+        <translation>I kassaboken: senast sedda priser, priser, förmögenhet, varorna, siffrorna som tabell</translation>
     </message>
 </context>
 <context>

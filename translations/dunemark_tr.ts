@@ -666,10 +666,6 @@ You received a cash bonus of %1</source>
         <translation>Gördüğün fiyatların ve servetinin hesap defteri</translation>
     </message>
     <message>
-        <source>In the ledger: prices, fortune, the goods, the figures as a table</source>
-        <translation>Hesap defterinde: fiyatlar, servet, mallar, tablo olarak rakamlar</translation>
-    </message>
-    <message>
         <source>Close the window of your burial</source>
         <translation>Mezar penceresini kapat</translation>
     </message>
@@ -720,6 +716,10 @@ You received a cash bonus of %1</source>
     <message>
         <source>High scores</source>
         <translation>Rekorlar</translation>
+    </message>
+    <message>
+        <source>In the ledger: the last prices seen, the prices, the fortune, the goods, the figures as a table</source>
+        <translation>Hesap defterinde: son görülen fiyatlar, fiyatlar, servet, mallar, tablo olarak rakamlar</translation>
     </message>
 </context>
 <context>
