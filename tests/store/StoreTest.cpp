@@ -130,10 +130,11 @@ TEST_F(StoreTest, TheFileReadsAsQSettingsWroteItAndNothingInItIsDecoded) {
         written.setValue("Other/Kept", QStringList{"a", "b"});
     }
     EXPECT_EQ(First(), (HighScoreEntry{Odd, "", 9}));
-    HighScoreTable(store, clock).AddHighScore(200, [] { return Odd + "!"; });
+    HighScoreTable(store, clock).AddHighScore(200, [] { return "\\" + Odd; });
     UseNewDir(ReadConf());
     const QSettings read(ConfPath(), QSettings::IniFormat);
-    EXPECT_EQ(read.value("Scores/Name0").toString().toStdString(), Odd + "!");
+    EXPECT_EQ(read.value("Scores/Name0").toString().toStdString(),
+              "\\" + Odd); // an escape first of all
     EXPECT_EQ(read.value("Scores/Name1").toString().toStdString(), Odd);
     EXPECT_EQ(read.value("Other/Kept").toStringList(), (QStringList{"a", "b"}));
 }
