@@ -2,6 +2,7 @@
 
 #include "core/MainTables.h"
 #include "core/ProgramVersion.h"
+#include "forms/LedgerBuildId.h"
 
 #include <QtPlugin>
 
@@ -26,6 +27,7 @@ public:
 
 } // namespace dunemark
 
-// The module reads the game's tables directly, so only a module of the same version will do.
-#define DUNEMARK_LEDGER_MODULE_IID "org.example.Dunemark.LedgerModule/" DUNEMARK_VERSION_TEXT
+// The module reads the game's tables directly, so only a module of the same build will do.
+#define DUNEMARK_LEDGER_MODULE_IID                                                                 \
+    "org.example.Dunemark.LedgerModule/" DUNEMARK_VERSION_TEXT "/" DUNEMARK_LEDGER_BUILD_ID
 Q_DECLARE_INTERFACE(dunemark::LedgerModule, DUNEMARK_LEDGER_MODULE_IID)

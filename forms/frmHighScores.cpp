@@ -158,10 +158,29 @@ void frmHighScores::Form_Load() {
 
 // The one store problem the player hears of: his own entry was not kept.
 void frmHighScores::TellNotSaved(SaveResult why) {
-    const QString reason =
-        why == SaveResult::Busy
-            ? tr("Another Dunemark kept the highscores busy for too long.")
-            : tr("The highscores could not be written: the disk may be full or read-only.");
+    const QString file =
+        QString::fromStdString(platform_.settings.FileBehind(std::string(AppTitle), why));
+    QString reason;
+    switch (why) {
+    case SaveResult::Busy:
+        reason = tr("Another Dunemark kept the highscores busy for too long.");
+        break;
+    case SaveResult::TooLarge:
+        reason = tr("The highscores file, %1, is too large to update.").arg(file);
+        break;
+    case SaveResult::Unreadable:
+        reason = tr("The highscores file, %1, could not be read.").arg(file);
+        break;
+    case SaveResult::LockInTheWay:
+        reason = tr("Something that is not a lock file stands at %1: remove it, and scores can "
+                    "be saved again.")
+                     .arg(file);
+        break;
+    case SaveResult::Saved:
+    case SaveResult::Failed:
+        reason = tr("The highscores could not be written: the disk may be full or read-only.");
+        break;
+    }
     const QString text = tr("Your score was not saved. %1 The table is unchanged.").arg(reason);
     platform_.messages.Show(text.toStdString(), std::string(AppTitle), MsgIcon::Exclamation,
                             MsgButtons::Ok);

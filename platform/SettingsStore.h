@@ -6,8 +6,10 @@
 namespace dunemark {
 
 // What became of an update's writes: stored, or not stored because another copy of the program
-// kept the store for too long, or because the store cannot be written (no room left, not allowed).
-enum class SaveResult { Saved, Busy, Failed };
+// kept the store for too long, because the store cannot be written (no room left, not allowed),
+// because it is too large to be read whole, because reading it failed, or because something that
+// is not the store's lock stands where the lock goes.
+enum class SaveResult { Saved, Busy, Failed, TooLarge, Unreadable, LockInTheWay };
 
 // The per-user store of text values addressed by application, section and key.
 class SettingsStore {
@@ -34,6 +36,14 @@ public:
     // change writes is stored, or nothing, and the result says which.
     using Change = std::function<void(SettingsStore& locked)>;
     virtual SaveResult Update(const std::string& app, const Change& change) = 0;
+
+    // The file a result that is not Saved is about, for the player to look at, or "" when
+    // there is none to name.
+    virtual std::string FileBehind(const std::string& app, SaveResult why) {
+        static_cast<void>(app);
+        static_cast<void>(why);
+        return {};
+    }
 };
 
 } // namespace dunemark

@@ -463,6 +463,18 @@ Du bekommst eine Prämie von %1</translation>
         <source>Your score was not saved. %1 The table is unchanged.</source>
         <translation>Dein Ergebnis wurde nicht gespeichert. %1 Die Liste bleibt, wie sie war.</translation>
     </message>
+    <message>
+        <source>The highscores file, %1, is too large to update.</source>
+        <translation>Die Datei der Bestenliste, %1, ist zu groß, um sie zu aktualisieren.</translation>
+    </message>
+    <message>
+        <source>The highscores file, %1, could not be read.</source>
+        <translation>Die Datei der Bestenliste, %1, konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Something that is not a lock file stands at %1: remove it, and scores can be saved again.</source>
+        <translation>Unter %1 liegt etwas, das keine Sperrdatei ist: Entferne es, dann lassen sich wieder Ergebnisse speichern.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>

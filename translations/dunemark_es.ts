@@ -463,6 +463,18 @@ Recibes una prima de %1</translation>
         <source>Your score was not saved. %1 The table is unchanged.</source>
         <translation>Tu puntuación no se ha guardado. %1 La tabla sigue igual.</translation>
     </message>
+    <message>
+        <source>The highscores file, %1, is too large to update.</source>
+        <translation>El archivo de récords, %1, es demasiado grande para actualizarlo.</translation>
+    </message>
+    <message>
+        <source>The highscores file, %1, could not be read.</source>
+        <translation>No se ha podido leer el archivo de récords, %1.</translation>
+    </message>
+    <message>
+        <source>Something that is not a lock file stands at %1: remove it, and scores can be saved again.</source>
+        <translation>En %1 hay algo que no es un archivo de bloqueo: elimínalo y se podrán volver a guardar puntuaciones.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>

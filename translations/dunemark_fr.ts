@@ -463,6 +463,18 @@ Tu reçois une prime de %1</translation>
         <source>Your score was not saved. %1 The table is unchanged.</source>
         <translation>Ton score n&apos;a pas été enregistré. %1 Le palmarès reste inchangé.</translation>
     </message>
+    <message>
+        <source>The highscores file, %1, is too large to update.</source>
+        <translation>Le fichier du palmarès, %1, est trop volumineux pour être mis à jour.</translation>
+    </message>
+    <message>
+        <source>The highscores file, %1, could not be read.</source>
+        <translation>Impossible de lire le fichier du palmarès, %1.</translation>
+    </message>
+    <message>
+        <source>Something that is not a lock file stands at %1: remove it, and scores can be saved again.</source>
+        <translation>Quelque chose qui n&apos;est pas un fichier de verrou se trouve à l&apos;emplacement %1 : supprime-le, et les scores pourront de nouveau être enregistrés.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>

@@ -463,6 +463,18 @@ Ricevi un premio in denaro di %1</translation>
         <source>Your score was not saved. %1 The table is unchanged.</source>
         <translation>Il tuo punteggio non è stato salvato. %1 La classifica non è cambiata.</translation>
     </message>
+    <message>
+        <source>The highscores file, %1, is too large to update.</source>
+        <translation>Il file della classifica, %1, è troppo grande per essere aggiornato.</translation>
+    </message>
+    <message>
+        <source>The highscores file, %1, could not be read.</source>
+        <translation>Impossibile leggere il file della classifica, %1.</translation>
+    </message>
+    <message>
+        <source>Something that is not a lock file stands at %1: remove it, and scores can be saved again.</source>
+        <translation>In %1 c&apos;è qualcosa che non è un file di blocco: rimuovilo e i punteggi potranno di nuovo essere salvati.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>

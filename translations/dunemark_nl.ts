@@ -463,6 +463,18 @@ Je krijgt een bonus van %1</translation>
         <source>Your score was not saved. %1 The table is unchanged.</source>
         <translation>Je score is niet opgeslagen. %1 De lijst is niet veranderd.</translation>
     </message>
+    <message>
+        <source>The highscores file, %1, is too large to update.</source>
+        <translation>Het bestand met de topscores, %1, is te groot om bij te werken.</translation>
+    </message>
+    <message>
+        <source>The highscores file, %1, could not be read.</source>
+        <translation>Het bestand met de topscores, %1, kon niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>Something that is not a lock file stands at %1: remove it, and scores can be saved again.</source>
+        <translation>Op %1 staat iets dat geen vergrendelingsbestand is: verwijder het, dan kunnen scores weer worden opgeslagen.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>

@@ -464,6 +464,18 @@ Dostajesz premię w wysokości %1</translation>
         <source>Your score was not saved. %1 The table is unchanged.</source>
         <translation>Twój wynik nie został zapisany. %1 Tabela się nie zmieniła.</translation>
     </message>
+    <message>
+        <source>The highscores file, %1, is too large to update.</source>
+        <translation>Plik rekordów, %1, jest zbyt duży, by go zaktualizować.</translation>
+    </message>
+    <message>
+        <source>The highscores file, %1, could not be read.</source>
+        <translation>Nie udało się odczytać pliku rekordów, %1.</translation>
+    </message>
+    <message>
+        <source>Something that is not a lock file stands at %1: remove it, and scores can be saved again.</source>
+        <translation>W miejscu %1 jest coś, co nie jest plikiem blokady: usuń to, a wyniki znów będzie można zapisywać.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>

@@ -463,6 +463,18 @@ Você ganhou um bônus de %1</translation>
         <source>Your score was not saved. %1 The table is unchanged.</source>
         <translation>Sua pontuação não foi salva. %1 A tabela continua a mesma.</translation>
     </message>
+    <message>
+        <source>The highscores file, %1, is too large to update.</source>
+        <translation>O arquivo de recordes, %1, é grande demais para ser atualizado.</translation>
+    </message>
+    <message>
+        <source>The highscores file, %1, could not be read.</source>
+        <translation>Não foi possível ler o arquivo de recordes, %1.</translation>
+    </message>
+    <message>
+        <source>Something that is not a lock file stands at %1: remove it, and scores can be saved again.</source>
+        <translation>Em %1 há algo que não é um arquivo de bloqueio: remova-o e os recordes poderão ser gravados de novo.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>

@@ -464,6 +464,18 @@ You received a cash bonus of %1</source>
         <source>Your score was not saved. %1 The table is unchanged.</source>
         <translation>Твой результат не сохранён. %1 Таблица не изменилась.</translation>
     </message>
+    <message>
+        <source>The highscores file, %1, is too large to update.</source>
+        <translation>Файл рекордов, %1, слишком велик, чтобы его обновить.</translation>
+    </message>
+    <message>
+        <source>The highscores file, %1, could not be read.</source>
+        <translation>Не удалось прочитать файл рекордов, %1.</translation>
+    </message>
+    <message>
+        <source>Something that is not a lock file stands at %1: remove it, and scores can be saved again.</source>
+        <translation>По пути %1 находится не файл блокировки: удали его, и рекорды снова можно будет сохранять.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>

@@ -463,6 +463,18 @@ Du fick en bonus på %1</translation>
         <source>Your score was not saved. %1 The table is unchanged.</source>
         <translation>Ditt resultat sparades inte. %1 Listan är oförändrad.</translation>
     </message>
+    <message>
+        <source>The highscores file, %1, is too large to update.</source>
+        <translation>Topplistans fil, %1, är för stor för att uppdateras.</translation>
+    </message>
+    <message>
+        <source>The highscores file, %1, could not be read.</source>
+        <translation>Topplistans fil, %1, kunde inte läsas.</translation>
+    </message>
+    <message>
+        <source>Something that is not a lock file stands at %1: remove it, and scores can be saved again.</source>
+        <translation>På %1 finns något som inte är en låsfil: ta bort det, så kan resultat sparas igen.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>

@@ -462,6 +462,18 @@ You received a cash bonus of %1</source>
         <source>Your score was not saved. %1 The table is unchanged.</source>
         <translation>Skorun kaydedilmedi. %1 Tablo değişmedi.</translation>
     </message>
+    <message>
+        <source>The highscores file, %1, is too large to update.</source>
+        <translation>Rekor dosyası, %1, güncellenemeyecek kadar büyük.</translation>
+    </message>
+    <message>
+        <source>The highscores file, %1, could not be read.</source>
+        <translation>Rekor dosyası, %1, okunamadı.</translation>
+    </message>
+    <message>
+        <source>Something that is not a lock file stands at %1: remove it, and scores can be saved again.</source>
+        <translation>%1 konumunda kilit dosyası olmayan bir şey var: onu kaldır, skorlar yeniden kaydedilebilir.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>

@@ -89,6 +89,9 @@ public:
         change(refusal == SaveResult::Saved ? *this : scratch);
         return refusal;
     }
+    std::string FileBehind(const std::string&, SaveResult why) override {
+        return "<store " + std::to_string(static_cast<int>(why)) + '>';
+    }
 
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
     int writes = 0;

@@ -64,27 +64,30 @@ bool NextLine(QByteArrayView data, qsizetype& pos, Line& line) {
 
 // A section's or key's name: "%XX" and "%UXXXX" stand for one character, a backslash for "/".
 QString Name(QByteArrayView text) {
-    const QString coded = QString::fromUtf8(text);
     QString name;
-    for (qsizetype i = 0; i < coded.size(); ++i) {
-        if (coded[i] == QLatin1Char('\\')) {
-            name += QLatin1Char('/');
+    name.reserve(text.size());
+    qsizetype plain = 0; // bytes from here on are text, waiting to be decoded
+    const auto hexAt = [&](qsizetype at, int digits) {
+        int code = 0;
+        for (int d = 0; d < digits; ++d) {
+            const int digit = at + d < text.size() ? HexDigit(text[at + d]) : -1;
+            if (digit < 0)
+                return -1;
+            code = code * 16 + digit;
+        }
+        return code;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool wide = text[i] == '%' && i + 1 < text.size() && text[i + 1] == 'U';
+        const int code = text[i] == '%' ? hexAt(i + 1 + wide, wide ? 4 : 2) : -1;
+        if (text[i] != '\\' && code < 0)
             continue;
-        }
-        const qsizetype digits = coded.mid(i + 1, 1) == QLatin1String("U") ? 4 : 2;
-        const qsizetype first = i + 1 + (digits == 4);
-        bool ok = false;
-        const ushort code = coded[i] == QLatin1Char('%') && first + digits <= coded.size()
-                                ? QStringView(coded).mid(first, digits).toUShort(&ok, 16)
-                                : 0;
-        if (ok) {
-            name += QChar(code);
-            i = first + digits - 1;
-        } else {
-            name += coded[i];
-        }
+        name += QString::fromUtf8(text.sliced(plain, i - plain));
+        name += text[i] == '\\' ? QChar(u'/') : QChar(static_cast<char16_t>(code));
+        i += text[i] == '\\' ? 0 : (wide ? 5 : 2);
+        plain = i + 1;
     }
-    return name;
+    return name + QString::fromUtf8(text.sliced(plain));
 }
 
 QByteArray CodedName(const QString& name) {
@@ -109,7 +112,8 @@ QString ValueText(QByteArrayView raw) {
                                       "?''\\\\";
     QStringList items;
     QString text;
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // U+FEFF is a character like any other here, not a mark to drop.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     bool quoted = false;
     bool itemQuoted = false;
     qsizetype keep = 0; // blanks before this stay
@@ -201,7 +205,10 @@ QByteArray CodedValue(const QString& value) {
         const ushort u = i < text.size() ? text[i].unicode() : 0x20;
         const char* named = u && u < 0x80 ? std::strchr(Named, u) : nullptr;
         const bool hex = hexFollows && u < 0x80 && HexDigit(static_cast<char>(u)) >= 0;
-        if (!hex && !(named && (named - Named) % 2 == 0) && u > 0x1F && i < text.size()) {
+        // U+FEFF is escaped too: a reader may take it, written as it is, for a byte order mark
+        // and drop it.
+        if (!hex && !(named && (named - Named) % 2 == 0) && u > 0x1F && u != 0xFEFF &&
+            i < text.size()) {
             hexFollows = false;
             continue;
         }
@@ -237,16 +244,41 @@ bool EndsItsLine(QByteArrayView value) {
     return !quoted && i == value.size();
 }
 
+std::uint32_t KeyHash(std::uint32_t section, QStringView key) {
+    return static_cast<std::uint32_t>(qHashMulti(QHashSeed::globalSeed(), section, key));
+}
+
+// A path's section and key: what stands before its first "/", and the rest.
+std::pair<QString, QString> SectionAndKey(const QString& path) {
+    const qsizetype slash = path.indexOf(QLatin1Char('/'));
+    return slash < 0 ? std::pair(QString(), path)
+                     : std::pair(path.left(slash), path.mid(slash + 1));
+}
+
 } // namespace
+
+QByteArrayView IniFile::Bytes(Span span) const {
+    return QByteArrayView(bytes_).sliced(span.from, span.size);
+}
+
+IniFile::Span IniFile::Keep(QByteArrayView bytes) {
+    const Span span{static_cast<std::uint32_t>(bytes_.size()),
+                    static_cast<std::uint32_t>(bytes.size())};
+    bytes_ += bytes;
+    return span;
+}
 
 IniFile IniFile::Parse(QByteArrayView data) {
     if (data.startsWith("\xef\xbb\xbf"))
         data = data.sliced(3);
     IniFile file;
+    file.bytes_ = data.toByteArray();
+    const QByteArrayView all(file.bytes_);
     QString section;
+    std::optional<std::uint32_t> into; // the section's index, once it has a key
     qsizetype pos = 0;
-    for (Line line; NextLine(data, pos, line);) {
-        const QByteArrayView text = data.sliced(line.start, line.end - line.start);
+    for (Line line; NextLine(all, pos, line);) {
+        const QByteArrayView text = all.sliced(line.start, line.end - line.start);
         if (text.startsWith('[')) {
             const qsizetype close = text.indexOf(']');
             const QByteArrayView header =
@@ -255,34 +287,80 @@ IniFile IniFile::Parse(QByteArrayView data) {
                       : header.compare("%general", Qt::CaseInsensitive) == 0
                           ? QString::fromUtf8(header.sliced(1))
                           : Name(header);
+            into.reset();
             continue;
         }
         if (line.equals < 0)
             continue;
         const qsizetype equals = line.equals - line.start;
-        Entry entry{text.first(equals).trimmed().toByteArray(),
-                    text.sliced(equals + 1).toByteArray()};
-        const QString path =
-            (section.isEmpty() ? QString() : section + QLatin1Char('/')) + Name(entry.key);
-        if (const auto found = file.entryIndex_.find(path); found != file.entryIndex_.end()) {
-            file.sections_[found->first].entries[found->second].value = entry.value;
-            continue;
-        }
-        Section& into = file.SectionNamed(section);
-        file.entryIndex_.insert(path, {static_cast<int>(&into - file.sections_.data()),
-                                       static_cast<int>(into.entries.size())});
-        into.entries.push_back(std::move(entry));
+        const QByteArrayView key = text.first(equals).trimmed();
+        const auto at = [&](QByteArrayView part) {
+            return Span{static_cast<std::uint32_t>(part.data() - all.data()),
+                        static_cast<std::uint32_t>(part.size())};
+        };
+        if (!into)
+            into = file.SectionNamed(section);
+        file.Add(*into, Name(key), at(key), at(text.sliced(equals + 1)));
     }
     return file;
 }
 
-IniFile::Section& IniFile::SectionNamed(const QString& name) {
-    const auto found = sectionIndex_.find(name);
-    if (found != sectionIndex_.end())
-        return sections_[*found];
-    sectionIndex_.insert(name, static_cast<int>(sections_.size()));
+std::uint32_t IniFile::SectionNamed(const QString& name) {
+    const auto found = sectionIndex_.constFind(name);
+    if (found != sectionIndex_.constEnd())
+        return *found;
+    const auto index = static_cast<std::uint32_t>(sections_.size());
+    sectionIndex_.insert(name, index);
     sections_.push_back({name, {}});
-    return sections_.back();
+    return index;
+}
+
+std::size_t IniFile::SlotOf(std::uint32_t section, const QString& key, std::uint32_t hash) const {
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const Slot& slot = slots_[i];
+        if (slot.entry == 0)
+            return i;
+        const Entry& entry = entries_[slot.entry - 1];
+        if (slot.hash == hash && entry.section == section && Name(Bytes(entry.key)) == key)
+            return i;
+    }
+}
+
+std::optional<std::uint32_t> IniFile::Find(const QString& section, const QString& key) const {
+    const auto found = sectionIndex_.constFind(section);
+    if (found == sectionIndex_.constEnd() || slots_.empty())
+        return std::nullopt;
+    const Slot& slot = slots_[SlotOf(*found, key, KeyHash(*found, key))];
+    return slot.entry == 0 ? std::nullopt : std::optional(slot.entry - 1);
+}
+
+void IniFile::Grow() {
+    std::vector<Slot> old(std::max<std::size_t>(16, slots_.size() * 2));
+    old.swap(slots_);
+    for (const Slot& slot : old) {
+        const std::size_t mask = slots_.size() - 1;
+        std::size_t i = slot.hash & mask;
+        while (slot.entry != 0 && slots_[i].entry != 0)
+            i = (i + 1) & mask;
+        if (slot.entry != 0)
+            slots_[i] = slot;
+    }
+}
+
+// A key read again in its section takes the first one's place with the later value.
+void IniFile::Add(std::uint32_t section, const QString& key, Span codedKey, Span value) {
+    if (2 * (entries_.size() + 1) > slots_.size())
+        Grow();
+    const std::uint32_t hash = KeyHash(section, key);
+    Slot& slot = slots_[SlotOf(section, key, hash)];
+    if (slot.entry != 0) {
+        entries_[slot.entry - 1].value = value;
+        return;
+    }
+    slot = {static_cast<std::uint32_t>(entries_.size() + 1), hash};
+    sections_[section].entries.push_back(slot.entry - 1);
+    entries_.push_back({section, codedKey, value});
 }
 
 QByteArray IniFile::Text() const {
@@ -297,34 +375,34 @@ QByteArray IniFile::Text() const {
                  : general              ? '%' + section.name.toUtf8()
                                         : CodedName(section.name)) +
                 "]\n";
-        for (const Entry& entry : section.entries) {
+        for (const std::uint32_t index : section.entries) {
+            const Entry& entry = entries_[index];
+            const QByteArrayView value = Bytes(entry.value);
             // A value as read, unless it would carry its line over into the next one.
-            text += entry.key + '=' +
-                    (EndsItsLine(entry.value) ? entry.value : CodedValue(ValueText(entry.value))) +
-                    '\n';
+            text += Bytes(entry.key);
+            text += '=';
+            text += EndsItsLine(value) ? value.toByteArray() : CodedValue(ValueText(value));
+            text += '\n';
         }
     }
     return text;
 }
 
 std::optional<QString> IniFile::Value(const QString& path) const {
-    const auto found = entryIndex_.find(path);
-    if (found == entryIndex_.end())
-        return std::nullopt;
-    return ValueText(sections_[found->first].entries[found->second].value);
+    const auto [section, key] = SectionAndKey(path);
+    const std::optional<std::uint32_t> found = Find(section, key);
+    return found ? std::optional(ValueText(Bytes(entries_[*found].value))) : std::nullopt;
 }
 
 void IniFile::SetValue(const QString& path, const QString& value) {
-    if (const auto found = entryIndex_.find(path); found != entryIndex_.end()) {
-        sections_[found->first].entries[found->second].value = CodedValue(value);
+    const auto [section, key] = SectionAndKey(path);
+    if (const std::optional<std::uint32_t> found = Find(section, key)) {
+        entries_[*found].value = Keep(CodedValue(value));
         return;
     }
-    const qsizetype slash = path.indexOf(QLatin1Char('/'));
-    const QString section = slash < 0 ? QString() : path.left(slash);
-    Section& into = SectionNamed(section);
-    entryIndex_.insert(
-        path, {static_cast<int>(&into - sections_.data()), static_cast<int>(into.entries.size())});
-    into.entries.push_back({CodedName(path.mid(slash + 1)), CodedValue(value)});
+    const std::uint32_t index = SectionNamed(section);
+    const Span codedKey = Keep(CodedName(key));
+    Add(index, key, codedKey, Keep(CodedValue(value)));
 }
 
 } // namespace dunemark

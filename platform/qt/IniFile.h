@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -13,6 +14,10 @@ namespace dunemark {
 // one with an unquoted comma (a list, to QSettings) reads as its items joined by ", ", and
 // nothing is ever decoded into an object ("@Variant(...)" reads as those very characters).
 // Values that are not set are written back as they were read.
+//
+// A key's path is its section's name, "/", and its own name. Keys and values stay in the file's
+// own bytes, and a section's name is kept once however many keys it has: reading costs time and
+// memory in proportion to the file, whatever its shape.
 class IniFile {
 public:
     static IniFile Parse(QByteArrayView data);
@@ -23,19 +28,38 @@ public:
     void SetValue(const QString& path, const QString& value);
 
 private:
+    struct Span {
+        std::uint32_t from = 0;
+        std::uint32_t size = 0;
+    };
     struct Entry {
-        QByteArray key;   // as written
-        QByteArray value; // as written
+        std::uint32_t section;
+        Span key;   // as written, in bytes_
+        Span value; // as written, in bytes_
     };
     struct Section {
         QString name; // empty for keys outside any section
-        std::vector<Entry> entries;
+        std::vector<std::uint32_t> entries;
     };
-    Section& SectionNamed(const QString& name);
+    struct Slot {
+        std::uint32_t entry = 0; // its index + 1, 0 where free
+        std::uint32_t hash = 0;
+    };
 
+    QByteArrayView Bytes(Span span) const;
+    Span Keep(QByteArrayView bytes);
+    std::uint32_t SectionNamed(const QString& name);
+    // The slot of the key `key` in section `section`: its entry's, or the free one it would take.
+    std::size_t SlotOf(std::uint32_t section, const QString& key, std::uint32_t hash) const;
+    std::optional<std::uint32_t> Find(const QString& section, const QString& key) const;
+    void Add(std::uint32_t section, const QString& key, Span codedKey, Span value);
+    void Grow();
+
+    QByteArray bytes_; // the file as read, then every key and value set since
     std::vector<Section> sections_;
-    QHash<QString, int> sectionIndex_;               // by section name
-    QHash<QString, std::pair<int, int>> entryIndex_; // by path: section, entry
+    std::vector<Entry> entries_;
+    std::vector<Slot> slots_; // the entries by section and key, open addressing
+    QHash<QString, std::uint32_t> sectionIndex_;
 };
 
 } // namespace dunemark

@@ -6,11 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <cerrno>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,8 +17,9 @@ namespace dunemark {
 
 namespace {
 
-// The most of a file that is read: far more than any table, little enough to read at once. What
-// lies beyond it is dropped by the next save.
+// The most of a file that is read: far more than any table, little enough to read at once. A
+// larger file shows what its first part holds, and is never written: what lies beyond would be
+// lost.
 constexpr qint64 MaxFileBytes = 16 << 20;
 
 QString Path(const std::string& section, const std::string& key) {
@@ -32,13 +32,37 @@ QString StoreFileName(const std::string& app) {
            QLatin1Char('/') + name + QLatin1Char('/') + name + QStringLiteral(".conf");
 }
 
+QString LockFileName(const QString& storeFileName) {
+    return storeFileName + QStringLiteral(".update.lock");
+}
+
 // The store's file as it is now. Only a regular file, or a link to one, is read and may be
 // written; a missing file may be made. Anything else (a pipe, a folder, a broken link) reads as
-// empty and is never written, and is never waited on either.
+// empty and is never written, and is never waited on either. `refusal` says why a file that
+// was read may not be written back.
 struct StoreFile {
     IniFile contents;
     bool writable = false;
+    SaveResult refusal = SaveResult::Saved;
 };
+
+// Up to `size` bytes of `fd`; nullopt when a read fails.
+std::optional<QByteArray> ReadUpTo(int fd, qint64 size) {
+    QByteArray data(size, '\0');
+    qint64 got = 0;
+    while (got < size) {
+        const ssize_t n = read(fd, data.data() + got, static_cast<std::size_t>(size - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        got += n;
+    }
+    data.truncate(got);
+    return data;
+}
 
 StoreFile ReadStoreFile(const QString& fileName) {
     const QByteArray name = QFile::encodeName(fileName);
@@ -50,36 +74,69 @@ StoreFile ReadStoreFile(const QString& fileName) {
     StoreFile file;
     struct stat info {};
     if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        QByteArray data(std::min<qint64>(info.st_size, MaxFileBytes), '\0');
-        qint64 got = 0;
-        for (ssize_t n = 1; n > 0 && got < data.size(); got += n)
-            n = std::max<ssize_t>(read(fd, data.data() + got, data.size() - got), 0);
-        data.truncate(got);
-        file = {IniFile::Parse(data), true};
+        const std::optional<QByteArray> data =
+            ReadUpTo(fd, std::min<qint64>(info.st_size, MaxFileBytes));
+        file.writable = true;
+        file.refusal = !data                         ? SaveResult::Unreadable
+                       : info.st_size > MaxFileBytes ? SaveResult::TooLarge
+                                                     : SaveResult::Saved;
+        if (data)
+            file.contents = IniFile::Parse(*data);
     }
     close(fd);
     return file;
 }
 
-// Replaces the file whole: every write is checked, and the new file takes the old one's place
-// only once it is all on the disk. A link is written through.
-bool WriteStoreFile(const QString& fileName, const QByteArray& text) {
-    const QFileInfo info(fileName);
-    QSaveFile file(info.isSymLink() ? info.canonicalFilePath() : fileName);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush() &&
-           file.commit();
+// Every byte of `data` written to `fd`.
+bool WriteAll(int fd, QByteArrayView data) {
+    for (qsizetype done = 0; done < data.size();) {
+        const ssize_t n =
+            write(fd, data.data() + done, static_cast<std::size_t>(data.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
 }
 
-// What a save killed halfway leaves beside the file it was writing: "<name>.XXXXXX".
-void RemoveLeftovers(const QString& fileName) {
+// Whatever was written to the folder's names (a file renamed into it) is on the disk.
+bool SyncFolder(const QByteArray& folder) {
+    const int fd = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // A file system that cannot sync a folder says so with EINVAL: there is nothing to wait for.
+    const bool synced = fsync(fd) == 0 || errno == EINVAL;
+    return close(fd) == 0 && synced;
+}
+
+// Replaces the file whole: the new text goes into a file of the game's own beside it,
+// "<name>.update.new", which takes the old one's place only once it is all on the disk, with the
+// old one's permissions and owner. A link is written through and stays a link. Only the game's
+// own file is ever removed, and a killed save leaves nothing but that.
+bool WriteStoreFile(const QString& fileName, const QByteArray& text) {
     const QFileInfo info(fileName);
-    const QRegularExpression leftover(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(info.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
-    const QDir dir = info.absoluteDir();
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
-        if (leftover.match(name).hasMatch())
-            QFile::remove(dir.filePath(name));
+    const QByteArray target =
+        QFile::encodeName(info.isSymLink() ? info.canonicalFilePath() : fileName);
+    const QByteArray temporary = target + ".update.new";
+    struct stat old {};
+    const bool existed = stat(target.constData(), &old) == 0;
+    unlink(temporary.constData());
+    const int fd =
+        open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    bool written = !existed || fchmod(fd, old.st_mode & 07777) == 0;
+    if (existed && geteuid() == 0)
+        written = written && fchown(fd, old.st_uid, old.st_gid) == 0;
+    written = written && WriteAll(fd, text) && fsync(fd) == 0;
+    written = close(fd) == 0 && written;
+    if (!written || rename(temporary.constData(), target.constData()) != 0) {
+        unlink(temporary.constData());
+        return false;
     }
+    return SyncFolder(QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath()));
 }
 
 // The store as one reading or one change sees it.
@@ -137,9 +194,7 @@ void QtSettingsStore::Read(const std::string& app, const Reading& read) {
 SaveResult QtSettingsStore::Update(const std::string& app, const Change& change) {
     const QString fileName = StoreFileName(app);
     QDir().mkpath(QFileInfo(fileName).absolutePath());
-    const StoreLock lock(fileName + QStringLiteral(".update.lock"), patience_);
-    if (lock.Held())
-        RemoveLeftovers(fileName);
+    const StoreLock lock(LockFileName(fileName), patience_);
     // Read only now, under the lock, so the change sees what the last copy stored.
     StoreFile file = ReadStoreFile(fileName);
     StoreView view(file.contents);
@@ -148,9 +203,29 @@ SaveResult QtSettingsStore::Update(const std::string& app, const Change& change)
         return SaveResult::Saved;
     if (lock.Busy())
         return SaveResult::Busy;
+    if (lock.InTheWay())
+        return SaveResult::LockInTheWay;
+    if (file.refusal != SaveResult::Saved)
+        return file.refusal;
     return lock.Held() && file.writable && WriteStoreFile(fileName, file.contents.Text())
                ? SaveResult::Saved
                : SaveResult::Failed;
+}
+
+std::string QtSettingsStore::FileBehind(const std::string& app, SaveResult why) {
+    const QString fileName = StoreFileName(app);
+    switch (why) {
+    case SaveResult::Saved:
+    case SaveResult::Busy:
+        return {};
+    case SaveResult::LockInTheWay:
+        return LockFileName(fileName).toStdString();
+    case SaveResult::Failed:
+    case SaveResult::TooLarge:
+    case SaveResult::Unreadable:
+        break;
+    }
+    return fileName.toStdString();
 }
 
 } // namespace dunemark

@@ -11,7 +11,8 @@ namespace dunemark {
 // Every value is text, read afresh from the file each time and never decoded into anything else.
 // A file that is missing, unreadable or garbled reads as far as it makes sense. Only a regular
 // file, or a link to one (written through, the link kept), is taken for the store. A save
-// replaces the file whole, or leaves it exactly as it was.
+// replaces the file whole, or leaves it exactly as it was; a file too large to read whole, or
+// one whose reading failed, is never written.
 class QtSettingsStore final : public SettingsStore {
 public:
     // How long a change waits at most for another copy of the program to finish its own.
@@ -27,6 +28,7 @@ public:
     void Read(const std::string& app, const Reading& read) override;
     // Holds a lock beside the store's file while the change reads and writes (see StoreLock).
     SaveResult Update(const std::string& app, const Change& change) override;
+    std::string FileBehind(const std::string& app, SaveResult why) override;
 
 private:
     std::chrono::milliseconds patience_;

@@ -46,14 +46,20 @@ void Pause(std::optional<BusyPointer>& busy) {
 }
 
 // The lock file, opened without following a link or waiting on a pipe, when it is a regular
-// file; -1 otherwise. A file that cannot be written (left read-only) is locked all the same.
-int OpenLockFile(const QByteArray& name) {
+// file; -1 otherwise, with `inTheWay` set when something else stands under its name. A file
+// that cannot be written (left read-only) is locked all the same.
+int OpenLockFile(const QByteArray& name, bool& inTheWay) {
     constexpr int Flags = O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
     int fd = open(name.constData(), O_RDWR | Flags, 0600);
     if (fd < 0 && errno == EACCES)
         fd = open(name.constData(), O_RDONLY | Flags, 0600);
+    if (fd < 0) {
+        inTheWay = errno == ELOOP || errno == EISDIR || errno == ENXIO;
+        return -1;
+    }
     struct stat info {};
-    if (fd >= 0 && (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        inTheWay = true;
         close(fd);
         return -1;
     }
@@ -77,7 +83,7 @@ StoreLock::StoreLock(const QString& fileName, std::chrono::milliseconds patience
     const QDeadlineTimer deadline(patience);
     std::optional<BusyPointer> busy;
     for (;;) {
-        const int fd = OpenLockFile(name);
+        const int fd = OpenLockFile(name, inTheWay_);
         if (fd < 0)
             return;
         if (flock(fd, LOCK_EX | LOCK_NB) == 0) {

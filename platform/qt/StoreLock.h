@@ -22,11 +22,15 @@ public:
     bool Held() const { return fd_ >= 0; }
     // Whether the lock was not had because another copy held it beyond the patience.
     bool Busy() const { return busy_; }
+    // Whether the lock was not had because something else stands under its name: a folder, a
+    // pipe, a socket, a link.
+    bool InTheWay() const { return inTheWay_; }
 
 private:
     QString fileName_;
     int fd_ = -1;
     bool busy_ = false;
+    bool inTheWay_ = false;
 };
 
 } // namespace dunemark

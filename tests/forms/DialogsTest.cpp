@@ -148,7 +148,11 @@ TEST_F(DialogsTest, AnEntryThatWasNotStoredIsToldAndNotShown) {
     std::size_t askedBefore = 0;
     messages.onShow = [&](const ShownMessage&) { askedBefore = input.asked.size(); };
     for (const auto& [refusal, why] :
-         {std::pair(SaveResult::Busy, "busy"), {SaveResult::Failed, "could not be written"}}) {
+         {std::pair(SaveResult::Busy, "busy"),
+          {SaveResult::Failed, "could not be written"},
+          {SaveResult::TooLarge, "file, <store 3>, is too large to update."},
+          {SaveResult::Unreadable, "file, <store 4>, could not be read."},
+          {SaveResult::LockInTheWay, "at <store 5>: remove it"}}) {
         settings.values = {{{"Dunemark", "Scores", "Name0"}, "Bob"},
                            {{"Dunemark", "Scores", "Time0"}, "9000"}};
         settings.refusal = refusal;

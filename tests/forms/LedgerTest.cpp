@@ -202,6 +202,7 @@ TEST(LedgerModuleTest, ALedgerThatCannotBeLoadedIsAMessageAndTheGameGoesOn) {
         {text.fileName(), "could not be loaded"},
         {QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/imageformats/libqsvg.so",
          "belongs to another version of the game"},
+        {DUNEMARK_OTHER_BUILD_LEDGER, "belongs to another version of the game"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file.toStdString());

@@ -1,7 +1,10 @@
 // Another run of the game on the same store, for the tests that kill it halfway or run several
 // at once. The store is the one under XDG_CONFIG_HOME.
 //   store_helper add NAME FIRST COUNT  adds COUNT entries for NAME, totals FIRST, FIRST + 1, ...,
-//                                      printing each total once it is stored
+//                                      printing each total once it is stored, and after it the
+//                                      reason when it was not
+// With DUNEMARK_STORE_FAULT=read, every read of the store's file past its first bytes fails;
+// with DUNEMARK_STORE_FAULT=sync, every sync fails.
 //   store_helper stop NAME TOTAL       adds one entry, but once it holds the store's lock, just
 //                                      before the entry is stored, prints a line and stops itself
 //   store_helper show                  prints the ten places, one "name<TAB>date<TAB>total" a line
@@ -10,11 +13,80 @@
 #include "scores/HighScoreTable.h"
 
 #include <QCoreApplication>
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <string>
+#include <unistd.h>
 
 using namespace dunemark;
+
+namespace {
+
+bool Fault(const char* which) {
+    const char* fault = std::getenv("DUNEMARK_STORE_FAULT");
+    return fault && std::strcmp(fault, which) == 0;
+}
+
+bool IsStoreFile(int fd) {
+    char target[4096];
+    const std::string link = "/proc/self/fd/" + std::to_string(fd);
+    const ssize_t size = readlink(link.c_str(), target, sizeof target - 1);
+    const std::string name(target, static_cast<std::size_t>(std::max<ssize_t>(size, 0)));
+    return name.ends_with("/Dunemark.conf");
+}
+
+template <typename Function> Function Real(const char* name) {
+    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+}
+
+const char* Reason(SaveResult result) {
+    switch (result) {
+    case SaveResult::Saved:
+        return "";
+    case SaveResult::Busy:
+        return " busy";
+    case SaveResult::Failed:
+        return " failed";
+    case SaveResult::TooLarge:
+        return " too large";
+    case SaveResult::Unreadable:
+        return " unreadable";
+    case SaveResult::LockInTheWay:
+        return " lock in the way";
+    }
+    return " ?";
+}
+
+} // namespace
+
+// The store's reads, failing as a broken disk does once the first bytes are read.
+extern "C" ssize_t read(int fd, void* buffer, size_t size) {
+    constexpr off_t Readable = 16;
+    static const auto real = Real<ssize_t (*)(int, void*, size_t)>("read");
+    if (Fault("read") && IsStoreFile(fd)) {
+        const off_t at = lseek(fd, 0, SEEK_CUR);
+        if (at >= Readable) {
+            errno = EIO;
+            return -1;
+        }
+        size = std::min<size_t>(size, static_cast<size_t>(Readable - at));
+    }
+    return real(fd, buffer, size);
+}
+
+extern "C" int fsync(int fd) {
+    static const auto real = Real<int (*)(int)>("fsync");
+    if (Fault("sync")) {
+        errno = EIO;
+        return -1;
+    }
+    return real(fd);
+}
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -26,8 +98,9 @@ int main(int argc, char* argv[]) {
         table.LoadHighScores();
         const long first = std::atol(argv[3]);
         for (long total = first; total < first + std::atol(argv[4]); ++total) {
-            table.AddHighScore(static_cast<std::int32_t>(total), [&] { return argv[2]; });
-            std::printf("%ld\n", total);
+            const SaveResult result =
+                table.AddHighScore(static_cast<std::int32_t>(total), [&] { return argv[2]; });
+            std::printf("%ld%s\n", total, Reason(result));
             std::fflush(stdout);
         }
     } else if (mode == "stop" && argc == 4) {
