@@ -55,7 +55,7 @@ package: deps-package build
 bench: deps-bench
 	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
 	cmake --build $(BUILD_DIR) --target dunemark minimal_qt startup_probe core_bench \
-	    highscores_bench
+	    highscores_bench store_read_bench
 	scripts/bench.sh $(BUILD_DIR)
 
 # The suites again, built with AddressSanitizer and UndefinedBehaviorSanitizer: any report fails

@@ -13,7 +13,7 @@ runs=${2:-9}
 idle_ms=1500
 
 for program in "$build/dunemark" "$build/bench/minimal_qt" "$build/bench/startup_probe" \
-    "$build/bench/core_bench" "$build/bench/highscores_bench"; do
+    "$build/bench/core_bench" "$build/bench/highscores_bench" "$build/bench/store_read_bench"; do
     [ -x "$program" ] || {
         echo "$program is missing: run make bench" >&2
         exit 1
@@ -81,3 +81,7 @@ echo "The rules alone (median of 5 repetitions):"
 echo
 echo "The high-score window over a store of 10 MB:"
 "$build/bench/highscores_bench" 3
+
+echo
+echo "The store read over files of every shape (each in a process of its own):"
+"$build/bench/store_read_bench"

@@ -245,7 +245,10 @@ bool EndsItsLine(QByteArrayView value) {
 }
 
 std::uint32_t KeyHash(std::uint32_t section, QStringView key) {
-    return static_cast<std::uint32_t>(qHashMulti(QHashSeed::globalSeed(), section, key));
+    // Mixed once more, so that the low bits, which choose the slot, depend on every bit.
+    std::uint64_t hash = qHashMulti(QHashSeed::globalSeed(), section, key);
+    hash = (hash ^ (hash >> 33)) * 0xff51afd7ed558ccdull;
+    return static_cast<std::uint32_t>(hash ^ (hash >> 33));
 }
 
 // A path's section and key: what stands before its first "/", and the rest.
