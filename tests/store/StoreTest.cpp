@@ -112,6 +112,7 @@ TEST_F(StoreTest, TheFileReadsAsQSettingsWroteItAndNothingInItIsDecoded) {
     } cases[] = {
         {"Name0=Bob, Ann ,\" Cy \"\nTime0=12", {"Bob, Ann,  Cy ", "", 12}},
         {"\t Name0\t= Ann \r\n  Time0 =\t12", {"Ann", "", 12}}, // a hand-edited file's blanks
+        {"Name0=Bob\n[Sc%6Fr%65s]\nNa%6De0=Ann\nTime%30=12", {"Ann", "", 12}}, // coded names
         {"Name0=@@x\\x41\\102\nDate0=\"a;b\" ; note\nTime0=7\\\n0", {"@xAB", "a;b", 70}},
         {"Name0=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\nTime0=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)",
          DefaultHighScore()},
