@@ -51,8 +51,14 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.org/")
 # dpkg-shlibdeps declares the Qt and C++ libraries the program links. The Liberation fonts are
 # the ones its windows name; DejaVu stays the default sans-serif face of menus, which would
 # otherwise fall to Liberation Mono on a system where Liberation is the only font installed.
+# Debian 12 has Liberation Sans Narrow in fonts-liberation 1.x and Liberation 2 in
+# fonts-liberation2; from Debian 13 on fonts-liberation is Liberation 2 (its version has the
+# epoch 1, hence 1:2) and the narrow face has a package of its own. Either system satisfies
+# each alternative with its own packages.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-liberation2, fonts-dejavu-core")
+string(CONCAT CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-liberation (<< 1:2) | fonts-liberation-sans-narrow, "
+    "fonts-liberation (>= 1:2) | fonts-liberation2, fonts-dejavu-core")
 # Qt's own texts (the standard buttons) in the player's language; the game's are built in.
 string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-translations-l10n")
 include(CPack)

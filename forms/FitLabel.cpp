@@ -26,6 +26,13 @@ QFont FitLabel::FittedFont() const {
     });
 }
 
+void FitLabel::FitWrapped(QLabel& label, const QFont& face) {
+    label.setFont(LargestFitting(face, [&label](const QFont& smaller) {
+        label.setFont(smaller);
+        return label.heightForWidth(label.width()) <= label.height();
+    }));
+}
+
 void FitLabel::paintEvent(QPaintEvent* event) {
     const QFont fitted = FittedFont();
     if (fitted == font()) {

@@ -20,6 +20,10 @@ public:
     // stays legible).
     QFont FittedFont() const;
 
+    // Gives a word-wrapped `label` the largest size of `face` at which its whole text fits the
+    // label's height.
+    static void FitWrapped(QLabel& label, const QFont& face);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };

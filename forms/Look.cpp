@@ -1,11 +1,15 @@
 #include "forms/Look.h"
 
+#include <QFontDatabase>
 #include <QLocale>
 #include <QWidget>
+#include <algorithm>
 
 namespace dunemark {
 
 namespace {
+
+constexpr int NarrowStretch = 82;
 
 QFont Face(const QStringList& families, double points) {
     QFont font;
@@ -30,7 +34,17 @@ QFont ArialBlack(double points) {
 }
 
 QFont NarrowSans(double points) {
-    return Face({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow")}, points);
+    const QStringList narrow{QStringLiteral("Arial Narrow"),
+                             QStringLiteral("Liberation Sans Narrow")};
+    if (std::ranges::any_of(narrow,
+                            [](const QString& face) { return QFontDatabase::hasFamily(face); }))
+        return Face(narrow, points);
+    // Arial Narrow is Arial drawn at 82% of its width, and Liberation Sans Narrow the same of
+    // Liberation Sans: without either narrow face the wide one so narrowed breaks the lines at
+    // the same words.
+    QFont font = Arial(points);
+    font.setStretch(NarrowStretch);
+    return font;
 }
 
 QFont SansSerif(double points) {

@@ -1,5 +1,6 @@
 #include "forms/frmShowEndTomb.h"
 
+#include "forms/FitLabel.h"
 #include "forms/Look.h"
 #include "forms/RenderSvg.h"
 #include "forms/Speech.h"
@@ -50,7 +51,7 @@ frmShowEndTomb::frmShowEndTomb(DeclareVars& vars, QWidget* parent)
     storyFont.setItalic(true);
     lblPoor->setFont(storyFont);
 
-    lblCaption = new QLabel(this);
+    lblCaption = new FitLabel(this);
     lblCaption->setGeometry(Margin, Margin + PictureSize.height() + 4, PictureSize.width(),
                             CaptionHeight);
     lblCaption->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -80,6 +81,7 @@ QString frmShowEndTomb::TombPicturePath(int rank) {
 
 void frmShowEndTomb::Form_Load() {
     lblPoor->setText(Say(DesertStory()));
+    FitLabel::FitWrapped(*lblPoor, lblPoor->font());
     lblPoor->hide();
     for (int rank = 0; rank < BurialRanks; ++rank)
         Caption[static_cast<std::size_t>(rank)] = Say(BurialCaption(rank));

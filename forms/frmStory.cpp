@@ -1,5 +1,6 @@
 #include "forms/frmStory.h"
 
+#include "forms/FitLabel.h"
 #include "forms/Look.h"
 #include "forms/SvgPicture.h"
 
@@ -58,6 +59,8 @@ QString frmStory::StoryText() {
 void frmStory::Form_Load() {
     // A label breaks lines at the line feed alone.
     lblStory->setText(StoryText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // Whole in any language and whatever faces the system has.
+    FitLabel::FitWrapped(*lblStory, lblStory->font());
 }
 
 void frmStory::CloseStory() {

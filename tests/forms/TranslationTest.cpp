@@ -7,6 +7,8 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QStackedWidget>
@@ -178,7 +180,6 @@ void ExpectWhole(QWidget& window) {
 
 TEST_P(LanguageTest, EveryWindowShowsEveryTextWholeWithoutAcceleratorClashes) {
     DeclareVars vars;
-    ExpectWhole(*std::make_unique<frmStory>([] {}));
     frmMain main(vars, platform);
     ExpectWhole(main);
     vars.Holdings[7] = {vars.MarketItems[7][NameField][0], 90000.0, 1000.0};
@@ -194,9 +195,16 @@ TEST_P(LanguageTest, EveryWindowShowsEveryTextWholeWithoutAcceleratorClashes) {
     ExpectWhole(*std::make_unique<frmLedger>(main.Tables(), &main));
     main.mnuHowToPlay->trigger();
     ExpectWhole(*main.HowToPlay());
+}
+
+// The windows in the narrow face: with every face of the design installed, and again with the
+// narrow face or all of Liberation hidden from the game (the fonts_without_* tests).
+TEST_P(LanguageTest, TheStoryAndTheBurialsShowWhole) {
+    ExpectWhole(*std::make_unique<frmStory>([] {}));
+    DeclareVars vars;
     for (const std::int32_t total : {50'000'001, 20'000'001, 10'000'001, 500'001, 100'001, 0}) {
         vars.FinalScore = total;
-        ExpectWhole(*std::make_unique<frmShowEndTomb>(vars, &main));
+        ExpectWhole(*std::make_unique<frmShowEndTomb>(vars));
     }
 }
 
@@ -207,6 +215,26 @@ INSTANTIATE_TEST_SUITE_P(Languages, LanguageTest,
                          [](const auto& info) {
                              return std::string(*info.param ? info.param : "en");
                          });
+
+// The faces of the design are installed, but those the run hides (DUNEMARK_ABSENT_FACES, the
+// fonts_without_* tests); the English story keeps its size wherever Liberation Sans is, in the
+// narrow face or else in Liberation Sans narrowed as much.
+TEST(Faces, AreThoseTheRunExpectsAndTheEnglishStoryKeepsItsSize) {
+    const QStringList absent =
+        qEnvironmentVariable("DUNEMARK_ABSENT_FACES").split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString& face : absent + QStringList{QStringLiteral("Liberation Sans"),
+                                                    QStringLiteral("Liberation Sans Narrow")})
+        EXPECT_EQ(QFontDatabase::hasFamily(face), !absent.contains(face)) << face.toStdString();
+    const frmStory story([] {});
+    const QFont shown = story.lblStory->font();
+    const bool narrowed = absent.contains(QStringLiteral("Liberation Sans Narrow"));
+    EXPECT_EQ(shown.stretch(), narrowed ? 82 : QFont::AnyStretch);
+    if (!absent.contains(QStringLiteral("Liberation Sans"))) {
+        EXPECT_EQ(shown.pointSizeF(), 9.75);
+        EXPECT_EQ(QFontInfo(shown).family().toStdString(),
+                  narrowed ? "Liberation Sans" : "Liberation Sans Narrow");
+    }
+}
 
 // A short game: the menus, the day, a market event on arriving and the Buy dialog's line, with
 // the numbers as the player's locale writes them; in English exactly the game's own texts.
