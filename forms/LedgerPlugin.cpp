@@ -1,4 +1,5 @@
 // The entry point of the ledger's module.
+#include "forms/LedgerBuildId.h"
 #include "forms/LedgerModule.h"
 #include "forms/frmLedger.h"
 
