@@ -27,7 +27,7 @@
 namespace dunemark {
 namespace {
 
-constexpr char OddName[] = "\x06\uFEFFSmith, \"J\" = [x]; \\ \r\n@Variant(\\0) Ωμέγα 🐪 \0!";
+constexpr char OddName[] = "\x06\uFEFFSmith, \"J\" = [x]; \\ \r\n@Variant(\\0) Ωμέγα 🐪 \0! ";
 const std::string Odd(OddName, sizeof OddName - 1);
 
 class StoreTest : public ::testing::Test {
@@ -112,7 +112,8 @@ TEST_F(StoreTest, TheFileReadsAsQSettingsWroteItAndNothingInItIsDecoded) {
     } cases[] = {
         {"Name0=Bob, Ann ,\" Cy \"\nTime0=12", {"Bob, Ann,  Cy ", "", 12}},
         {"\t Name0\t= Ann \r\n  Time0 =\t12", {"Ann", "", 12}}, // a hand-edited file's blanks
-        {"Name0=Bob\n[Sc%6Fr%65s]\nNa%6De0=Ann\nTime%30=12", {"Ann", "", 12}}, // coded names
+        {"Name0=Bob\n[Sc%6Fr%U0065s]\nNa%6De0=Ann\nTime%30=12", {"Ann", "", 12}}, // coded names
+        {"Name0=Ann\\t\r\nTime0=12", {"Ann\t", "", 12}}, // an escape just before a CR LF
         {"Name0=@@x\\x41\\102\nDate0=\"a;b\" ; note\nTime0=7\\\n0", {"@xAB", "a;b", 70}},
         {"Name0=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\nTime0=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)",
          DefaultHighScore()},
@@ -323,12 +324,12 @@ TEST_F(StoreTest, TwoCopiesAddingAtOnceKeepEveryEntry) {
     // Two copies add five entries each, in falling order so that they land between each other's.
     for (int base = 1000; base <= 10'000; base += 1000) {
         QProcess ann, bob;
-        Start(ann, {"add", "Ann", QString::number(base), "5"});
+        Start(ann, {"add", "Ann ", QString::number(base), "5"}); // a blank last
         Start(bob, {"add", "Bob", QString::number(base + 5), "5"});
         ASSERT_TRUE(ann.waitForFinished() && bob.waitForFinished());
         std::string expected = "0:";
         for (int total = base + HighScorePlaces - 1; total >= base; --total)
-            expected += (total < base + 5 ? "Ann" : "Bob") + std::string("\t06/12/2026\t") +
+            expected += (total < base + 5 ? "Ann " : "Bob") + std::string("\t06/12/2026\t") +
                         std::to_string(total) + '\n';
         ASSERT_EQ(Run({"show"}), expected);
     }
