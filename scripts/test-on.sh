@@ -44,6 +44,7 @@ mirror=${mirror:-http://deb.debian.org/debian}
 
 work=""
 root=""
+making_base=""
 # Ends every process whose root is the copy, unmounts what was mounted under the work folder,
 # deepest first, and only then removes the folder (never across into another file system).
 cleanup() {
@@ -64,23 +65,29 @@ cleanup() {
             echo "$work: $left mounts left; not removed" >&2
         fi
     fi
-    rm -rf --one-file-system "$base.new"
+    [ -z "$making_base" ] || rm -rf --one-file-system "$base.new"
     exit "$status"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 started=$SECONDS
+mkdir -p "$cache"
+# Runs at once for the same release wait while one of them makes the minimal system.
+exec 9>"$cache/lock"
+flock 9
 if [ ! -e "$base/.complete" ]; then
     echo "== Making a minimal $codename from $mirror into $base"
+    making_base=1
     rm -rf --one-file-system "$base" "$base.new"
-    mkdir -p "$cache"
     # A testing snapshot's Release file can be past its Valid-Until date: apt is told to accept it.
     mmdebstrap --variant=minbase --include=make --quiet \
         --aptopt='Acquire::Check-Valid-Until "false"' "$codename" "$base.new" "$mirror"
     touch "$base.new/.complete"
     mv "$base.new" "$base"
+    making_base=""
 fi
+flock -u 9
 
 work=$(mktemp -d /var/tmp/dunemark-test-on.XXXXXX)
 root=$work/root
