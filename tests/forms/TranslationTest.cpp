@@ -7,11 +7,13 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 namespace dunemark {
@@ -197,6 +199,61 @@ TEST_P(LanguageTest, EveryWindowShowsEveryTextWholeWithoutAcceleratorClashes) {
     for (const std::int32_t total : {50'000'001, 20'000'001, 10'000'001, 500'001, 100'001, 0}) {
         vars.FinalScore = total;
         ExpectWhole(*std::make_unique<frmShowEndTomb>(vars, &main));
+    }
+}
+
+// Every message the game shows in a box, in the language installed: each of the rules' (a good's
+// with every good, money at its widest), then the windows' own, gathered as the windows ask.
+std::vector<std::string> EveryMessage(PlatformDoubles& doubles, const QTemporaryDir& folder) {
+    DeclareVars vars;
+    frmMain main(vars, doubles.platform);
+    std::vector<std::string> texts;
+    for (int p = 0; p <= static_cast<int>(Phrase::BankTooDear); ++p) {
+        const auto phrase = static_cast<Phrase>(p);
+        for (int item = 1; item <= (NamesAGood(phrase) ? ItemCount : 1); ++item)
+            texts.push_back(
+                Say({phrase, NamesAGood(phrase) ? CellText(vars.MarketItems[item][NameField][0])
+                                                : Money(-2'147'483'648.0).toStdString()})
+                    .toStdString());
+    }
+    main.mnuNewGame->trigger();
+    QFile junk(folder.filePath(QStringLiteral("ledger.so")));
+    EXPECT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write("not a module") > 0);
+    junk.close();
+    for (const QString& module :
+         {folder.filePath(QStringLiteral("gone/ledger.so")), junk.fileName(),
+          QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/imageformats/libqsvg.so"}) {
+        main.SetLedgerModule(module);
+        main.mnuLedger->trigger();
+    }
+    vars.FinalScore = 5000;
+    for (const SaveResult refusal : {SaveResult::Busy, SaveResult::Failed}) {
+        doubles.settings.refusal = refusal;
+        doubles.input.answers = {"Ann"};
+        frmHighScores scores(vars, doubles.platform);
+    }
+    const std::vector<std::string> asked = doubles.messages.Texts();
+    texts.insert(texts.end(), asked.begin(), asked.end());
+    return texts;
+}
+
+// Each message opens in a box that shows all of its text, its lines broken but nothing cut.
+TEST_P(LanguageTest, EveryMessageShowsWholeInItsBox) {
+    const QTemporaryDir folder;
+    const std::vector<std::string> texts = EveryMessage(*this, folder);
+    EXPECT_EQ(texts.size(), 59u);
+    const auto letters = [](QString text) {
+        return text.remove(QRegularExpression(QStringLiteral("\\s")));
+    };
+    for (const std::string& text : texts) {
+        const auto box =
+            QtMessageBox::Build(text, "Dunemark", MsgIcon::Exclamation, MsgButtons::YesNo);
+        box->show();
+        QCoreApplication::sendPostedEvents();
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        EXPECT_EQ(CutText(label), "") << text;
+        EXPECT_EQ(letters(label->text()), letters(QString::fromStdString(text)));
+        EXPECT_TRUE(box->screen()->availableGeometry().contains(box->frameGeometry())) << text;
     }
 }
 
