@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <functional>
+#include <initializer_list>
 
 namespace dunemark {
 
@@ -20,8 +21,14 @@ public:
     // stays legible).
     QFont FittedFont() const;
 
+    // Gives labels that stand in a row one size: the largest at which each one's text fits.
+    static void ShareOneSize(std::initializer_list<FitLabel*> labels);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool Fits(const QFont& face) const;
 };
 
 } // namespace dunemark

@@ -2,6 +2,8 @@
 
 #include <QLocale>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 namespace dunemark {
 
@@ -56,7 +58,12 @@ void SetColours(QWidget* widget, const QColor& text, const QColor& background) {
 }
 
 QString Money(double value) {
-    return QString::fromStdString(FormatMoney(value, QLocale().groupSeparator().toStdString()));
+    // Grouped as the locale groups, as its "%L1" texts are: Polish and Spanish leave a number of
+    // four digits whole.
+    const double rounded = std::round(value);
+    if (rounded == 0.0 || std::isnan(rounded))
+        return {};
+    return QLocale().toString(static_cast<qlonglong>(std::clamp(rounded, -9.2e18, 9.2e18)));
 }
 
 QString Plain(double value) {

@@ -20,9 +20,11 @@ namespace {
 
 constexpr int ClientWidth = 5520;
 constexpr int ClientHeight = 5805;
+// The grids' Item column, room for the longest good's name in every language.
+constexpr int ItemColumn = 1450;
 
 // A caption that a longer wording in another language draws smaller rather than cut.
-QLabel* Caption(QWidget* parent, const QString& text, const QColor& colour, QRect place) {
+FitLabel* Caption(QWidget* parent, const QString& text, const QColor& colour, QRect place) {
     auto* label = new FitLabel(text, parent);
     label->setFont(Arial(12, true));
     SetColours(label, colour);
@@ -58,12 +60,17 @@ void frmMain::CreateControls() {
     client->setFixedSize(Px(ClientWidth), Px(ClientHeight));
     setCentralWidget(client);
 
-    Label1 = Caption(client, tr("Cash:"), colours::Blue, TwipsRect(120, 120, 690, 285));
+    // The money captions: each as wide as the room before its box allows, all at one size.
+    FitLabel* cash = Caption(client, tr("Cash:"), colours::Blue, TwipsRect(120, 120, 750, 285));
     lblCash = MoneyBox(client, TwipsRect(900, 120, 1530, 345), tr("Cash"));
-    Label6 = Caption(client, tr("Bank"), colours::Blue, TwipsRect(120, 600, 600, 285));
+    FitLabel* bank = Caption(client, tr("Bank"), colours::Blue, TwipsRect(120, 600, 750, 285));
     lblBank = MoneyBox(client, TwipsRect(900, 600, 1530, 345), tr("Bank"));
-    Label8 = Caption(client, tr("Debt:"), colours::Red, TwipsRect(120, 1080, 630, 285));
+    FitLabel* debt = Caption(client, tr("Debt:"), colours::Red, TwipsRect(120, 1080, 750, 285));
     lblDebt = MoneyBox(client, TwipsRect(900, 1080, 1530, 345), tr("Debt"));
+    FitLabel::ShareOneSize({cash, bank, debt});
+    Label1 = cash;
+    Label6 = bank;
+    Label8 = debt;
     Label1->setBuddy(lblCash);
     Label6->setBuddy(lblBank);
     Label8->setBuddy(lblDebt);
@@ -122,7 +129,7 @@ void frmMain::CreateControls() {
     Grid1->setAccessibleName(tr("Items you can buy"));
     Grid1->setAccessibleDescription(tr("Enter buys the selected item"));
     // Both grids give Price the same room, inside the grid; the last column takes what is left.
-    Grid1->setColumnWidth(0, Px(1300));
+    Grid1->setColumnWidth(0, Px(ItemColumn));
     Grid1->setColumnWidth(1, Px(750));
     Label2->setBuddy(Grid1);
     Grid2 = new Grid({tr("Item"), tr("Price"), tr("Qty")}, client);
@@ -130,9 +137,9 @@ void frmMain::CreateControls() {
     Grid2->setToolTip(tr("Items you have bought"));
     Grid2->setAccessibleName(tr("Items you have bought"));
     Grid2->setAccessibleDescription(tr("Enter sells the selected item"));
-    Grid2->setColumnWidth(0, Px(1300));
+    Grid2->setColumnWidth(0, Px(ItemColumn));
     Grid2->setColumnWidth(1, Px(750));
-    Grid2->setColumnWidth(2, Px(750));
+    Grid2->setColumnWidth(2, Px(675));
     Grid2->SetRow(1);
     connect(Grid2, &Grid::rowSelected, this, &frmMain::Grid2_SelChange);
     // Enter in a grid presses the button that acts on its row, when that button can be pressed.

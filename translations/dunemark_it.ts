@@ -226,6 +226,37 @@ Ricevi un premio in denaro di %1</translation>
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Ann&amp;ulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rifai</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Taglia</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Incolla</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -462,6 +493,16 @@ Ricevi un premio in denaro di %1</translation>
     <message>
         <source>Your score was not saved. %1 The table is unchanged.</source>
         <translation>Il tuo punteggio non è stato salvato. %1 La classifica non è cambiata.</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <extracomment>The name in a high-score place that nobody has won yet.</extracomment>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>00/00/00</source>
+        <extracomment>The date of a high-score place that nobody has won yet: a dash in every language.</extracomment>
+        <translation>–</translation>
     </message>
 </context>
 <context>
@@ -1054,6 +1095,11 @@ Ricevi un premio in denaro di %1</translation>
     <message>
         <source>Favour = %1%</source>
         <translation>Favore = %1%</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage, written as in &quot;Favour = %1%&quot;.</extracomment>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>

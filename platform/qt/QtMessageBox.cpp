@@ -113,19 +113,8 @@ QString ShownText(const QFont& font, const QString& text, const QScreen* screen)
     return shown.join(QLatin1Char('\n'));
 }
 
-// A message box that opens centred over the window that asked for it. Qt's own placement
-// guesses the title bar's height, and so misses on a desktop that draws none or another.
-class GameMessageBox final : public QMessageBox {
-public:
-    using QMessageBox::QMessageBox;
-
-protected:
-    void showEvent(QShowEvent* event) override {
-        QMessageBox::showEvent(event);
-        if (parentWidget())
-            CentreOver(*this, *parentWidget());
-    }
-};
+// A message box that opens centred over the window that asked for it.
+using GameMessageBox = CentredDialog<QMessageBox>;
 
 } // namespace
 

@@ -4,9 +4,14 @@
 #include "forms/Language.h"
 #include "forms/frmHowToPlay.h"
 #include "forms/frmLedger.h"
+#include "platform/qt/CentreOver.h"
+#include "platform/qt/QtInputBox.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QHeaderView>
+#include <QInputDialog>
 #include <QLibraryInfo>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -84,8 +89,38 @@ TEST_P(LanguageTest, EveryEntryIsTranslatedWithTheSourcesPlaceholders) {
     }
 }
 
+// The first cell or header of a table that its column cuts, with what it needs and gets; "" when
+// every one shows whole.
+std::string CutCell(const QTableWidget* table) {
+    const int cellPad =
+        2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+    const int headerPad = 2 * table->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, table);
+    for (int c = 0; c < table->columnCount(); ++c) {
+        std::vector<std::pair<QString, int>> needs; // each text and the width it needs
+        if (const auto* header = table->horizontalHeaderItem(c);
+            header && table->horizontalHeader()->isVisible())
+            needs.emplace_back(
+                header->text(),
+                table->horizontalHeader()->fontMetrics().horizontalAdvance(header->text()) +
+                    headerPad);
+        for (int r = 0; r < table->rowCount(); ++r)
+            if (const auto* item = table->item(r, c))
+                needs.emplace_back(item->text(),
+                                   table->fontMetrics().horizontalAdvance(item->text()) + cellPad);
+        for (const auto& [text, need] : needs)
+            if (need > table->columnWidth(c))
+                return (table->objectName() + QStringLiteral(" \"") + text +
+                        QStringLiteral("\" needs ") + QString::number(need) +
+                        QStringLiteral(", gets ") + QString::number(table->columnWidth(c)))
+                    .toStdString();
+    }
+    return {};
+}
+
 // What a control needs to show its whole text, against what it gets; "" when it shows whole.
 std::string CutText(const QWidget* w) {
+    if (const auto* table = qobject_cast<const QTableWidget*>(w))
+        return CutCell(table);
     QString text;
     QFont font = w->font();
     int need = 0;
@@ -153,6 +188,10 @@ void ExpectWhole(QWidget& window) {
     };
     window.show();
     shownWhole();
+    if (!(window.windowFlags() & Qt::FramelessWindowHint)) {
+        EXPECT_LE(TitleBarWidth(window.windowTitle()), window.frameGeometry().width())
+            << window.metaObject()->className() << ": " << window.windowTitle().toStdString();
+    }
     for (QTabWidget* tabs : window.findChildren<QTabWidget*>())
         for (int i = 0; i < tabs->count(); ++i) {
             tabs->setCurrentIndex(i);
@@ -183,6 +222,10 @@ TEST_P(LanguageTest, EveryWindowShowsEveryTextWholeWithoutAcceleratorClashes) {
     ExpectWhole(*std::make_unique<frmStory>([] {}));
     frmMain main(vars, platform);
     ExpectWhole(main);
+    // The money captions stand at one size.
+    for (const QLabel* caption : {main.Label6, main.Label8})
+        EXPECT_EQ(qobject_cast<const FitLabel*>(caption)->FittedFont(),
+                  qobject_cast<const FitLabel*>(main.Label1)->FittedFont());
     vars.Holdings[7] = {vars.MarketItems[7][NameField][0], 90000.0, 1000.0};
     vars.SlaveCount = 1000;
     // Each window lives for the one call.
@@ -245,6 +288,10 @@ TEST_P(LanguageTest, EveryMessageShowsWholeInItsBox) {
     const auto letters = [](QString text) {
         return text.remove(QRegularExpression(QStringLiteral("\\s")));
     };
+    // The name prompt: its title whole in the window manager's bar.
+    ASSERT_EQ(input.asked.size(), 2u);
+    const auto prompt = QtInputBox::Build(input.asked[0].first, input.asked[0].second);
+    ExpectWhole(*prompt);
     for (const std::string& text : texts) {
         const auto box =
             QtMessageBox::Build(text, "Dunemark", MsgIcon::Exclamation, MsgButtons::YesNo);
@@ -257,6 +304,15 @@ TEST_P(LanguageTest, EveryMessageShowsWholeInItsBox) {
     }
 }
 
+// Pictures carry no words: a word in one would stay in its language whatever the player's.
+TEST(Pictures, HoldNoText) {
+    for (const QFileInfo& file : QDir(QStringLiteral(":/assets")).entryInfoList({"*.svg"})) {
+        QFile svg(file.filePath());
+        ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+        EXPECT_FALSE(svg.readAll().contains("<text")) << file.fileName().toStdString();
+    }
+}
+
 // English, then each language the game speaks.
 INSTANTIATE_TEST_SUITE_P(Languages, LanguageTest,
                          ::testing::Values("", "de", "fr", "es", "it", "pt_BR", "nl", "pl", "sv",
@@ -265,21 +321,36 @@ INSTANTIATE_TEST_SUITE_P(Languages, LanguageTest,
                              return std::string(*info.param ? info.param : "en");
                          });
 
-// A short game: the menus, the day, a market event on arriving and the Buy dialog's line, with
-// the numbers as the player's locale writes them; in English exactly the game's own texts.
+// A short game: the menus, the day, a market event on arriving, the Buy dialog's line and the
+// price paid in the holdings, with the numbers as the player's locale writes them, or as the
+// game's language does under the C locale; in English exactly the game's own texts.
 TEST(ShortGame, SpeaksThePlayersLanguageWithItsNumbers) {
-    const std::vector<std::array<const char*, 8>> games = {
-        {"", "en_US", "&File", "E&xit", "Dunemark - Day 2", "Gold prices are low",
-         "You can afford 3333 and have space for 100 more items", "Buy - Granite"},
-        {"de", "de_DE", "&Datei", "&Beenden", "Dunemark - Tag 2",
-         "Die Preise für Gold sind niedrig",
-         "Du kannst dir 3.333 leisten und hast Platz für 100 weitere Stück", "Kaufen - Granit"}};
-    for (const auto& [name, locale, file, exit, day, event, info, title] : games) {
+    using Texts = std::array<const char*, 7>;
+    const Texts german = {"&Datei",
+                          "&Beenden",
+                          "Dunemark - Tag 2",
+                          "Die Preise für „Gold“ sind niedrig",
+                          "Du kannst dir 3.333 leisten und hast Platz für 100 weitere Stück",
+                          "Kaufen - Granit",
+                          "3.000"};
+    const struct {
+        const char* name;
+        const char* locale;
+        Texts expected;
+    } games[] = {
+        {"",
+         "en_US",
+         {"&File", "E&xit", "Dunemark - Day 2", "Gold prices are low",
+          "You can afford 3333 and have space for 100 more items", "Buy - Granite", "3,000"}},
+        {"de", "de_DE", german},
+        {"de", "C", german}};
+    for (const auto& [name, locale, expected] : games) {
+        const auto& [file, exit, day, event, info, title, paid] = expected;
         PlatformDoubles doubles;
         Language language;
         language.Install(QString::fromLatin1(name));
         const QLocale before;
-        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        QLocale::setDefault(NumberLocale(QLocale(QString::fromLatin1(locale)), name));
         DeclareVars vars;
         frmMain window(vars, doubles.platform);
         // The first day's markets tell nothing: 5 draws for each entry, then one for a mugging.
@@ -292,6 +363,7 @@ TEST(ShortGame, SpeaksThePlayersLanguageWithItsNumbers) {
         QString shown;
         doubles.Next<frmBuy>([&](frmBuy& buy) {
             shown = buy.lblInfo->text() + QLatin1Char('|') + buy.windowTitle();
+            QTest::keyClicks(buy.txtQuantity, "1\r");
         });
         window.cmdBuy_Click();
         QLocale::setDefault(before);
@@ -302,6 +374,7 @@ TEST(ShortGame, SpeaksThePlayersLanguageWithItsNumbers) {
         ASSERT_EQ(doubles.messages.shown.size(), 1u) << name;
         EXPECT_EQ(doubles.messages.shown[0].text, event);
         EXPECT_EQ(shown, QString::fromUtf8(info) + QLatin1Char('|') + QString::fromUtf8(title));
+        EXPECT_EQ(window.Grid2->TextMatrix(window.Grid1->Row(), 1), paid) << locale;
     }
 }
 
