@@ -62,9 +62,9 @@ QString ChooseLanguage(const QStringList& uiLanguages) {
 }
 
 QLocale NumberLocale(const QLocale& desktop, const QString& language) {
-    if (desktop.language() != QLocale::C || language.isEmpty())
+    if (desktop.language() != QLocale::C)
         return desktop;
-    return QLocale(language);
+    return QLocale(language.isEmpty() ? QStringLiteral("en") : language);
 }
 
 Language::~Language() {

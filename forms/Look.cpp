@@ -63,7 +63,9 @@ QString Money(double value) {
     const double rounded = std::round(value);
     if (rounded == 0.0 || std::isnan(rounded))
         return {};
-    return QLocale().toString(static_cast<qlonglong>(std::clamp(rounded, -9.2e18, 9.2e18)));
+    QLocale locale; // grouped even where the C locale would not group
+    locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return locale.toString(static_cast<qlonglong>(std::clamp(rounded, -9.2e18, 9.2e18)));
 }
 
 QString Plain(double value) {

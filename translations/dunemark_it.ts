@@ -457,7 +457,7 @@ Ricevi un premio in denaro di %1</translation>
     </message>
     <message>
         <source>Financial situation</source>
-        <translation>Situazione finanziaria</translation>
+        <translation>Importo</translation>
     </message>
 </context>
 <context>

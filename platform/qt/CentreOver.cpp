@@ -51,12 +51,12 @@ void PlaceBeside(QWidget& window, const QWidget& owner) {
 
 int TitleBarWidth(const QString& title) {
     // Desktops draw titles in bold, often a point or two larger than their text; the icon and
-    // the three buttons take about six lines' height beside it.
+    // the three buttons take about seven lines' height beside it.
     QFont face = QApplication::font();
     face.setBold(true);
     face.setPointSizeF(face.pointSizeF() * 1.1);
     const QFontMetrics metrics(face);
-    return metrics.horizontalAdvance(title) + 6 * metrics.height();
+    return metrics.horizontalAdvance(title) + 7 * metrics.height();
 }
 
 } // namespace dunemark
