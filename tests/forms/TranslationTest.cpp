@@ -235,7 +235,14 @@ TEST_P(LanguageTest, EveryWindowShowsEveryTextWholeWithoutAcceleratorClashes) {
     ExpectWhole(*std::make_unique<frmGetNumber>(vars, &main));
     ExpectWhole(*std::make_unique<frmSpecial>(vars, platform, nullptr, nullptr, &main));
     ExpectWhole(*std::make_unique<frmAbout>(links, &main));
-    ExpectWhole(*std::make_unique<frmHighScores>(vars, platform, &main));
+    {
+        frmHighScores scores(vars, platform, &main);
+        ExpectWhole(scores);
+        // A place nobody has won: as stored in English, else the language's word and a dash.
+        const bool english = !*GetParam();
+        EXPECT_EQ(scores.lblHighDate[9]->text(), english ? "00/00/00" : "\u2013");
+        EXPECT_EQ(scores.lblHighName[9]->text() == "Nobody", english);
+    }
     ExpectWhole(*std::make_unique<frmLedger>(main.Tables(), &main));
     main.mnuHowToPlay->trigger();
     ExpectWhole(*main.HowToPlay());
