@@ -49,8 +49,8 @@ int LastSeenTable::WidthNeeded() const {
     const QString cell = HighMark() + ' ' + tr("%1 (day %2)").arg(LedgerMoney(Widest)).arg(45);
     int width = horizontalHeader()->sectionSizeHint(0) + 2 * frameWidth() + CellPad;
     for (const std::string& name : tables_.ItemNames)
-        width = std::max(width, fontMetrics().horizontalAdvance(GoodName(name)) + 2 * frameWidth() +
-                                    CellPad);
+        width = std::max(width, fontMetrics().horizontalAdvance(GoodName(name)) +
+                                    2 * frameWidth() + CellPad);
     return width + TownCount * (QFontMetrics(bold).horizontalAdvance(cell) + CellPad);
 }
 

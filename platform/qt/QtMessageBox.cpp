@@ -55,6 +55,7 @@ QWidget* AskingWindow() {
     return main != windows.cend() ? *main : QApplication::activeWindow();
 }
 
+// The width of the widest of `lines`.
 int Widest(const QFontMetrics& metrics, const QStringList& lines) {
     int widest = 0;
     for (const QString& line : lines)

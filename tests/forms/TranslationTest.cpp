@@ -253,7 +253,8 @@ TEST_P(LanguageTest, EveryWindowShowsEveryTextWholeWithoutAcceleratorClashes) {
 }
 
 // Every message the game shows in a box, in the language installed: each of the rules' (a good's
-// with every good, money at its widest), then the windows' own, gathered as the windows ask.
+// with every good, money at its widest), then the windows' own, gathered as the windows ask (a
+// missing module's path longer than a line).
 std::vector<std::string> EveryMessage(PlatformDoubles& doubles, const QTemporaryDir& folder) {
     DeclareVars vars;
     frmMain main(vars, doubles.platform);
@@ -271,7 +272,7 @@ std::vector<std::string> EveryMessage(PlatformDoubles& doubles, const QTemporary
     EXPECT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write("not a module") > 0);
     junk.close();
     for (const QString& module :
-         {folder.filePath(QStringLiteral("gone/ledger.so")), junk.fileName(),
+         {folder.filePath(QString(150, QLatin1Char('g')) + "/ledger.so"), junk.fileName(),
           QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/imageformats/libqsvg.so"}) {
         main.SetLedgerModule(module);
         main.mnuLedger->trigger();
