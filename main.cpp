@@ -24,7 +24,8 @@ int main(int argc, char* argv[]) {
     dunemark::Language language;
     const QString chosen = dunemark::ChooseLanguage(QLocale::system().uiLanguages());
     language.Install(chosen);
-    QLocale::setDefault(dunemark::NumberLocale(QLocale::system(), chosen));
+    QLocale::setDefault(
+        dunemark::NumberLocale(QLocale::system(), dunemark::NumericLocaleName(), chosen));
 
     dunemark::QtMessageBox messages;
     dunemark::QtInputBox input;

@@ -61,8 +61,17 @@ QString ChooseLanguage(const QStringList& uiLanguages) {
     return {};
 }
 
-QLocale NumberLocale(const QLocale& desktop, const QString& language) {
-    if (desktop.language() != QLocale::C)
+QString NumericLocaleName() {
+    for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"})
+        if (const QString value = qEnvironmentVariable(name); !value.isEmpty())
+            return value;
+    return QStringLiteral("C");
+}
+
+QLocale NumberLocale(const QLocale& desktop, const QString& numeric, const QString& language) {
+    // "C", "C.UTF-8", "POSIX": Qt names the locale after LANGUAGE but writes its numbers as C does.
+    const QString name = numeric.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    if (name != QLatin1String("C") && name != QLatin1String("POSIX"))
         return desktop;
     return QLocale(language.isEmpty() ? QStringLiteral("en") : language);
 }

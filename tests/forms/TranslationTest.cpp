@@ -360,7 +360,9 @@ TEST(ShortGame, SpeaksThePlayersLanguageWithItsNumbers) {
         Language language;
         language.Install(QString::fromLatin1(name));
         const QLocale before;
-        QLocale::setDefault(NumberLocale(QLocale(QString::fromLatin1(locale)), name));
+        // The desktop's locale as Qt makes it: named after the language, numbers as `locale`.
+        QLocale::setDefault(NumberLocale(QLocale(QString::fromLatin1(locale)),
+                                         QString::fromLatin1(locale) + ".UTF-8", name));
         DeclareVars vars;
         frmMain window(vars, doubles.platform);
         // The first day's markets tell nothing: 5 draws for each entry, then one for a mugging.
