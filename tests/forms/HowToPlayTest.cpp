@@ -58,7 +58,8 @@ TEST_F(HowToPlayTest, F1OpensOneWindowBesideTheGameWhoseFiguresAreTheRulesOwn) {
     // Each section and the figures it must give.
     std::map<QString, QStringList> figures = {
         {"The game",
-         {Count(GameDays), Money(StartingCash), Money(StartingLoan), Count(StartingSlaves)}},
+         {Count(GameDays), Money(StartingCash), Money(StartingLoan), Count(StartingSlaves),
+          "between Origon, Wailey and Foxton"}},
         {"Travel", {Count(GameDays)}},
         {"The market",
          {Money(4857), // the dearest Gold of a day without an event
