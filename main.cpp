@@ -22,7 +22,10 @@ int main(int argc, char* argv[]) {
     dunemark::InitAssets();
     // The desktop's language, or the next in its list that the game speaks, else English.
     dunemark::Language language;
-    language.Install(dunemark::ChooseLanguage(QLocale::system().uiLanguages()));
+    const QString chosen = dunemark::ChooseLanguage(QLocale::system().uiLanguages());
+    language.Install(chosen);
+    QLocale::setDefault(
+        dunemark::NumberLocale(QLocale::system(), dunemark::NumericLocaleName(), chosen));
 
     dunemark::QtMessageBox messages;
     dunemark::QtInputBox input;

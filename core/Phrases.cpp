@@ -61,6 +61,10 @@ bool NamesAGood(Phrase phrase) {
     return phrase <= Phrase::PricesHigh;
 }
 
+bool NamesMoney(Phrase phrase) {
+    return phrase == Phrase::FavourBonus || phrase == Phrase::GameOverTotal;
+}
+
 std::string InEnglish(const Said& said) {
     std::string text(EnglishPattern(said.phrase));
     if (const auto at = text.find("%1"); at != std::string::npos)

@@ -60,6 +60,9 @@ std::string_view EnglishPattern(Phrase phrase);
 // Whether the value of a phrase is the name of a good, which the windows translate as well.
 bool NamesAGood(Phrase phrase);
 
+// Whether the value of a phrase is a sum of money, which the windows write as the locale does.
+bool NamesMoney(Phrase phrase);
+
 // The phrase in English with its value put in: the game's own texts.
 std::string InEnglish(const Said& said);
 

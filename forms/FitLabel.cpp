@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
+#include <algorithm>
 
 namespace dunemark {
 
@@ -19,11 +20,23 @@ QFont FitLabel::LargestFitting(QFont face, const std::function<bool(const QFont&
     return face;
 }
 
+bool FitLabel::Fits(const QFont& face) const {
+    return QFontMetricsF(face).horizontalAdvance(text()) <= contentsRect().width() - 2 * margin();
+}
+
 QFont FitLabel::FittedFont() const {
-    const double room = contentsRect().width() - 2 * margin();
-    return LargestFitting(font(), [&](const QFont& face) {
-        return QFontMetricsF(face).horizontalAdvance(text()) <= room;
+    return LargestFitting(font(), [this](const QFont& face) { return Fits(face); });
+}
+
+void FitLabel::ShareOneSize(std::initializer_list<FitLabel*> labels) {
+    if (labels.size() == 0)
+        return;
+    const QFont shared = LargestFitting((*labels.begin())->font(), [&](const QFont& face) {
+        return std::all_of(labels.begin(), labels.end(),
+                           [&](const FitLabel* label) { return label->Fits(face); });
     });
+    for (FitLabel* label : labels)
+        label->setFont(shared);
 }
 
 void FitLabel::FitWrapped(QLabel& label, const QFont& face) {

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <functional>
+#include <initializer_list>
 
 namespace dunemark {
 
@@ -23,9 +24,14 @@ public:
     // Gives a word-wrapped `label` the largest size of `face` at which its whole text fits the
     // label's height.
     static void FitWrapped(QLabel& label, const QFont& face);
+    // Gives labels that stand in a row one size: the largest at which each one's text fits.
+    static void ShareOneSize(std::initializer_list<FitLabel*> labels);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool Fits(const QFont& face) const;
 };
 
 } // namespace dunemark

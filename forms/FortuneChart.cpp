@@ -21,6 +21,7 @@ const LineLook MoneyLook{colours::DarkGreen, Qt::SolidLine, LineLook::Circle};
 const LineLook WorthLook{{0x7B, 0x32, 0x94}, Qt::DashLine, LineLook::Diamond}; // purple
 constexpr int LabelInset = 4;
 constexpr int LabelPad = 2;
+constexpr int LabelGap = 2;     // between a label lifted clear and the one below it
 constexpr double OverAll = 100; // the names of the burials lie over the lines and the grid
 } // namespace
 
@@ -97,7 +98,7 @@ void FortuneChart::PlaceRankLabels() {
         auto* back = static_cast<QGraphicsRectItem*>(rankLabels_[rank]->parentItem());
         const double height = back->rect().height();
         const bool shown = total > money_->min() && total < money_->max();
-        const double top = std::min(y - height, roomAbove - height);
+        const double top = std::min(y - height, roomAbove - height - LabelGap);
         back->setPos(area.left() + LabelInset, top);
         back->setVisible(shown);
         rankLines_[rank]->setVisible(shown);

@@ -12,12 +12,17 @@ namespace {
 const QString GameFiles = QStringLiteral(":/i18n");
 const QString GamePrefix = QStringLiteral("dunemark_");
 
-// Qt's own texts on the standard buttons of message boxes and dialogs: the game's files carry
-// them, for the languages Qt has no translation of (Swedish), and are searched before Qt's.
-[[maybe_unused]] const char* const StandardButtons[] = {
+// Qt's own texts on the standard buttons of message boxes and dialogs and in a text field's
+// context menu: the game's files carry them, for the languages Qt has no translation of
+// (Swedish), and are searched before Qt's.
+[[maybe_unused]] const char* const QtTexts[] = {
     QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),  QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "Close"), QT_TRANSLATE_NOOP("QDialogButtonBox", "OK"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Undo"),      QT_TRANSLATE_NOOP("QLineEdit", "&Redo"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"),       QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Paste"),     QT_TRANSLATE_NOOP("QLineEdit", "Delete"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Select All"),
 };
 
 } // namespace
@@ -54,6 +59,21 @@ QString ChooseLanguage(const QStringList& uiLanguages) {
                 return name;
     }
     return {};
+}
+
+QString NumericLocaleName() {
+    for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"})
+        if (const QString value = qEnvironmentVariable(name); !value.isEmpty())
+            return value;
+    return QStringLiteral("C");
+}
+
+QLocale NumberLocale(const QLocale& desktop, const QString& numeric, const QString& language) {
+    // "C", "C.UTF-8", "POSIX": Qt names the locale after LANGUAGE but writes its numbers as C does.
+    const QString name = numeric.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    if (name != QLatin1String("C") && name != QLatin1String("POSIX"))
+        return desktop;
+    return QLocale(language.isEmpty() ? QStringLiteral("en") : language);
 }
 
 Language::~Language() {

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 namespace dunemark {
 
@@ -70,7 +71,14 @@ void SetColours(QWidget* widget, const QColor& text, const QColor& background) {
 }
 
 QString Money(double value) {
-    return QString::fromStdString(FormatMoney(value, QLocale().groupSeparator().toStdString()));
+    // Grouped as the locale groups, as its "%L1" texts are: Polish and Spanish leave a number of
+    // four digits whole.
+    const double rounded = std::round(value);
+    if (rounded == 0.0 || std::isnan(rounded))
+        return {};
+    QLocale locale; // grouped even where the C locale would not group
+    locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return locale.toString(static_cast<qlonglong>(std::clamp(rounded, -9.2e18, 9.2e18)));
 }
 
 QString Plain(double value) {

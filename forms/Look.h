@@ -38,7 +38,7 @@ QFont SansSerif(double points = 8.25); // the dialogs' and grids' small default 
 // Foreground and background colours of a widget.
 void SetColours(QWidget* widget, const QColor& text, const QColor& background = QColor());
 
-// Money through the user's thousands separator; 0 shows as nothing.
+// Money as the locale writes a whole number; 0 shows as nothing.
 QString Money(double value);
 
 // A number in plain number text.

@@ -1,6 +1,10 @@
 #include "forms/Speech.h"
 
+#include "core/Trade.h"
+#include "forms/Look.h"
+
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace dunemark {
 
@@ -9,9 +13,13 @@ QString Say(const Said& said) {
     const QString text = QCoreApplication::translate("Phrase", pattern.c_str());
     if (!text.contains(QLatin1Char('%')))
         return text;
-    const QString value =
-        NamesAGood(said.phrase) ? GoodName(said.value) : QString::fromStdString(said.value);
-    return text.arg(value);
+    if (NamesAGood(said.phrase))
+        return text.arg(GoodName(said.value));
+    // The rules write money with the locale's separator but group every number alike; the
+    // windows write it as the rest of their numbers.
+    if (NamesMoney(said.phrase))
+        return text.arg(Money(ReadMoney(said.value, QLocale().groupSeparator().toStdString())));
+    return text.arg(QString::fromStdString(said.value));
 }
 
 QString GoodName(const std::string& englishName) {

@@ -17,9 +17,9 @@ namespace {
 
 // One row of the frame: caption, read-only box and button, at the given height.
 void PlaceRow(QLabel* label, QLineEdit* box, QPushButton* button, int top) {
-    label->setGeometry(12, top + 3, 40, 17);
+    label->setGeometry(12, top + 3, 54, 17);
     label->setBuddy(box); // names the box for a screen reader
-    box->setGeometry(56, top, 108, 23);
+    box->setGeometry(68, top, 98, 23);
     box->setReadOnly(true);
     button->setGeometry(176, top, 88, 23);
 }

@@ -196,8 +196,13 @@ void frmHighScores::ColourRow(int r) {
 void frmHighScores::ShowScores() {
     QStringList names, dates, totals;
     for (const HighScoreEntry& entry : table_.Entries()) {
-        names << QString::fromStdString(entry.Name);
-        dates << QString::fromStdString(entry.Date);
+        // A place nobody has won: in English as it is stored, in another language that
+        // language's word for nobody and a dash for the date.
+        const bool nobodys = entry == DefaultHighScore();
+        //: The name in a high-score place that nobody has won yet.
+        names << (nobodys ? tr("Nobody") : QString::fromStdString(entry.Name));
+        //: The date of a high-score place that nobody has won yet: a dash in every language.
+        dates << (nobodys ? tr("00/00/00") : QString::fromStdString(entry.Date));
         totals << Money(entry.Total);
     }
     const auto shown = [](QStringList texts) {

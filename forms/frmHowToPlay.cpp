@@ -37,7 +37,7 @@ frmHowToPlay::frmHowToPlay(const MainTables& tables, QWidget* owner)
 void frmHowToPlay::Open() {
     if (!isVisible()) {
         if (parentWidget())
-            CentreOver(*this, *parentWidget());
+            PlaceBeside(*this, *parentWidget());
         txtRules->setFocus();
     }
     show();

@@ -16,7 +16,8 @@ class frmHowToPlay : public QDialog {
 public:
     frmHowToPlay(const MainTables& tables, QWidget* owner);
 
-    // Shows the window centred over its owner, or brings it to the front when it is open.
+    // Shows the window beside its owner, as the ledger opens, or brings it to the front when it is
+    // open.
     void Open();
 
     // The whole text as static rich text: every figure is formatted here, nothing typed by the

@@ -5,6 +5,7 @@
 #include "forms/LastSeenTable.h"
 #include "forms/PriceChart.h"
 #include "forms/Speech.h"
+#include "platform/qt/CentreOver.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -85,30 +86,9 @@ frmLedger::frmLedger(const MainTables& tables, QWidget* owner)
                             grdLastSeen->WidthNeeded() + 4 * layout->contentsMargins().left()),
                    metrics.height() * MinimumLines);
     resize(std::max(640, minimumWidth()), std::max(420, minimumHeight()));
-    PlaceBeside(owner);
+    if (owner)
+        PlaceBeside(*this, *owner);
     Refresh();
-}
-
-// Side by side with the game when there is room on its screen, else as close as the screen allows.
-QPoint frmLedger::Beside(const QRect& game, QSize size, const QRect& room) {
-    constexpr int Gap = 8;
-    QPoint place(game.right() + 1 + Gap, game.top());
-    if (place.x() + size.width() > room.right() + 1 &&
-        game.left() - Gap - size.width() >= room.left())
-        place.setX(game.left() - Gap - size.width());
-    const QPoint last = room.bottomRight() + QPoint(1, 1) - QPoint(size.width(), size.height());
-    return {std::max(room.left(), std::min(place.x(), last.x())),
-            std::max(room.top(), std::min(place.y(), last.y()))};
-}
-
-void frmLedger::PlaceBeside(const QWidget* owner) {
-    if (!owner)
-        return;
-    const QScreen* screen = owner->screen();
-    const QRect room = screen ? screen->availableGeometry() : owner->frameGeometry();
-    // The frame is not known before the window is first shown; the game's frame stands in for it.
-    const QSize frame = frameGeometry().size() + (owner->frameGeometry().size() - owner->size());
-    move(Beside(owner->frameGeometry(), frame.boundedTo(room.size()), room));
 }
 
 QWidget* frmLedger::CreateLastSeenPage() {

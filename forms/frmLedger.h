@@ -42,14 +42,10 @@ public:
     QLabel* lblGoodsCount;
     QCheckBox* chkTable;
 
-    // Where a window of `size` opens beside the game's frame `game`, wholly within `room`.
-    static QPoint Beside(const QRect& game, QSize size, const QRect& room);
-
     PriceChart* Prices() const { return prices_; }
     FortuneChart* Fortune() const { return fortune_; }
 
 private:
-    void PlaceBeside(const QWidget* owner);
     int Item() const; // the item chosen, 1..10
     QWidget* CreateLastSeenPage();
     QWidget* CreatePricesPage();

@@ -71,7 +71,6 @@ void frmMain::Form_Load() {
         lblTown[i]->SetTown(QString::fromStdString(tables_.TownNames[i]),
                             QKeySequence(Qt::ControlModifier | Qt::Key(Qt::Key_1 + i)));
     ResetGame(vars_, tables_);
-    Grid1->setColumnWidth(0, Px(1300));
     GenerateMarket(vars_, tables_, services_);
     ShowMarket();
     lblTown_Click(0);
@@ -102,11 +101,19 @@ void frmMain::ShowStatus() {
 }
 
 void frmMain::ShowHoldings() {
-    for (int c = 0; c < 3; ++c)
-        for (int r = 1; r <= ItemCount; ++r)
-            Grid2->SetTextMatrix(r, c,
-                                 c == 0 ? GoodName(CellText(vars_.Holdings[r][c]))
-                                        : QString::fromStdString(CellText(vars_.Holdings[r][c])));
+    for (int r = 1; r <= ItemCount; ++r) {
+        const auto& holding = vars_.Holdings[r];
+        const std::string price = CellText(holding[PriceField]);
+        Grid2->SetTextMatrix(r, 0, GoodName(CellText(holding[NameField])));
+        // The price paid: in plain digits as the game writes it, and in a translated game
+        // grouped as the market writes its prices ("%L1").
+        Grid2->SetTextMatrix(
+            r, 1,
+            price.empty() ? QString()
+                          : tr("%1", "the price paid for goods carried")
+                                .arg(static_cast<qlonglong>(CellNumber(holding[PriceField]))));
+        Grid2->SetTextMatrix(r, 2, QString::fromStdString(CellText(holding[QuantityField])));
+    }
     ShowStatus();
 }
 

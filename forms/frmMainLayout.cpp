@@ -1,18 +1,22 @@
 // The controls of the main window, at their places.
+#include "core/NewGame.h"
 #include "forms/FitLabel.h"
 #include "forms/Grid.h"
 #include "forms/Look.h"
+#include "forms/Speech.h"
 #include "forms/SvgPicture.h"
 #include "forms/TownLabel.h"
 #include "forms/ValueLabel.h"
 #include "forms/frmMain.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 
 namespace dunemark {
 
@@ -20,9 +24,20 @@ namespace {
 
 constexpr int ClientWidth = 5520;
 constexpr int ClientHeight = 5805;
+// The grids' Item column: 1300 twips as the game has it, wider only where a translated good's
+// name needs more room; the goods-carried grid's last column gives up what it takes.
+int ItemColumnPx(const QWidget& grid) {
+    MainTables tables;
+    FillTables(tables);
+    const QFontMetrics metrics(grid.font());
+    int widest = 0;
+    for (const std::string& name : tables.ItemNames)
+        widest = std::max(widest, metrics.horizontalAdvance(GoodName(name)));
+    return std::max(Px(1300), widest + 2 * metrics.averageCharWidth());
+}
 
 // A caption that a longer wording in another language draws smaller rather than cut.
-QLabel* Caption(QWidget* parent, const QString& text, const QColor& colour, QRect place) {
+FitLabel* Caption(QWidget* parent, const QString& text, const QColor& colour, QRect place) {
     auto* label = new FitLabel(text, parent);
     label->setFont(Arial(12, true));
     SetColours(label, colour);
@@ -58,12 +73,17 @@ void frmMain::CreateControls() {
     client->setFixedSize(Px(ClientWidth), Px(ClientHeight));
     setCentralWidget(client);
 
-    Label1 = Caption(client, tr("Cash:"), colours::Blue, TwipsRect(120, 120, 690, 285));
+    // The money captions: each as wide as the room before its box allows, all at one size.
+    FitLabel* cash = Caption(client, tr("Cash:"), colours::Blue, TwipsRect(120, 120, 690, 285));
     lblCash = MoneyBox(client, TwipsRect(900, 120, 1530, 345), tr("Cash"));
-    Label6 = Caption(client, tr("Bank"), colours::Blue, TwipsRect(120, 600, 600, 285));
+    FitLabel* bank = Caption(client, tr("Bank"), colours::Blue, TwipsRect(120, 600, 600, 285));
     lblBank = MoneyBox(client, TwipsRect(900, 600, 1530, 345), tr("Bank"));
-    Label8 = Caption(client, tr("Debt:"), colours::Red, TwipsRect(120, 1080, 630, 285));
+    FitLabel* debt = Caption(client, tr("Debt:"), colours::Red, TwipsRect(120, 1080, 630, 285));
     lblDebt = MoneyBox(client, TwipsRect(900, 1080, 1530, 345), tr("Debt"));
+    FitLabel::ShareOneSize({cash, bank, debt});
+    Label1 = cash;
+    Label6 = bank;
+    Label8 = debt;
     Label1->setBuddy(lblCash);
     Label6->setBuddy(lblBank);
     Label8->setBuddy(lblDebt);
@@ -122,7 +142,8 @@ void frmMain::CreateControls() {
     Grid1->setAccessibleName(tr("Items you can buy"));
     Grid1->setAccessibleDescription(tr("Enter buys the selected item"));
     // Both grids give Price the same room, inside the grid; the last column takes what is left.
-    Grid1->setColumnWidth(0, Px(1300));
+    const int itemColumn = ItemColumnPx(*Grid1);
+    Grid1->setColumnWidth(0, itemColumn);
     Grid1->setColumnWidth(1, Px(750));
     Label2->setBuddy(Grid1);
     Grid2 = new Grid({tr("Item"), tr("Price"), tr("Qty")}, client);
@@ -130,9 +151,9 @@ void frmMain::CreateControls() {
     Grid2->setToolTip(tr("Items you have bought"));
     Grid2->setAccessibleName(tr("Items you have bought"));
     Grid2->setAccessibleDescription(tr("Enter sells the selected item"));
-    Grid2->setColumnWidth(0, Px(1300));
+    Grid2->setColumnWidth(0, itemColumn);
     Grid2->setColumnWidth(1, Px(750));
-    Grid2->setColumnWidth(2, Px(750));
+    Grid2->setColumnWidth(2, Px(750) - (itemColumn - Px(1300)));
     Grid2->SetRow(1);
     connect(Grid2, &Grid::rowSelected, this, &frmMain::Grid2_SelChange);
     // Enter in a grid presses the button that acts on its row, when that button can be pressed.

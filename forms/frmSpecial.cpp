@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <algorithm>
 #include <string>
 
 namespace dunemark {
@@ -167,7 +168,9 @@ void frmSpecial::BuildSlavesPanel() {
     QLabel* have = Caption(picSlaves, tr("You currently have:"), {60, 18, 110, 16});
     txtSlaves = TextField(picSlaves, {172, 14, 60, 22});
     have->setBuddy(txtSlaves);
-    Caption(picSlaves, tr("slaves"), {240, 18, 50, 16});
+    // The word after the count takes the room it needs: the panel has it.
+    QLabel* slaves = Caption(picSlaves, tr("slaves"), {240, 18, 50, 16});
+    slaves->resize(std::max(slaves->width(), slaves->sizeHint().width()), slaves->height());
     CmdIncreaseJacketSize = Button(picSlaves, QString(), {60, 52, 230, 30});
     Caption(picSlaves,
             tr("The more slaves you have, the more items you can buy. Each slave is "
@@ -205,7 +208,7 @@ void frmSpecial::Form_Load() {
         OptGift[i]->setText(
             Literal(GoodName(std::string(Gifts.GiftName[static_cast<std::size_t>(i)]))));
     CmdIncreaseJacketSize->setText(
-        tr("Buy %n more slaves for %1", nullptr, SlavesPerPack).arg(Plain(SlavePackPrice)));
+        tr("Buy %n more slaves for %1", nullptr, SlavesPerPack).arg(SlavePackPrice));
     lblCash->setText(Money(vars_.Cash));
     txtSlaves->setText(Plain(vars_.SlaveCount));
     txtPyramidCost->setText(Money(PyramidBankPrice));
@@ -228,7 +231,8 @@ void frmSpecial::cmdButton_Click(int Index) {
 void frmSpecial::OptGift_Click(int Index) {
     const auto gift = static_cast<std::size_t>(Index);
     lblCost->setText(Money(Gifts.GiftCost[gift]));
-    lblFav->setText(Plain(Gifts.GiftFavour[gift]) + QLatin1Char('%'));
+    //: A percentage, written as in "Favour = %1%".
+    lblFav->setText(tr("%1%").arg(Plain(Gifts.GiftFavour[gift])));
 }
 
 void frmSpecial::cmdGiveGift_Click() {

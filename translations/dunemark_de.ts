@@ -93,26 +93,26 @@ Gesucht wurde unter:
     <name>Phrase</name>
     <message>
         <source>%1 prices are low</source>
-        <translation>Die Preise für %1 sind niedrig</translation>
+        <translation>Die Preise für „%1“ sind niedrig</translation>
     </message>
     <message>
         <source>The market has been flooded with cheap %1 and so prices are very low</source>
-        <translation>Der Markt ist mit %1 überschwemmt, darum sind die Preise sehr niedrig</translation>
+        <translation>Der Markt ist mit der Ware „%1“ überschwemmt, darum sind die Preise sehr niedrig</translation>
     </message>
     <message>
         <source>The Pharoah needs %1 for his personal use, and so<byte value="xd"/>
 the price has gone up</source>
-        <translation>Der Pharao braucht %1 für den eigenen Bedarf, darum<byte value="xd"/>
+        <translation>Der Pharao braucht die Ware „%1“ für den eigenen Bedarf, darum<byte value="xd"/>
 ist der Preis gestiegen</translation>
     </message>
     <message>
         <source>%1 prices are high</source>
-        <translation>Die Preise für %1 sind hoch</translation>
+        <translation>Die Preise für „%1“ sind hoch</translation>
     </message>
     <message>
         <source>The Pharoah is pleased with you progress<byte value="xd"/>
 You received a cash bonus of %1</source>
-        <translation>Der Pharao ist mit deinem Fortschritt zufrieden<byte value="xd"/>
+        <translation>Der Pharao ist mit deinen Fortschritten zufrieden<byte value="xd"/>
 Du bekommst eine Prämie von %1</translation>
     </message>
     <message>
@@ -223,6 +223,37 @@ Du bekommst eine Prämie von %1</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Wieder&amp;herstellen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Einf&amp;ügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
     </message>
 </context>
 <context>
@@ -350,7 +381,7 @@ Du bekommst eine Prämie von %1</translation>
     </message>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Über Dunemark</translation>
     </message>
     <message>
         <source>Opens the web page</source>
@@ -387,7 +418,7 @@ Du bekommst eine Prämie von %1</translation>
     </message>
     <message>
         <source>Debt:</source>
-        <translation>Schuld:</translation>
+        <translation>Kredit:</translation>
     </message>
     <message>
         <source>Deposit</source>
@@ -474,6 +505,16 @@ Du bekommst eine Prämie von %1</translation>
     <message>
         <source>Something that is not a lock file stands at %1: remove it, and scores can be saved again.</source>
         <translation>Unter %1 liegt etwas, das keine Sperrdatei ist: Entferne es, dann lassen sich wieder Ergebnisse speichern.</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <extracomment>The name in a high-score place that nobody has won yet.</extracomment>
+        <translation>Niemand</translation>
+    </message>
+    <message>
+        <source>00/00/00</source>
+        <extracomment>The date of a high-score place that nobody has won yet: a dash in every language.</extracomment>
+        <translation>–</translation>
     </message>
 </context>
 <context>
@@ -668,7 +709,7 @@ Du bekommst eine Prämie von %1</translation>
     </message>
     <message>
         <source>In Special products, the next or the previous tab</source>
-        <translation>In Besondere Waren der nächste oder der vorige Reiter</translation>
+        <translation>Im Fenster Besondere Waren: nächster oder vorheriger Reiter</translation>
     </message>
     <message>
         <source>The File, View and Help menus</source>
@@ -866,11 +907,11 @@ Du bekommst eine Prämie von %1</translation>
     </message>
     <message>
         <source>Debt:</source>
-        <translation>Schuld:</translation>
+        <translation>Kredit:</translation>
     </message>
     <message>
         <source>Debt</source>
-        <translation>Schuld</translation>
+        <translation>Kredit</translation>
     </message>
     <message>
         <source>Map</source>
@@ -955,6 +996,11 @@ Du bekommst eine Prämie von %1</translation>
     <message>
         <source>How to &amp;Play</source>
         <translation>&amp;Spielanleitung</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>the price paid for goods carried</comment>
+        <translation>%L1</translation>
     </message>
 </context>
 <context>
@@ -1059,13 +1105,18 @@ Du bekommst eine Prämie von %1</translation>
     <message numerus="yes">
         <source>Buy %n more slaves for %1</source>
         <translation>
-            <numerusform>%Ln weiteren Sklaven für %1 kaufen</numerusform>
-            <numerusform>%Ln weitere Sklaven für %1 kaufen</numerusform>
+            <numerusform>%Ln weiteren Sklaven für %L1 kaufen</numerusform>
+            <numerusform>%Ln weitere Sklaven für %L1 kaufen</numerusform>
         </translation>
     </message>
     <message>
         <source>Favour = %1%</source>
         <translation>Gunst = %1%</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage, written as in &quot;Favour = %1%&quot;.</extracomment>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>

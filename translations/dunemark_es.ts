@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Granite Statue</source>
-        <translation>Talla de granito</translation>
+        <translation>Estatua de granito</translation>
     </message>
     <message>
         <source>Sphinx</source>
@@ -93,21 +93,21 @@ Se ha buscado en:
     <name>Phrase</name>
     <message>
         <source>%1 prices are low</source>
-        <translation>Los precios de %1 están bajos</translation>
+        <translation>%1: los precios están bajos</translation>
     </message>
     <message>
         <source>The market has been flooded with cheap %1 and so prices are very low</source>
-        <translation>El mercado está inundado de %1 a precio de saldo, así que los precios están muy bajos</translation>
+        <translation>%1: el mercado está inundado y los precios están muy bajos</translation>
     </message>
     <message>
         <source>The Pharoah needs %1 for his personal use, and so<byte value="xd"/>
 the price has gone up</source>
-        <translation>El Faraón necesita %1 para su uso personal, así que<byte value="xd"/>
+        <translation>El Faraón necesita «%1» para su uso personal, así que<byte value="xd"/>
 el precio ha subido</translation>
     </message>
     <message>
         <source>%1 prices are high</source>
-        <translation>Los precios de %1 están altos</translation>
+        <translation>%1: los precios están altos</translation>
     </message>
     <message>
         <source>The Pharoah is pleased with you progress<byte value="xd"/>
@@ -223,6 +223,37 @@ Recibes una prima de %1</translation>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
     </message>
 </context>
 <context>
@@ -370,8 +401,8 @@ Recibes una prima de %1</translation>
     <message numerus="yes">
         <source>You can afford %1 and have space for %n more items</source>
         <translation>
-            <numerusform>Puedes pagar %L1 y te cabe %Ln artículo más</numerusform>
-            <numerusform>Puedes pagar %L1 y te caben %Ln artículos más</numerusform>
+            <numerusform>Te alcanza para %L1 y te cabe %Ln artículo más</numerusform>
+            <numerusform>Te alcanza para %L1 y te caben %Ln artículos más</numerusform>
         </translation>
     </message>
 </context>
@@ -474,6 +505,16 @@ Recibes una prima de %1</translation>
     <message>
         <source>Something that is not a lock file stands at %1: remove it, and scores can be saved again.</source>
         <translation>En %1 hay algo que no es un archivo de bloqueo: elimínalo y se podrán volver a guardar puntuaciones.</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <extracomment>The name in a high-score place that nobody has won yet.</extracomment>
+        <translation>Nadie</translation>
+    </message>
+    <message>
+        <source>00/00/00</source>
+        <extracomment>The date of a high-score place that nobody has won yet: a dash in every language.</extracomment>
+        <translation>–</translation>
     </message>
 </context>
 <context>
@@ -779,7 +820,7 @@ Recibes una prima de %1</translation>
     </message>
     <message>
         <source>Prices of %1 day by day</source>
-        <translation>Precios de %1 día a día</translation>
+        <translation>%1: precios día a día</translation>
     </message>
     <message>
         <source>Each town you travel to writes its prices into this ledger.</source>
@@ -811,7 +852,7 @@ Recibes una prima de %1</translation>
     </message>
     <message>
         <source>Prices of %1 seen day by day</source>
-        <translation>Precios de %1 vistos día a día</translation>
+        <translation>%1: precios vistos día a día</translation>
     </message>
 </context>
 <context>
@@ -956,6 +997,11 @@ Recibes una prima de %1</translation>
         <source>How to &amp;Play</source>
         <translation>Cómo &amp;jugar</translation>
     </message>
+    <message>
+        <source>%1</source>
+        <comment>the price paid for goods carried</comment>
+        <translation>%L1</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
@@ -1059,13 +1105,18 @@ Recibes una prima de %1</translation>
     <message numerus="yes">
         <source>Buy %n more slaves for %1</source>
         <translation>
-            <numerusform>Comprar %Ln esclavo más por %1</numerusform>
-            <numerusform>Comprar %Ln esclavos más por %1</numerusform>
+            <numerusform>Comprar %Ln esclavo más por %L1</numerusform>
+            <numerusform>Comprar %Ln esclavos más por %L1</numerusform>
         </translation>
     </message>
     <message>
         <source>Favour = %1%</source>
         <translation>Favor = %1%</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage, written as in &quot;Favour = %1%&quot;.</extracomment>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>

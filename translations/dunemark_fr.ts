@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Granite Statue</source>
-        <translation>Statue de granit</translation>
+        <translation>Statue en granit</translation>
     </message>
     <message>
         <source>Sphinx</source>
@@ -102,8 +102,8 @@ Il a été cherché ici&#xa0;:
     <message>
         <source>The Pharoah needs %1 for his personal use, and so<byte value="xd"/>
 the price has gone up</source>
-        <translation>%1&#xa0;: le Pharaon en a besoin pour son usage perso,<byte value="xd"/>
-du coup le prix a grimpé</translation>
+        <translation>%1&#xa0;: le Pharaon en a besoin pour son usage personnel,<byte value="xd"/>
+alors le prix a grimpé</translation>
     </message>
     <message>
         <source>%1 prices are high</source>
@@ -226,6 +226,37 @@ Tu reçois une prime de %1</translation>
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Cop&amp;ier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Co&amp;ller</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -252,7 +283,7 @@ Tu reçois une prime de %1</translation>
     <name>dunemark::FortuneChart</name>
     <message>
         <source>Money (cash + bank - loan)</source>
-        <translation>Solde (argent + banque - prêt)</translation>
+        <translation>Solde (espèces + banque - prêt)</translation>
     </message>
     <message>
         <source>Worth (money + goods)</source>
@@ -354,11 +385,11 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Opens the web page</source>
-        <translation>Ouvre la page web</translation>
+        <translation>Ouvrir la page web</translation>
     </message>
     <message>
         <source>Writes an e-mail to the author</source>
-        <translation>Écrit un e-mail à l&apos;auteur</translation>
+        <translation>Écrire un e-mail à l&apos;auteur</translation>
     </message>
 </context>
 <context>
@@ -370,8 +401,8 @@ Tu reçois une prime de %1</translation>
     <message numerus="yes">
         <source>You can afford %1 and have space for %n more items</source>
         <translation>
-            <numerusform>Tu peux t&apos;en payer %L1 et as de la place pour %Ln article de plus</numerusform>
-            <numerusform>Tu peux t&apos;en payer %L1 et as de la place pour %Ln articles de plus</numerusform>
+            <numerusform>Tu peux t&apos;en payer %L1 et tu as encore de la place pour %Ln article</numerusform>
+            <numerusform>Tu peux t&apos;en payer %L1 et tu as encore de la place pour %Ln articles</numerusform>
         </translation>
     </message>
 </context>
@@ -379,15 +410,15 @@ Tu reçois une prime de %1</translation>
     <name>dunemark::frmFinances</name>
     <message>
         <source>Cash:</source>
-        <translation>Argent</translation>
+        <translation>Espèces&#xa0;:</translation>
     </message>
     <message>
         <source>Bank:</source>
-        <translation>Banque</translation>
+        <translation>Banque&#xa0;:</translation>
     </message>
     <message>
         <source>Debt:</source>
-        <translation>Dette</translation>
+        <translation>Dette&#xa0;:</translation>
     </message>
     <message>
         <source>Deposit</source>
@@ -449,7 +480,7 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>You&apos;ve got a highscore</source>
-        <translation>Tu entres au palmarès&#xa0;!</translation>
+        <translation>Nouveau record&#xa0;!</translation>
     </message>
     <message>
         <source>Another Dunemark kept the highscores busy for too long.</source>
@@ -473,7 +504,17 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Something that is not a lock file stands at %1: remove it, and scores can be saved again.</source>
-        <translation>Quelque chose qui n&apos;est pas un fichier de verrou se trouve à l&apos;emplacement %1 : supprime-le, et les scores pourront de nouveau être enregistrés.</translation>
+        <translation>Quelque chose qui n&apos;est pas un fichier de verrou se trouve à l&apos;emplacement %1&#xa0;: supprime-le, et les scores pourront de nouveau être enregistrés.</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <extracomment>The name in a high-score place that nobody has won yet.</extracomment>
+        <translation>Personne</translation>
+    </message>
+    <message>
+        <source>00/00/00</source>
+        <extracomment>The date of a high-score place that nobody has won yet: a dash in every language.</extracomment>
+        <translation>–</translation>
     </message>
 </context>
 <context>
@@ -834,7 +875,7 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Favour = %1%</source>
-        <translation>Faveur = %1%</translation>
+        <translation>Faveur = %1&#xa0;%</translation>
     </message>
     <message>
         <source>Buy - %1</source>
@@ -854,11 +895,11 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Cash:</source>
-        <translation>Argent&#xa0;:</translation>
+        <translation>Espèces&#xa0;:</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation>Argent</translation>
+        <translation>Espèces</translation>
     </message>
     <message>
         <source>Bank</source>
@@ -956,6 +997,11 @@ Tu reçois une prime de %1</translation>
         <source>How to &amp;Play</source>
         <translation>Comment &amp;jouer</translation>
     </message>
+    <message>
+        <source>%1</source>
+        <comment>the price paid for goods carried</comment>
+        <translation>%L1</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
@@ -1042,11 +1088,11 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Your cash:</source>
-        <translation>Ton argent&#xa0;:</translation>
+        <translation>Tes espèces&#xa0;:</translation>
     </message>
     <message>
         <source>Your cash</source>
-        <translation>Ton argent</translation>
+        <translation>Tes espèces</translation>
     </message>
     <message>
         <source>Giving the pharoah gifts will increase his favour towards you and cold be profitable in the future.</source>
@@ -1059,13 +1105,18 @@ Tu reçois une prime de %1</translation>
     <message numerus="yes">
         <source>Buy %n more slaves for %1</source>
         <translation>
-            <numerusform>Acheter %Ln esclave de plus pour %1</numerusform>
-            <numerusform>Acheter %Ln esclaves de plus pour %1</numerusform>
+            <numerusform>Acheter %Ln esclave de plus pour %L1</numerusform>
+            <numerusform>Acheter %Ln esclaves de plus pour %L1</numerusform>
         </translation>
     </message>
     <message>
         <source>Favour = %1%</source>
-        <translation>Faveur = %1%</translation>
+        <translation>Faveur = %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage, written as in &quot;Favour = %1%&quot;.</extracomment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>

@@ -226,6 +226,37 @@ Ricevi un premio in denaro di %1</translation>
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Ann&amp;ulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rifai</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Taglia</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Incolla</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -426,7 +457,7 @@ Ricevi un premio in denaro di %1</translation>
     </message>
     <message>
         <source>Financial situation</source>
-        <translation>Situazione finanziaria</translation>
+        <translation>Importo</translation>
     </message>
 </context>
 <context>
@@ -474,6 +505,16 @@ Ricevi un premio in denaro di %1</translation>
     <message>
         <source>Something that is not a lock file stands at %1: remove it, and scores can be saved again.</source>
         <translation>In %1 c&apos;è qualcosa che non è un file di blocco: rimuovilo e i punteggi potranno di nuovo essere salvati.</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <extracomment>The name in a high-score place that nobody has won yet.</extracomment>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>00/00/00</source>
+        <extracomment>The date of a high-score place that nobody has won yet: a dash in every language.</extracomment>
+        <translation>–</translation>
     </message>
 </context>
 <context>
@@ -956,6 +997,11 @@ Ricevi un premio in denaro di %1</translation>
         <source>How to &amp;Play</source>
         <translation>Come &amp;giocare</translation>
     </message>
+    <message>
+        <source>%1</source>
+        <comment>the price paid for goods carried</comment>
+        <translation>%L1</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
@@ -1059,13 +1105,18 @@ Ricevi un premio in denaro di %1</translation>
     <message numerus="yes">
         <source>Buy %n more slaves for %1</source>
         <translation>
-            <numerusform>Compra %Ln altro schiavo per %1</numerusform>
-            <numerusform>Compra altri %Ln schiavi per %1</numerusform>
+            <numerusform>Compra %Ln altro schiavo per %L1</numerusform>
+            <numerusform>Compra altri %Ln schiavi per %L1</numerusform>
         </translation>
     </message>
     <message>
         <source>Favour = %1%</source>
         <translation>Favore = %1%</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage, written as in &quot;Favour = %1%&quot;.</extracomment>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>

@@ -226,6 +226,37 @@ Je krijgt een bonus van %1</translation>
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Opnie&amp;uw</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Kni&amp;ppen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>P&amp;lakken</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles selecteren</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -474,6 +505,16 @@ Je krijgt een bonus van %1</translation>
     <message>
         <source>Something that is not a lock file stands at %1: remove it, and scores can be saved again.</source>
         <translation>Op %1 staat iets dat geen vergrendelingsbestand is: verwijder het, dan kunnen scores weer worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <extracomment>The name in a high-score place that nobody has won yet.</extracomment>
+        <translation>Niemand</translation>
+    </message>
+    <message>
+        <source>00/00/00</source>
+        <extracomment>The date of a high-score place that nobody has won yet: a dash in every language.</extracomment>
+        <translation>–</translation>
     </message>
 </context>
 <context>
@@ -956,6 +997,11 @@ Je krijgt een bonus van %1</translation>
         <source>How to &amp;Play</source>
         <translation>&amp;Speluitleg</translation>
     </message>
+    <message>
+        <source>%1</source>
+        <comment>the price paid for goods carried</comment>
+        <translation>%L1</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
@@ -1059,13 +1105,18 @@ Je krijgt een bonus van %1</translation>
     <message numerus="yes">
         <source>Buy %n more slaves for %1</source>
         <translation>
-            <numerusform>%Ln slaaf erbij kopen voor %1</numerusform>
-            <numerusform>%Ln slaven erbij kopen voor %1</numerusform>
+            <numerusform>%Ln slaaf erbij kopen voor %L1</numerusform>
+            <numerusform>%Ln slaven erbij kopen voor %L1</numerusform>
         </translation>
     </message>
     <message>
         <source>Favour = %1%</source>
         <translation>Gunst = %1%</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage, written as in &quot;Favour = %1%&quot;.</extracomment>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>

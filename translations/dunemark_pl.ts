@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Granite Statue</source>
-        <translation>Posąg</translation>
+        <translation>Posąg granitowy</translation>
     </message>
     <message>
         <source>Sphinx</source>
@@ -73,7 +73,7 @@ It was looked for as:
 %1</source>
         <translation>Nie da się otworzyć księgi rachunkowej: brakuje pliku, w którym jest zapisana.
 
-Szukano go jako:
+Szukano go w:
 %1</translation>
     </message>
     <message>
@@ -179,7 +179,7 @@ Dostajesz premię w wysokości %1</translation>
     </message>
     <message>
         <source>You are buried with people of your own class</source>
-        <translation>Leżysz wśród ludzi twojego stanu</translation>
+        <translation>Leżysz wśród ludzi swojego stanu</translation>
     </message>
     <message>
         <source>You are buried in a hole, in the desert</source>
@@ -215,7 +215,7 @@ Dostajesz premię w wysokości %1</translation>
     </message>
     <message>
         <source>You were left in the middle of the desert, without any food and water. As you try to walk, the sun makes you thirsty, and time makes you hungry. The wind joins forces with the sand, to make it impossible for you to do anything. You collapse to the floor, and take your last breath of air.</source>
-        <translation>Zostawiono cię na środku pustyni, bez jedzenia i wody. Gdy próbujesz iść, słońce budzi w tobie pragnienie, a czas głód. Wiatr sprzymierza się z piaskiem, aż nie możesz już nic zrobić. Padasz na ziemię i bierzesz ostatni oddech.</translation>
+        <translation>Zostawiono cię na środku pustyni, bez jedzenia i wody. Gdy próbujesz iść, słońce budzi w tobie pragnienie, a czas głód. Wiatr sprzymierza się z piaskiem, aż nie możesz już nic zrobić. Padasz na ziemię i wydajesz ostatnie tchnienie.</translation>
     </message>
 </context>
 <context>
@@ -223,6 +223,37 @@ Dostajesz premię w wysokości %1</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Przywróć</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>W&amp;ytnij</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>S&amp;kopiuj</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Wklej</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Zaznacz wszystko</translation>
     </message>
 </context>
 <context>
@@ -283,7 +314,7 @@ Dostajesz premię w wysokości %1</translation>
     </message>
     <message>
         <source>Last price seen of each good in each town</source>
-        <translation>Ostatnia widziana cena każdego towaru w każdym mieście</translation>
+        <translation>Ostatnio widziana cena każdego towaru w każdym mieście</translation>
     </message>
     <message>
         <source>%1 (day %2)</source>
@@ -446,7 +477,7 @@ Dostajesz premię w wysokości %1</translation>
     </message>
     <message>
         <source>Whats your name?</source>
-        <translation>Jak się nazywasz?</translation>
+        <translation>Jak masz na imię?</translation>
     </message>
     <message>
         <source>You&apos;ve got a highscore</source>
@@ -475,6 +506,16 @@ Dostajesz premię w wysokości %1</translation>
     <message>
         <source>Something that is not a lock file stands at %1: remove it, and scores can be saved again.</source>
         <translation>W miejscu %1 jest coś, co nie jest plikiem blokady: usuń to, a wyniki znów będzie można zapisywać.</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <extracomment>The name in a high-score place that nobody has won yet.</extracomment>
+        <translation>Nikt</translation>
+    </message>
+    <message>
+        <source>00/00/00</source>
+        <extracomment>The date of a high-score place that nobody has won yet: a dash in every language.</extracomment>
+        <translation>–</translation>
     </message>
 </context>
 <context>
@@ -549,11 +590,11 @@ Dostajesz premię w wysokości %1</translation>
     </message>
     <message>
         <source>To buy, choose a good in the items available and press Buy. The Buy window proposes the most you can take: as many as your cash pays for, but no more than your free slaves can carry. Type a smaller number if you like.</source>
-        <translation>Aby kupić, wybierz towar z dostępnych towarów i naciśnij „Kup”. Okno kupna proponuje najwięcej, ile możesz wziąć: tyle, na ile starczy kasy, ale nie więcej, niż uniosą wolni niewolnicy. Jeśli chcesz, wpisz mniejszą liczbę.</translation>
+        <translation>Aby kupić, wybierz towar z listy „Dostępne towary” i naciśnij „Kup”. Okno kupna proponuje najwięcej, ile możesz wziąć: tyle, na ile starczy kasy, ale nie więcej, niż uniosą wolni niewolnicy. Jeśli chcesz, wpisz mniejszą liczbę.</translation>
     </message>
     <message>
         <source>To sell, choose a good among the items you have bought and press Sell; the Sell window proposes all you hold. Every town buys every good at its price of the day.</source>
-        <translation>Aby sprzedać, wybierz towar z kupionych towarów i naciśnij „Sprzedaj”; okno sprzedaży proponuje wszystko, co masz. Każde miasto skupuje każdy towar po swojej cenie dnia.</translation>
+        <translation>Aby sprzedać, wybierz towar z listy kupionych towarów i naciśnij „Sprzedaj”; okno sprzedaży proponuje wszystko, co masz. Każde miasto skupuje każdy towar po swojej cenie dnia.</translation>
     </message>
     <message>
         <source>Your loan grows by %1% every day, so pay it back early: in the Finances window, Pay Loan takes any part of it from your cash. You cannot borrow more.</source>
@@ -593,7 +634,7 @@ Dostajesz premię w wysokości %1</translation>
     </message>
     <message>
         <source>More slaves come in packs of %1 for %2 a pack, as long as you have fewer than %3.</source>
-        <translation>Więcej niewolników kupisz w grupach po %1, za %2 za grupę, dopóki masz ich mniej niż %3.</translation>
+        <translation>Więcej niewolników kupisz w grupach po %1, po %2 za grupę, dopóki masz ich mniej niż %3.</translation>
     </message>
     <message>
         <source>The pyramid bank costs %1 and can be bought once a game.</source>
@@ -957,6 +998,11 @@ Dostajesz premię w wysokości %1</translation>
         <source>How to &amp;Play</source>
         <translation>Jak &amp;grać</translation>
     </message>
+    <message>
+        <source>%1</source>
+        <comment>the price paid for goods carried</comment>
+        <translation>%L1</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
@@ -1016,7 +1062,7 @@ Dostajesz premię w wysokości %1</translation>
     </message>
     <message>
         <source>Buying a pyramid bank, will allow you to deposit your money into a safe place. You will then receive intrest on what you deposit. You can withdraw your money at any time.</source>
-        <translation>Bank w piramidzie to bezpieczne miejsce na twoje pieniądze. Od wpłat dostajesz odsetki. Wypłacić możesz je w każdej chwili.</translation>
+        <translation>Bank w piramidzie to bezpieczne miejsce na twoje pieniądze. Od wpłat dostajesz odsetki. Pieniądze możesz wypłacić w każdej chwili.</translation>
     </message>
     <message>
         <source>You currently have:</source>
@@ -1024,7 +1070,7 @@ Dostajesz premię w wysokości %1</translation>
     </message>
     <message>
         <source>slaves</source>
-        <translation>ludzi</translation>
+        <translation>niewolników</translation>
     </message>
     <message>
         <source>The more slaves you have, the more items you can buy. Each slave is responsible for one item.</source>
@@ -1061,14 +1107,19 @@ Dostajesz premię w wysokości %1</translation>
     <message numerus="yes">
         <source>Buy %n more slaves for %1</source>
         <translation>
-            <numerusform>Kup jeszcze %Ln niewolnika za %1</numerusform>
-            <numerusform>Kup jeszcze %Ln niewolników za %1</numerusform>
-            <numerusform>Kup jeszcze %Ln niewolników za %1</numerusform>
+            <numerusform>Kup jeszcze %Ln niewolnika za %L1</numerusform>
+            <numerusform>Kup jeszcze %Ln niewolników za %L1</numerusform>
+            <numerusform>Kup jeszcze %Ln niewolników za %L1</numerusform>
         </translation>
     </message>
     <message>
         <source>Favour = %1%</source>
         <translation>Łaska = %1%</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage, written as in &quot;Favour = %1%&quot;.</extracomment>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>

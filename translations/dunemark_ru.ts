@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Granite Statue</source>
-        <translation>Статуя</translation>
+        <translation>Гранитная статуя</translation>
     </message>
     <message>
         <source>Sphinx</source>
@@ -175,7 +175,7 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>You have a burial fit for a nobleman</source>
-        <translation>Тебя хоронят как знатного вельможу</translation>
+        <translation>Тебя хоронят как вельможу</translation>
     </message>
     <message>
         <source>You are buried with people of your own class</source>
@@ -223,6 +223,37 @@ You received a cash bonus of %1</source>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Отменить действие</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Повторить действие</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Вырезать</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>В&amp;ставить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Выделить всё</translation>
     </message>
 </context>
 <context>
@@ -283,7 +314,7 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>Last price seen of each good in each town</source>
-        <translation>Последняя увиденная цена каждого товара в каждом городе</translation>
+        <translation>Последняя известная цена каждого товара в каждом городе</translation>
     </message>
     <message>
         <source>%1 (day %2)</source>
@@ -338,7 +369,7 @@ You received a cash bonus of %1</source>
     <name>dunemark::frmAbout</name>
     <message>
         <source>A trading game. Make as much money as you can before all your days go.</source>
-        <translation>Торговая игра. Заработай как можно больше, пока не вышли твои дни.</translation>
+        <translation>Торговая игра. Заработай как можно больше, пока не истекли твои дни.</translation>
     </message>
     <message>
         <source>Use this product at your own risk. Do not blame me if anything goes wrong. If you don&apos;t agree with this, then stop using this product.</source>
@@ -354,11 +385,11 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>Opens the web page</source>
-        <translation>Открывает веб-страницу</translation>
+        <translation>Открыть веб-страницу</translation>
     </message>
     <message>
         <source>Writes an e-mail to the author</source>
-        <translation>Пишет письмо автору</translation>
+        <translation>Написать письмо автору</translation>
     </message>
 </context>
 <context>
@@ -392,7 +423,7 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>Deposit</source>
-        <translation>Вложить</translation>
+        <translation>Внести</translation>
     </message>
     <message>
         <source>Withdraw</source>
@@ -427,7 +458,7 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>Financial situation</source>
-        <translation>Финансовое положение</translation>
+        <translation>Сумма</translation>
     </message>
 </context>
 <context>
@@ -475,6 +506,16 @@ You received a cash bonus of %1</source>
     <message>
         <source>Something that is not a lock file stands at %1: remove it, and scores can be saved again.</source>
         <translation>По пути %1 находится не файл блокировки: удали его, и рекорды снова можно будет сохранять.</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <extracomment>The name in a high-score place that nobody has won yet.</extracomment>
+        <translation>Никто</translation>
+    </message>
+    <message>
+        <source>00/00/00</source>
+        <extracomment>The date of a high-score place that nobody has won yet: a dash in every language.</extracomment>
+        <translation>–</translation>
     </message>
 </context>
 <context>
@@ -545,7 +586,7 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>Each slave carries one item, so you can carry as many items as you have slaves. The Slaves line above your goods shows how many slaves are free, then how many you have.</source>
-        <translation>Каждый раб несёт одну вещь, так что унести можно столько вещей, сколько у тебя рабов. Строка «Рабы» над твоими товарами показывает, сколько рабов свободно, а затем сколько их всего.</translation>
+        <translation>Каждый раб несёт одну штуку товара, так что унести можно столько штук, сколько у тебя рабов. Строка «Рабы» над твоими товарами показывает, сколько рабов свободно, а затем сколько их всего.</translation>
     </message>
     <message>
         <source>To buy, choose a good in the items available and press Buy. The Buy window proposes the most you can take: as many as your cash pays for, but no more than your free slaves can carry. Type a smaller number if you like.</source>
@@ -553,7 +594,7 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>To sell, choose a good among the items you have bought and press Sell; the Sell window proposes all you hold. Every town buys every good at its price of the day.</source>
-        <translation>Чтобы продать, выбери товар среди купленных и нажми «Продать»; окно продажи предложит всё, что у тебя есть. Каждый город покупает любой товар по своей цене дня.</translation>
+        <translation>Чтобы продать, выбери товар среди купленных и нажми «Продать»; окно продажи предложит всё, что у тебя есть. Каждый город покупает любой товар по сегодняшней цене.</translation>
     </message>
     <message>
         <source>Your loan grows by %1% every day, so pay it back early: in the Finances window, Pay Loan takes any part of it from your cash. You cannot borrow more.</source>
@@ -792,7 +833,7 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>%1 the lowest and %2 the highest of the prices last seen of a good</source>
-        <translation>%1 самая низкая и %2 самая высокая из последних увиденных цен товара</translation>
+        <translation>%1 самая низкая и %2 самая высокая из последних известных цен товара</translation>
     </message>
     <message>
         <source>Money</source>
@@ -812,7 +853,7 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>Prices of %1 seen day by day</source>
-        <translation>Цены на товар «%1», увиденные по дням</translation>
+        <translation>Известные цены на товар «%1» по дням</translation>
     </message>
 </context>
 <context>
@@ -927,7 +968,7 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>В&amp;ыход</translation>
+        <translation>&amp;Выход</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -956,6 +997,11 @@ You received a cash bonus of %1</source>
     <message>
         <source>How to &amp;Play</source>
         <translation>Как &amp;играть</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>the price paid for goods carried</comment>
+        <translation>%L1</translation>
     </message>
 </context>
 <context>
@@ -1028,7 +1074,7 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>The more slaves you have, the more items you can buy. Each slave is responsible for one item.</source>
-        <translation>Чем больше у тебя рабов, тем больше товара ты можешь купить. Каждый раб несёт одну вещь.</translation>
+        <translation>Чем больше у тебя рабов, тем больше товара ты можешь купить. Каждый раб несёт одну штуку товара.</translation>
     </message>
     <message>
         <source>Cost</source>
@@ -1061,14 +1107,19 @@ You received a cash bonus of %1</source>
     <message numerus="yes">
         <source>Buy %n more slaves for %1</source>
         <translation>
-            <numerusform>Купить ещё %Ln раба за %1</numerusform>
-            <numerusform>Купить ещё %Ln раба за %1</numerusform>
-            <numerusform>Купить ещё %Ln рабов за %1</numerusform>
+            <numerusform>Купить ещё %Ln раба за %L1</numerusform>
+            <numerusform>Купить ещё %Ln раба за %L1</numerusform>
+            <numerusform>Купить ещё %Ln рабов за %L1</numerusform>
         </translation>
     </message>
     <message>
         <source>Favour = %1%</source>
         <translation>Милость = %1%</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage, written as in &quot;Favour = %1%&quot;.</extracomment>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>

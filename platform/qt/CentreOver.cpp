@@ -1,5 +1,7 @@
 #include "platform/qt/CentreOver.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -24,6 +26,37 @@ void CentreOver(QWidget& window, const QWidget& owner) {
                      KeepWithin(place.y(), place.height(), room.y(), room.height()));
     }
     window.setGeometry(place);
+}
+
+QPoint Beside(const QRect& game, QSize size, const QRect& room) {
+    constexpr int Gap = 8;
+    QPoint place(game.right() + 1 + Gap, game.top());
+    if (place.x() + size.width() > room.right() + 1 &&
+        game.left() - Gap - size.width() >= room.left())
+        place.setX(game.left() - Gap - size.width());
+    const QPoint last = room.bottomRight() + QPoint(1, 1) - QPoint(size.width(), size.height());
+    return {std::max(room.left(), std::min(place.x(), last.x())),
+            std::max(room.top(), std::min(place.y(), last.y()))};
+}
+
+void PlaceBeside(QWidget& window, const QWidget& owner) {
+    const QWidget* game = owner.window();
+    const QScreen* screen = game->screen();
+    const QRect room = screen ? screen->availableGeometry() : game->frameGeometry();
+    // The frame is not known before the window is first shown; the game's frame stands in for it.
+    const QSize frame =
+        window.frameGeometry().size() + (game->frameGeometry().size() - game->size());
+    window.move(Beside(game->frameGeometry(), frame.boundedTo(room.size()), room));
+}
+
+int TitleBarWidth(const QString& title) {
+    // Desktops draw titles in bold, often a point or two larger than their text; the icon and
+    // the three buttons take about seven lines' height beside it.
+    QFont face = QApplication::font();
+    face.setBold(true);
+    face.setPointSizeF(face.pointSizeF() * 1.1);
+    const QFontMetrics metrics(face);
+    return metrics.horizontalAdvance(title) + 7 * metrics.height();
 }
 
 } // namespace dunemark

@@ -4,6 +4,7 @@
 #include "core/Market.h"
 #include "core/Travel.h"
 #include "forms/frmHowToPlay.h"
+#include "platform/qt/CentreOver.h"
 #include "scores/HighScoreTable.h"
 
 #include <QScreen>
@@ -50,11 +51,15 @@ TEST_F(HowToPlayTest, F1OpensOneWindowBesideTheGameWhoseFiguresAreTheRulesOwn) {
     EXPECT_TRUE(help->isVisible() && !help->isModal());
     EXPECT_EQ(window->findChildren<frmHowToPlay*>().size(), 1);
     EXPECT_TRUE(help->screen()->availableGeometry().contains(help->geometry()));
+    // Beside the game, as the ledger opens, so that the map stays in sight.
+    EXPECT_EQ(help->pos(), Beside(window->frameGeometry(), help->frameGeometry().size(),
+                                  help->screen()->availableGeometry()));
 
     // Each section and the figures it must give.
     std::map<QString, QStringList> figures = {
         {"The game",
-         {Count(GameDays), Money(StartingCash), Money(StartingLoan), Count(StartingSlaves)}},
+         {Count(GameDays), Money(StartingCash), Money(StartingLoan), Count(StartingSlaves),
+          "between Origon, Wailey and Foxton"}},
         {"Travel", {Count(GameDays)}},
         {"The market",
          {Money(4857), // the dearest Gold of a day without an event

@@ -8,6 +8,7 @@
 #include "forms/PriceChart.h"
 #include "forms/frmLedger.h"
 #include "platform/ClockSeededRandom.h"
+#include "platform/qt/CentreOver.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -183,7 +184,7 @@ TEST(LedgerPlace, BesideTheGameWhereTheScreenHasRoomAndAlwaysWhollyOnIt) {
         {{496, 400, 300, 400}, {500, 200}}, // neither, by a few pixels: as far as it can
     };
     for (const auto& c : cases)
-        EXPECT_EQ(frmLedger::Beside(c.game, QSize(500, 500), screen), c.ledger) << c.game.x();
+        EXPECT_EQ(Beside(c.game, QSize(500, 500), screen), c.ledger) << c.game.x();
 }
 
 // A module that is missing, not a plugin at all, or the ledger of another version: each time the

@@ -4,16 +4,23 @@
 #include "forms/Language.h"
 #include "forms/frmHowToPlay.h"
 #include "forms/frmLedger.h"
+#include "platform/qt/CentreOver.h"
+#include "platform/qt/QtInputBox.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLibraryInfo>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 namespace dunemark {
@@ -84,8 +91,38 @@ TEST_P(LanguageTest, EveryEntryIsTranslatedWithTheSourcesPlaceholders) {
     }
 }
 
+// The first cell or header of a table that its column cuts, with what it needs and gets; "" when
+// every one shows whole.
+std::string CutCell(const QTableWidget* table) {
+    const int cellPad =
+        2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+    const int headerPad = 2 * table->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, table);
+    for (int c = 0; c < table->columnCount(); ++c) {
+        std::vector<std::pair<QString, int>> needs; // each text and the width it needs
+        if (const auto* header = table->horizontalHeaderItem(c);
+            header && table->horizontalHeader()->isVisible())
+            needs.emplace_back(
+                header->text(),
+                table->horizontalHeader()->fontMetrics().horizontalAdvance(header->text()) +
+                    headerPad);
+        for (int r = 0; r < table->rowCount(); ++r)
+            if (const auto* item = table->item(r, c))
+                needs.emplace_back(item->text(),
+                                   table->fontMetrics().horizontalAdvance(item->text()) + cellPad);
+        for (const auto& [text, need] : needs)
+            if (need > table->columnWidth(c))
+                return (table->objectName() + QStringLiteral(" \"") + text +
+                        QStringLiteral("\" needs ") + QString::number(need) +
+                        QStringLiteral(", gets ") + QString::number(table->columnWidth(c)))
+                    .toStdString();
+    }
+    return {};
+}
+
 // What a control needs to show its whole text, against what it gets; "" when it shows whole.
 std::string CutText(const QWidget* w) {
+    if (const auto* table = qobject_cast<const QTableWidget*>(w))
+        return CutCell(table);
     QString text;
     QFont font = w->font();
     int need = 0;
@@ -153,6 +190,10 @@ void ExpectWhole(QWidget& window) {
     };
     window.show();
     shownWhole();
+    if (!(window.windowFlags() & Qt::FramelessWindowHint)) {
+        EXPECT_LE(TitleBarWidth(window.windowTitle()), window.frameGeometry().width())
+            << window.metaObject()->className() << ": " << window.windowTitle().toStdString();
+    }
     for (QTabWidget* tabs : window.findChildren<QTabWidget*>())
         for (int i = 0; i < tabs->count(); ++i) {
             tabs->setCurrentIndex(i);
@@ -182,6 +223,10 @@ TEST_P(LanguageTest, EveryWindowShowsEveryTextWholeWithoutAcceleratorClashes) {
     DeclareVars vars;
     frmMain main(vars, platform);
     ExpectWhole(main);
+    // The money captions stand at one size.
+    for (const QLabel* caption : {main.Label6, main.Label8})
+        EXPECT_EQ(qobject_cast<const FitLabel*>(caption)->FittedFont(),
+                  qobject_cast<const FitLabel*>(main.Label1)->FittedFont());
     vars.Holdings[7] = {vars.MarketItems[7][NameField][0], 90000.0, 1000.0};
     vars.SlaveCount = 1000;
     // Each window lives for the one call.
@@ -191,7 +236,14 @@ TEST_P(LanguageTest, EveryWindowShowsEveryTextWholeWithoutAcceleratorClashes) {
     ExpectWhole(*std::make_unique<frmGetNumber>(vars, &main));
     ExpectWhole(*std::make_unique<frmSpecial>(vars, platform, nullptr, nullptr, &main));
     ExpectWhole(*std::make_unique<frmAbout>(links, &main));
-    ExpectWhole(*std::make_unique<frmHighScores>(vars, platform, &main));
+    {
+        frmHighScores scores(vars, platform, &main);
+        ExpectWhole(scores);
+        // A place nobody has won: as stored in English, else the language's word and a dash.
+        const bool english = !*GetParam();
+        EXPECT_EQ(scores.lblHighDate[9]->text(), english ? "00/00/00" : "\u2013");
+        EXPECT_EQ(scores.lblHighName[9]->text() == "Nobody", english);
+    }
     ExpectWhole(*std::make_unique<frmLedger>(main.Tables(), &main));
     main.mnuHowToPlay->trigger();
     ExpectWhole(*main.HowToPlay());
@@ -205,6 +257,75 @@ TEST_P(LanguageTest, TheStoryAndTheBurialsShowWhole) {
     for (const std::int32_t total : {50'000'001, 20'000'001, 10'000'001, 500'001, 100'001, 0}) {
         vars.FinalScore = total;
         ExpectWhole(*std::make_unique<frmShowEndTomb>(vars));
+    }
+}
+
+// Every message the game shows in a box, in the language installed: each of the rules' (a good's
+// with every good, money at its widest), then the windows' own, gathered as the windows ask (a
+// missing module's path longer than a line).
+std::vector<std::string> EveryMessage(PlatformDoubles& doubles, const QTemporaryDir& folder) {
+    DeclareVars vars;
+    frmMain main(vars, doubles.platform);
+    std::vector<std::string> texts;
+    for (int p = 0; p <= static_cast<int>(Phrase::BankTooDear); ++p) {
+        const auto phrase = static_cast<Phrase>(p);
+        for (int item = 1; item <= (NamesAGood(phrase) ? ItemCount : 1); ++item)
+            texts.push_back(
+                Say({phrase, NamesAGood(phrase) ? CellText(vars.MarketItems[item][NameField][0])
+                                                : Money(-2'147'483'648.0).toStdString()})
+                    .toStdString());
+    }
+    main.mnuNewGame->trigger();
+    QFile junk(folder.filePath(QStringLiteral("ledger.so")));
+    EXPECT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write("not a module") > 0);
+    junk.close();
+    for (const QString& module :
+         {folder.filePath(QString(150, QLatin1Char('g')) + "/ledger.so"), junk.fileName(),
+          QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/imageformats/libqsvg.so"}) {
+        main.SetLedgerModule(module);
+        main.mnuLedger->trigger();
+    }
+    vars.FinalScore = 5000;
+    for (const SaveResult refusal : {SaveResult::Busy, SaveResult::Failed}) {
+        doubles.settings.refusal = refusal;
+        doubles.input.answers = {"Ann"};
+        frmHighScores scores(vars, doubles.platform);
+    }
+    const std::vector<std::string> asked = doubles.messages.Texts();
+    texts.insert(texts.end(), asked.begin(), asked.end());
+    return texts;
+}
+
+// Each message opens in a box that shows all of its text, its lines broken but nothing cut.
+TEST_P(LanguageTest, EveryMessageShowsWholeInItsBox) {
+    const QTemporaryDir folder;
+    const std::vector<std::string> texts = EveryMessage(*this, folder);
+    EXPECT_EQ(texts.size(), 59u);
+    const auto letters = [](QString text) {
+        return text.remove(QRegularExpression(QStringLiteral("\\s")));
+    };
+    // The name prompt: its title whole in the window manager's bar.
+    ASSERT_EQ(input.asked.size(), 2u);
+    const auto prompt = QtInputBox::Build(input.asked[0].first, input.asked[0].second);
+    ExpectWhole(*prompt);
+    for (const std::string& text : texts) {
+        const auto box =
+            QtMessageBox::Build(text, "Dunemark", MsgIcon::Exclamation, MsgButtons::YesNo);
+        box->show();
+        QCoreApplication::sendPostedEvents();
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        EXPECT_EQ(CutText(label), "") << text;
+        EXPECT_EQ(letters(label->text()), letters(QString::fromStdString(text)));
+        EXPECT_TRUE(box->screen()->availableGeometry().contains(box->frameGeometry())) << text;
+    }
+}
+
+// Pictures carry no words: a word in one would stay in its language whatever the player's.
+TEST(Pictures, HoldNoText) {
+    for (const QFileInfo& file : QDir(QStringLiteral(":/assets")).entryInfoList({"*.svg"})) {
+        QFile svg(file.filePath());
+        ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+        EXPECT_FALSE(svg.readAll().contains("<text")) << file.fileName().toStdString();
     }
 }
 
@@ -236,21 +357,40 @@ TEST(Faces, AreThoseTheRunExpectsAndTheEnglishStoryKeepsItsSize) {
     }
 }
 
-// A short game: the menus, the day, a market event on arriving and the Buy dialog's line, with
-// the numbers as the player's locale writes them; in English exactly the game's own texts.
+// A short game: the menus, the day, a market event on arriving, the Buy dialog's line and the
+// price paid in the holdings, with the numbers as the player's locale writes them, or as the
+// game's language does under the C locale; in English exactly the game's own texts.
 TEST(ShortGame, SpeaksThePlayersLanguageWithItsNumbers) {
-    const std::vector<std::array<const char*, 8>> games = {
-        {"", "en_US", "&File", "E&xit", "Dunemark - Day 2", "Gold prices are low",
-         "You can afford 3333 and have space for 100 more items", "Buy - Granite"},
-        {"de", "de_DE", "&Datei", "&Beenden", "Dunemark - Tag 2",
-         "Die Preise für Gold sind niedrig",
-         "Du kannst dir 3.333 leisten und hast Platz für 100 weitere Stück", "Kaufen - Granit"}};
-    for (const auto& [name, locale, file, exit, day, event, info, title] : games) {
+    using Texts = std::array<const char*, 7>;
+    const Texts english = {"&File",
+                           "E&xit",
+                           "Dunemark - Day 2",
+                           "Gold prices are low",
+                           "You can afford 3333 and have space for 100 more items",
+                           "Buy - Granite",
+                           "3,000"};
+    const Texts german = {"&Datei",
+                          "&Beenden",
+                          "Dunemark - Tag 2",
+                          "Die Preise für „Gold“ sind niedrig",
+                          "Du kannst dir 3.333 leisten und hast Platz für 100 weitere Stück",
+                          "Kaufen - Granit",
+                          "3.000"};
+    const struct {
+        const char* name;
+        const char* locale;
+        Texts expected;
+    } games[] = {
+        {"", "en_US", english}, {"", "C", english}, {"de", "de_DE", german}, {"de", "C", german}};
+    for (const auto& [name, locale, expected] : games) {
+        const auto& [file, exit, day, event, info, title, paid] = expected;
         PlatformDoubles doubles;
         Language language;
         language.Install(QString::fromLatin1(name));
         const QLocale before;
-        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        // The desktop's locale as Qt makes it: named after the language, numbers as `locale`.
+        QLocale::setDefault(NumberLocale(QLocale(QString::fromLatin1(locale)),
+                                         QString::fromLatin1(locale) + ".UTF-8", name));
         DeclareVars vars;
         frmMain window(vars, doubles.platform);
         // The first day's markets tell nothing: 5 draws for each entry, then one for a mugging.
@@ -263,6 +403,7 @@ TEST(ShortGame, SpeaksThePlayersLanguageWithItsNumbers) {
         QString shown;
         doubles.Next<frmBuy>([&](frmBuy& buy) {
             shown = buy.lblInfo->text() + QLatin1Char('|') + buy.windowTitle();
+            QTest::keyClicks(buy.txtQuantity, "1\r");
         });
         window.cmdBuy_Click();
         QLocale::setDefault(before);
@@ -273,6 +414,7 @@ TEST(ShortGame, SpeaksThePlayersLanguageWithItsNumbers) {
         ASSERT_EQ(doubles.messages.shown.size(), 1u) << name;
         EXPECT_EQ(doubles.messages.shown[0].text, event);
         EXPECT_EQ(shown, QString::fromUtf8(info) + QLatin1Char('|') + QString::fromUtf8(title));
+        EXPECT_EQ(window.Grid2->TextMatrix(window.Grid1->Row(), 1), paid) << locale;
     }
 }
 

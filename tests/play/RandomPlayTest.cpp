@@ -83,10 +83,12 @@ public:
             const Cell& price = vars.MarketItems[r][PriceField][vars.CurrentTown];
             check("the market grid shows the town's prices\n",
                   window->Grid1->TextMatrix(r, 1) == Money(CellNumber(price)));
-            for (int c = 0; c < 3; ++c)
-                check("the holdings grid shows the holdings\n",
-                      window->Grid2->TextMatrix(r, c).toStdString() ==
-                          CellText(vars.Holdings[r][c]));
+            const auto& holding = vars.Holdings[r];
+            check("the holdings grid shows the holdings\n",
+                  window->Grid2->TextMatrix(r, 0).toStdString() == CellText(holding[NameField]) &&
+                      window->Grid2->TextMatrix(r, 1) == Money(CellNumber(holding[PriceField])) &&
+                      window->Grid2->TextMatrix(r, 2).toStdString() ==
+                          CellText(holding[QuantityField]));
         }
         check("ItemsCarried is what the holdings add up to, within the slaves\n",
               vars.ItemsCarried == held && held <= vars.SlaveCount);
