@@ -107,11 +107,11 @@ void frmMain::ShowHoldings() {
         Grid2->SetTextMatrix(r, 0, GoodName(CellText(holding[NameField])));
         // The price paid: in plain digits as the game writes it, and in a translated game
         // grouped as the market writes its prices ("%L1").
-        Grid2->SetTextMatrix(
-            r, 1,
-            price.empty() ? QString()
-                          : tr("%1", "the price paid for goods carried")
-                                .arg(static_cast<qlonglong>(CellNumber(holding[PriceField]))));
+        Grid2->SetTextMatrix(r, 1,
+                             price.empty() ? QString()
+                                           : tr("%1", "the price paid for goods carried")
+                                                 .arg(CellNumber(holding[PriceField]), 0, 'f',
+                                                      QLocale::FloatingPointShortest));
         Grid2->SetTextMatrix(r, 2, QString::fromStdString(CellText(holding[QuantityField])));
     }
     ShowStatus();

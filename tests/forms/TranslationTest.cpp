@@ -368,7 +368,7 @@ TEST(ShortGame, SpeaksThePlayersLanguageWithItsNumbers) {
                            "Gold prices are low",
                            "You can afford 3333 and have space for 100 more items",
                            "Buy - Granite",
-                           "3,000"};
+                           "3000"};
     const Texts german = {"&Datei",
                           "&Beenden",
                           "Dunemark - Tag 2",
