@@ -3,6 +3,7 @@
 #include "core/GameServices.h"
 #include "core/SpecialProducts.h"
 #include "forms/Look.h"
+#include "forms/NumberEdit.h"
 #include "forms/Speech.h"
 #include "forms/SvgPicture.h"
 #include "forms/ValueLabel.h"
@@ -50,7 +51,7 @@ QPushButton* Button(QWidget* parent, const QString& text, const QRect& place) {
 }
 
 QLineEdit* TextField(QWidget* parent, const QRect& place) {
-    auto* box = new QLineEdit(parent);
+    auto* box = new NumberEdit(parent);
     box->setGeometry(place);
     return box;
 }

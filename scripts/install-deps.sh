@@ -7,6 +7,8 @@
 #   a11y     the accessibility bus, its Python binding, a virtual screen and a key typist
 #            (scripts/a11y-check.sh)
 #   fuzz     clang and its fuzzing and sanitizer runtimes (make fuzz)
+#   orca     the Orca screen reader, its speech, a window manager and what a11y needs
+#            (scripts/orca-play.sh)
 set -euo pipefail
 
 packages=(
@@ -26,6 +28,10 @@ for task in "$@"; do
     package) packages+=(dpkg-dev file fakeroot lintian xvfb xdotool imagemagick) ;;
     a11y) packages+=(at-spi2-core python3-gi gir1.2-atspi-2.0 dbus-x11 xvfb xdotool) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    orca)
+        packages+=(orca speech-dispatcher speech-dispatcher-espeak-ng openbox python3-pyatspi
+            at-spi2-core dbus xvfb xdotool)
+        ;;
     *)
         echo "unknown task: $task" >&2
         exit 2
