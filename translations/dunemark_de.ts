@@ -326,6 +326,21 @@ Du bekommst eine Prämie von %1</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>%1 each</source>
+        <translation>%1 pro Stück</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::SpokenNews</name>
+    <message>
+        <source>Cash %1, debt %2.</source>
+        <translation>Geld: %1, Schuld: %2.</translation>
+    </message>
+    <message>
+        <source>Bank %1.</source>
+        <translation>Bank: %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::TownLabel</name>
@@ -409,6 +424,18 @@ Du bekommst eine Prämie von %1</translation>
         <source>Finances</source>
         <translation>Finanzen</translation>
     </message>
+    <message>
+        <source>Deposited %1.</source>
+        <translation>%1 eingezahlt.</translation>
+    </message>
+    <message>
+        <source>Withdrew %1.</source>
+        <translation>%1 abgehoben.</translation>
+    </message>
+    <message>
+        <source>Paid %1 of the loan.</source>
+        <translation>%1 vom Kredit zurückgezahlt.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -462,6 +489,10 @@ Du bekommst eine Prämie von %1</translation>
     <message>
         <source>Your score was not saved. %1 The table is unchanged.</source>
         <translation>Dein Ergebnis wurde nicht gespeichert. %1 Die Liste bleibt, wie sie war.</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3, %4</source>
+        <translation>%1. %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -944,6 +975,58 @@ Du bekommst eine Prämie von %1</translation>
         <source>How to &amp;Play</source>
         <translation>&amp;Spielanleitung</translation>
     </message>
+    <message>
+        <source>%1, day %2 of %3.</source>
+        <translation>%1, Tag %2 von %3.</translation>
+    </message>
+    <message>
+        <source>Cash %1.</source>
+        <translation>Geld: %1.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 free</source>
+        <translation>Sklaven: %1 von %2 frei</translation>
+    </message>
+    <message>
+        <source>You are here.</source>
+        <translation>Du bist hier.</translation>
+    </message>
+    <message>
+        <source>Nothing carried</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>paid %1 each</source>
+        <translation>bezahlt %1 pro Stück</translation>
+    </message>
+    <message>
+        <source>%1 carried</source>
+        <translation>%1 dabei</translation>
+    </message>
+    <message>
+        <source>Sell your goods, then press Finish to end the game.</source>
+        <translation>Verkaufe deine Waren und drücke dann Abrechnung, um das Spiel zu beenden.</translation>
+    </message>
+    <message>
+        <source>%1 costs %2.</source>
+        <translation>%1 kostet %2.</translation>
+    </message>
+    <message>
+        <source>Bought %1 %2 for %3.</source>
+        <translation>Gekauft: %1 %2 für %3.</translation>
+    </message>
+    <message>
+        <source>Sold %1 %2 for %3.</source>
+        <translation>Verkauft: %1 %2 für %3.</translation>
+    </message>
+    <message>
+        <source>The game is over: File, New Game starts another.</source>
+        <translation>Das Spiel ist aus: Datei, Neues Spiel beginnt ein neues.</translation>
+    </message>
+    <message>
+        <source>Ends the game: your total, your burial and the high scores</source>
+        <translation>Beendet das Spiel: deine Summe, dein Begräbnis und die Bestenliste</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
@@ -1055,6 +1138,26 @@ Du bekommst eine Prämie von %1</translation>
         <source>Favour = %1%</source>
         <translation>Gunst = %1%</translation>
     </message>
+    <message>
+        <source>Cost %1, favour up by %2%</source>
+        <translation>Kosten %1, Gunst steigt um %2%</translation>
+    </message>
+    <message>
+        <source>%1, page %2 of %3.</source>
+        <translation>%1, Seite %2 von %3.</translation>
+    </message>
+    <message>
+        <source>Gift given: favour %1%, cash %2.</source>
+        <translation>Geschenk übergeben: Gunst %1%, Geld %2.</translation>
+    </message>
+    <message>
+        <source>You now have %1 slaves, cash %2.</source>
+        <translation>Du hast jetzt %1 Sklaven, Geld %2.</translation>
+    </message>
+    <message>
+        <source>You own a pyramid bank, cash %1.</source>
+        <translation>Du besitzt jetzt eine Pyramidenbank, Geld %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmStory</name>
@@ -1069,6 +1172,10 @@ Good Luck !</source>
         <translation>Du wurdest zum Tode verurteilt. Du hast den Pharao angefleht, denn du hast kein Grab und kämst so nie ins Jenseits. Er gewährt dir etwas Geld, einen Kredit (für deine Kaution) und 2 Monate, um mit Handel so viel Geld wie möglich zu machen. Wie viel Geld du machst, entscheidet, wo du begraben wirst.<byte value="xd"/>
 <byte value="xd"/>
 Viel Glück!</translation>
+    </message>
+    <message>
+        <source>Press Enter to close the story and play.</source>
+        <translation>Drücke die Eingabetaste, um die Geschichte zu schließen und zu spielen.</translation>
     </message>
 </context>
 </TS>

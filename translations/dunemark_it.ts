@@ -326,6 +326,21 @@ Ricevi un premio in denaro di %1</translation>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>%1 each</source>
+        <translation>%1 l&apos;uno</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::SpokenNews</name>
+    <message>
+        <source>Cash %1, debt %2.</source>
+        <translation>Soldi: %1, debito: %2.</translation>
+    </message>
+    <message>
+        <source>Bank %1.</source>
+        <translation>Banca: %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::TownLabel</name>
@@ -409,6 +424,18 @@ Ricevi un premio in denaro di %1</translation>
         <source>Finances</source>
         <translation>Finanze</translation>
     </message>
+    <message>
+        <source>Deposited %1.</source>
+        <translation>Hai depositato %1.</translation>
+    </message>
+    <message>
+        <source>Withdrew %1.</source>
+        <translation>Hai prelevato %1.</translation>
+    </message>
+    <message>
+        <source>Paid %1 of the loan.</source>
+        <translation>Hai restituito %1 del prestito.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -462,6 +489,10 @@ Ricevi un premio in denaro di %1</translation>
     <message>
         <source>Your score was not saved. %1 The table is unchanged.</source>
         <translation>Il tuo punteggio non è stato salvato. %1 La classifica non è cambiata.</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3, %4</source>
+        <translation>%1. %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -944,6 +975,58 @@ Ricevi un premio in denaro di %1</translation>
         <source>How to &amp;Play</source>
         <translation>Come &amp;giocare</translation>
     </message>
+    <message>
+        <source>%1, day %2 of %3.</source>
+        <translation>%1, giorno %2 di %3.</translation>
+    </message>
+    <message>
+        <source>Cash %1.</source>
+        <translation>Soldi: %1.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 free</source>
+        <translation>Schiavi: %1 su %2 liberi</translation>
+    </message>
+    <message>
+        <source>You are here.</source>
+        <translation>Sei qui.</translation>
+    </message>
+    <message>
+        <source>Nothing carried</source>
+        <translation>Vuoto</translation>
+    </message>
+    <message>
+        <source>paid %1 each</source>
+        <translation>pagato %1 l&apos;uno</translation>
+    </message>
+    <message>
+        <source>%1 carried</source>
+        <translation>%1 trasportati</translation>
+    </message>
+    <message>
+        <source>Sell your goods, then press Finish to end the game.</source>
+        <translation>Vendi la merce, poi premi Bilancio per finire la partita.</translation>
+    </message>
+    <message>
+        <source>%1 costs %2.</source>
+        <translation>%1 costa %2.</translation>
+    </message>
+    <message>
+        <source>Bought %1 %2 for %3.</source>
+        <translation>Hai comprato %1 %2 per %3.</translation>
+    </message>
+    <message>
+        <source>Sold %1 %2 for %3.</source>
+        <translation>Hai venduto %1 %2 per %3.</translation>
+    </message>
+    <message>
+        <source>The game is over: File, New Game starts another.</source>
+        <translation>La partita è finita: File, Nuova partita ne inizia un&apos;altra.</translation>
+    </message>
+    <message>
+        <source>Ends the game: your total, your burial and the high scores</source>
+        <translation>Termina la partita: il tuo totale, la tua sepoltura e i punteggi migliori</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
@@ -1055,6 +1138,26 @@ Ricevi un premio in denaro di %1</translation>
         <source>Favour = %1%</source>
         <translation>Favore = %1%</translation>
     </message>
+    <message>
+        <source>Cost %1, favour up by %2%</source>
+        <translation>Costo %1, favore in aumento del %2%</translation>
+    </message>
+    <message>
+        <source>%1, page %2 of %3.</source>
+        <translation>%1, pagina %2 di %3.</translation>
+    </message>
+    <message>
+        <source>Gift given: favour %1%, cash %2.</source>
+        <translation>Dono consegnato: favore %1%, soldi %2.</translation>
+    </message>
+    <message>
+        <source>You now have %1 slaves, cash %2.</source>
+        <translation>Ora hai %1 schiavi, soldi %2.</translation>
+    </message>
+    <message>
+        <source>You own a pyramid bank, cash %1.</source>
+        <translation>Possiedi una banca piramide, soldi %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmStory</name>
@@ -1069,6 +1172,10 @@ Good Luck !</source>
         <translation>Sei stato condannato a morte. Hai supplicato il Faraone: non hai una tomba e quindi non potresti entrare nell&apos;aldilà. Lui accetta di concederti un po&apos; di soldi, un prestito (per la cauzione) e 2 mesi per fare più soldi che puoi commerciando. I soldi che farai decideranno dove verrai sepolto.<byte value="xd"/>
 <byte value="xd"/>
 Buona fortuna!</translation>
+    </message>
+    <message>
+        <source>Press Enter to close the story and play.</source>
+        <translation>Premi Invio per chiudere la storia e giocare.</translation>
     </message>
 </context>
 </TS>

@@ -326,6 +326,21 @@ Dostajesz premię w wysokości %1</translation>
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
+    <message>
+        <source>%1 each</source>
+        <translation>%1 za sztukę</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::SpokenNews</name>
+    <message>
+        <source>Cash %1, debt %2.</source>
+        <translation>Kasa: %1, dług: %2.</translation>
+    </message>
+    <message>
+        <source>Bank %1.</source>
+        <translation>Bank: %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::TownLabel</name>
@@ -410,6 +425,18 @@ Dostajesz premię w wysokości %1</translation>
         <source>Finances</source>
         <translation>Finanse</translation>
     </message>
+    <message>
+        <source>Deposited %1.</source>
+        <translation>Wpłacono %1.</translation>
+    </message>
+    <message>
+        <source>Withdrew %1.</source>
+        <translation>Wypłacono %1.</translation>
+    </message>
+    <message>
+        <source>Paid %1 of the loan.</source>
+        <translation>Spłacono %1 pożyczki.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -463,6 +490,10 @@ Dostajesz premię w wysokości %1</translation>
     <message>
         <source>Your score was not saved. %1 The table is unchanged.</source>
         <translation>Twój wynik nie został zapisany. %1 Tabela się nie zmieniła.</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3, %4</source>
+        <translation>%1. %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -945,6 +976,58 @@ Dostajesz premię w wysokości %1</translation>
         <source>How to &amp;Play</source>
         <translation>Jak &amp;grać</translation>
     </message>
+    <message>
+        <source>%1, day %2 of %3.</source>
+        <translation>%1, dzień %2 z %3.</translation>
+    </message>
+    <message>
+        <source>Cash %1.</source>
+        <translation>Kasa: %1.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 free</source>
+        <translation>Niewolnicy: %1 z %2 wolnych</translation>
+    </message>
+    <message>
+        <source>You are here.</source>
+        <translation>Jesteś tutaj.</translation>
+    </message>
+    <message>
+        <source>Nothing carried</source>
+        <translation>Pusto</translation>
+    </message>
+    <message>
+        <source>paid %1 each</source>
+        <translation>zapłacono %1 za sztukę</translation>
+    </message>
+    <message>
+        <source>%1 carried</source>
+        <translation>niesiesz %1</translation>
+    </message>
+    <message>
+        <source>Sell your goods, then press Finish to end the game.</source>
+        <translation>Sprzedaj towary, potem naciśnij Rozliczenie, aby zakończyć grę.</translation>
+    </message>
+    <message>
+        <source>%1 costs %2.</source>
+        <translation>%1 kosztuje %2.</translation>
+    </message>
+    <message>
+        <source>Bought %1 %2 for %3.</source>
+        <translation>Kupiono: %2, %1 szt., za %3.</translation>
+    </message>
+    <message>
+        <source>Sold %1 %2 for %3.</source>
+        <translation>Sprzedano: %2, %1 szt., za %3.</translation>
+    </message>
+    <message>
+        <source>The game is over: File, New Game starts another.</source>
+        <translation>Gra skończona: Plik, Nowa gra zaczyna nową.</translation>
+    </message>
+    <message>
+        <source>Ends the game: your total, your burial and the high scores</source>
+        <translation>Kończy grę: twój wynik, twój pochówek i najlepsze wyniki</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
@@ -1058,6 +1141,26 @@ Dostajesz premię w wysokości %1</translation>
         <source>Favour = %1%</source>
         <translation>Łaska = %1%</translation>
     </message>
+    <message>
+        <source>Cost %1, favour up by %2%</source>
+        <translation>Koszt %1, łaska rośnie o %2%</translation>
+    </message>
+    <message>
+        <source>%1, page %2 of %3.</source>
+        <translation>%1, strona %2 z %3.</translation>
+    </message>
+    <message>
+        <source>Gift given: favour %1%, cash %2.</source>
+        <translation>Dar wręczony: łaska %1%, kasa %2.</translation>
+    </message>
+    <message>
+        <source>You now have %1 slaves, cash %2.</source>
+        <translation>Masz teraz %1 niewolników, kasa %2.</translation>
+    </message>
+    <message>
+        <source>You own a pyramid bank, cash %1.</source>
+        <translation>Masz bank piramidę, kasa %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmStory</name>
@@ -1072,6 +1175,10 @@ Good Luck !</source>
         <translation>Skazano cię na śmierć. Błagałeś faraona, bo nie masz grobowca, a bez niego nie trafisz w zaświaty. Zgodził się dać ci trochę pieniędzy, pożyczkę (na kaucję) i 2 miesiące, żebyś zarobił na handlu jak najwięcej. Od tego, ile zarobisz, zależy, gdzie cię pochowają.<byte value="xd"/>
 <byte value="xd"/>
 Powodzenia!</translation>
+    </message>
+    <message>
+        <source>Press Enter to close the story and play.</source>
+        <translation>Naciśnij Enter, aby zamknąć historię i grać.</translation>
     </message>
 </context>
 </TS>

@@ -326,6 +326,21 @@ Você ganhou um bônus de %1</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>%1 each</source>
+        <translation>%1 cada</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::SpokenNews</name>
+    <message>
+        <source>Cash %1, debt %2.</source>
+        <translation>Caixa: %1, dívida: %2.</translation>
+    </message>
+    <message>
+        <source>Bank %1.</source>
+        <translation>Banco: %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::TownLabel</name>
@@ -409,6 +424,18 @@ Você ganhou um bônus de %1</translation>
         <source>Finances</source>
         <translation>Finanças</translation>
     </message>
+    <message>
+        <source>Deposited %1.</source>
+        <translation>Você depositou %1.</translation>
+    </message>
+    <message>
+        <source>Withdrew %1.</source>
+        <translation>Você sacou %1.</translation>
+    </message>
+    <message>
+        <source>Paid %1 of the loan.</source>
+        <translation>Você pagou %1 do empréstimo.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -462,6 +489,10 @@ Você ganhou um bônus de %1</translation>
     <message>
         <source>Your score was not saved. %1 The table is unchanged.</source>
         <translation>Sua pontuação não foi salva. %1 A tabela continua a mesma.</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3, %4</source>
+        <translation>%1. %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -944,6 +975,58 @@ Você ganhou um bônus de %1</translation>
         <source>How to &amp;Play</source>
         <translation>Como &amp;jogar</translation>
     </message>
+    <message>
+        <source>%1, day %2 of %3.</source>
+        <translation>%1, dia %2 de %3.</translation>
+    </message>
+    <message>
+        <source>Cash %1.</source>
+        <translation>Caixa: %1.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 free</source>
+        <translation>Escravos: %1 de %2 livres</translation>
+    </message>
+    <message>
+        <source>You are here.</source>
+        <translation>Você está aqui.</translation>
+    </message>
+    <message>
+        <source>Nothing carried</source>
+        <translation>Vazio</translation>
+    </message>
+    <message>
+        <source>paid %1 each</source>
+        <translation>pago %1 cada</translation>
+    </message>
+    <message>
+        <source>%1 carried</source>
+        <translation>%1 carregados</translation>
+    </message>
+    <message>
+        <source>Sell your goods, then press Finish to end the game.</source>
+        <translation>Venda suas mercadorias e depois pressione Encerrar para terminar o jogo.</translation>
+    </message>
+    <message>
+        <source>%1 costs %2.</source>
+        <translation>%1 custa %2.</translation>
+    </message>
+    <message>
+        <source>Bought %1 %2 for %3.</source>
+        <translation>Você comprou %1 %2 por %3.</translation>
+    </message>
+    <message>
+        <source>Sold %1 %2 for %3.</source>
+        <translation>Você vendeu %1 %2 por %3.</translation>
+    </message>
+    <message>
+        <source>The game is over: File, New Game starts another.</source>
+        <translation>O jogo acabou: Arquivo, Novo jogo começa outro.</translation>
+    </message>
+    <message>
+        <source>Ends the game: your total, your burial and the high scores</source>
+        <translation>Encerra o jogo: seu total, seu enterro e os recordes</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
@@ -1055,6 +1138,26 @@ Você ganhou um bônus de %1</translation>
         <source>Favour = %1%</source>
         <translation>Favor = %1%</translation>
     </message>
+    <message>
+        <source>Cost %1, favour up by %2%</source>
+        <translation>Custo %1, favor sobe %2%</translation>
+    </message>
+    <message>
+        <source>%1, page %2 of %3.</source>
+        <translation>%1, página %2 de %3.</translation>
+    </message>
+    <message>
+        <source>Gift given: favour %1%, cash %2.</source>
+        <translation>Presente dado: favor %1%, caixa %2.</translation>
+    </message>
+    <message>
+        <source>You now have %1 slaves, cash %2.</source>
+        <translation>Agora você tem %1 escravos, caixa %2.</translation>
+    </message>
+    <message>
+        <source>You own a pyramid bank, cash %1.</source>
+        <translation>Você tem um banco pirâmide, caixa %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmStory</name>
@@ -1069,6 +1172,10 @@ Good Luck !</source>
         <translation>Você foi condenado à morte. Implorou ao Faraó, pois não tem túmulo e por isso não poderá entrar na outra vida. Ele aceita lhe dar algum dinheiro, um empréstimo (para a sua fiança) e 2 meses para ganhar o máximo de dinheiro que puder negociando mercadorias. O dinheiro que você fizer vai decidir onde você será enterrado.<byte value="xd"/>
 <byte value="xd"/>
 Boa sorte!</translation>
+    </message>
+    <message>
+        <source>Press Enter to close the story and play.</source>
+        <translation>Pressione Enter para fechar a história e jogar.</translation>
     </message>
 </context>
 </TS>

@@ -125,7 +125,7 @@ TEST_F(ScreenReaderTest, ReturnPressesTheButtonsAndATradeIsTold) {
               (std::vector<std::string>{"Bought 20 Grapes for 400. Cash 1,600.",
                                         "Sold 5 Grapes for 100. Cash 1,700.",
                                         "Paid 1,700 of the loan. Cash 0, debt 3,300.",
-                                        "Nothing there to sell", "Granite costs ?. Cash 0."}));
+                                        "Nothing there to sell", "Granite costs 3,000. Cash 0."}));
 }
 
 // Every figure in a box is one stretch of text from its first character to its last.
