@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 
 namespace dunemark {
@@ -38,6 +39,13 @@ frmMain::frmMain(DeclareVars& vars, Platform& platform, QWidget* parent)
                 QLocale().groupSeparator().toStdString(), speech_} {
     CreateControls();
     news_ = new SpokenNews(centralWidget());
+    noJourney_ = new QShortcut(this);
+    for (int i = 0; i < TownCount; ++i)
+        noJourney_->setKeys(noJourney_->keys()
+                            << QKeySequence(Qt::ControlModifier | Qt::Key(Qt::Key_1 + i)));
+    noJourney_->setEnabled(false);
+    connect(noJourney_, &QShortcut::activated, this,
+            [this] { news_->Tell(tr("No more journeys: this is the last day.")); });
     CreateMenus();
     setWindowIcon(QIcon(QStringLiteral(":/assets/logo.svg")));
     Form_Load();
@@ -197,6 +205,7 @@ void frmMain::CoverMap(bool covered) {
         town->setVisible(!covered);
     cmdFinish->setVisible(covered);
     cmdFinish->raise();
+    noJourney_->setEnabled(covered && !gameIsOver_);
 }
 
 void frmMain::Grid2_SelChange() {
@@ -278,6 +287,7 @@ void frmMain::DescribeGrids() {
 void frmMain::GameOver() {
     gameIsOver_ = true;
     DescribeGrids();
+    noJourney_->setEnabled(false);
     for (TownLabel* town : lblTown)
         town->setEnabled(false);
     for (QToolButton* button : {cmdBuy, cmdSell, cmdFinances, cmdSpecial})
@@ -296,6 +306,7 @@ void frmMain::GameOver() {
         platform_.modal.ShowModal(scores);
         vars_.FinalScore = 0;
     }
+    news_->Tell(Grid1->accessibleDescription());
 }
 
 void frmMain::mnuNewGame_Click() {

@@ -18,6 +18,7 @@ class QLabel;
 class QMenu;
 class QToolButton;
 class QPushButton;
+class QShortcut;
 
 namespace dunemark {
 
@@ -125,6 +126,7 @@ private:
     MainTables tables_;
     bool gameIsOver_ = false;
     SpokenNews* news_;
+    QShortcut* noJourney_; // the towns' keys while Finish covers them
     QPointer<frmStory> story_;
     LedgerLoader ledgerModule_{LedgerLoader::GameFiles()};
     QPointer<QDialog> ledger_;

@@ -1027,6 +1027,10 @@ Du bekommst eine Prämie von %1</translation>
         <source>Ends the game: your total, your burial and the high scores</source>
         <translation>Beendet das Spiel: deine Summe, dein Begräbnis und die Bestenliste</translation>
     </message>
+    <message>
+        <source>No more journeys: this is the last day.</source>
+        <translation>Keine Reisen mehr: Heute ist der letzte Tag.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>

@@ -1027,6 +1027,10 @@ Recibes una prima de %1</translation>
         <source>Ends the game: your total, your burial and the high scores</source>
         <translation>Termina la partida: tu total, tu entierro y las mejores puntuaciones</translation>
     </message>
+    <message>
+        <source>No more journeys: this is the last day.</source>
+        <translation>No hay más viajes: es el último día.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>

@@ -1027,6 +1027,10 @@ Tu reçois une prime de %1</translation>
         <source>Ends the game: your total, your burial and the high scores</source>
         <translation>Termine la partie : ton total, ton enterrement et les meilleurs scores</translation>
     </message>
+    <message>
+        <source>No more journeys: this is the last day.</source>
+        <translation>Plus de voyages : c&apos;est le dernier jour.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>

@@ -1027,6 +1027,10 @@ Ricevi un premio in denaro di %1</translation>
         <source>Ends the game: your total, your burial and the high scores</source>
         <translation>Termina la partita: il tuo totale, la tua sepoltura e i punteggi migliori</translation>
     </message>
+    <message>
+        <source>No more journeys: this is the last day.</source>
+        <translation>Niente più viaggi: è l&apos;ultimo giorno.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>

@@ -1027,6 +1027,10 @@ Je krijgt een bonus van %1</translation>
         <source>Ends the game: your total, your burial and the high scores</source>
         <translation>Beëindigt het spel: je totaal, je begrafenis en de topscores</translation>
     </message>
+    <message>
+        <source>No more journeys: this is the last day.</source>
+        <translation>Geen reizen meer: dit is de laatste dag.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>

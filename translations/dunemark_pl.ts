@@ -1028,6 +1028,10 @@ Dostajesz premię w wysokości %1</translation>
         <source>Ends the game: your total, your burial and the high scores</source>
         <translation>Kończy grę: twój wynik, twój pochówek i najlepsze wyniki</translation>
     </message>
+    <message>
+        <source>No more journeys: this is the last day.</source>
+        <translation>Koniec podróży: to ostatni dzień.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>

@@ -1027,6 +1027,10 @@ Você ganhou um bônus de %1</translation>
         <source>Ends the game: your total, your burial and the high scores</source>
         <translation>Encerra o jogo: seu total, seu enterro e os recordes</translation>
     </message>
+    <message>
+        <source>No more journeys: this is the last day.</source>
+        <translation>Não há mais viagens: este é o último dia.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>

@@ -1028,6 +1028,10 @@ You received a cash bonus of %1</source>
         <source>Ends the game: your total, your burial and the high scores</source>
         <translation>Завершает игру: твой итог, твоё погребение и таблица рекордов</translation>
     </message>
+    <message>
+        <source>No more journeys: this is the last day.</source>
+        <translation>Больше никаких путешествий: это последний день.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>

@@ -1027,6 +1027,10 @@ Du fick en bonus på %1</translation>
         <source>Ends the game: your total, your burial and the high scores</source>
         <translation>Avslutar spelet: din summa, din begravning och topplistan</translation>
     </message>
+    <message>
+        <source>No more journeys: this is the last day.</source>
+        <translation>Inga fler resor: det här är sista dagen.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>

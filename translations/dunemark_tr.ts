@@ -1026,6 +1026,10 @@ You received a cash bonus of %1</source>
         <source>Ends the game: your total, your burial and the high scores</source>
         <translation>Oyunu bitirir: toplamın, mezarın ve en yüksek puanlar</translation>
     </message>
+    <message>
+        <source>No more journeys: this is the last day.</source>
+        <translation>Artık yolculuk yok: bu son gün.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>

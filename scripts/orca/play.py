@@ -91,8 +91,8 @@ def main():
     step("Type 100 and Return", "ctrl+a", "type:100", "Return")
     step("Close Finances", "Escape")
     step("Tab into the market", "Tab")
-    step("The first row", "ctrl+Home")
-    step("Buy it (Return)", "Return")
+    step("Down to Grapes, the third row", "ctrl+Home", "Down", "Down")
+    step("Buy them (Return)", "Return")
     step("Buy 5 (type 5, Return)", "type:5", "Return")
     step("Tab into the goods carried", "Tab")
     for day in range(2, 46):

@@ -41,8 +41,8 @@ protected:
 };
 
 // The name a screen reader reads for a control.
-std::string NameOf(QWidget* control) {
-    return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).toStdString();
+std::string NameOf(QWidget* control, QAccessible::Text kind = QAccessible::Name) {
+    return QAccessible::queryAccessibleInterface(control)->text(kind).toStdString();
 }
 
 // Each journey is told with the town, the day and the money, whatever has the focus; the town
@@ -62,15 +62,17 @@ TEST_F(ScreenReaderTest, AJourneyTellsTheTownTheDayAndTheMoney) {
         QApplication::processEvents();
         EXPECT_EQ(news.Told(), std::vector<std::string>{told});
     }
+    // The last day says how the game ends, and the towns' keys that no longer travel say why.
+    TravelUntilDay(45);
+    EXPECT_EQ(news.Told().back(), "Origon, day 45 of 45. Cash 2,000, debt 364,467. Sell your "
+                                  "goods, then press Finish to end the game.");
+    QTest::keyClick(window.get(), Qt::Key_1, Qt::ControlModifier);
+    EXPECT_EQ(news.Told(), std::vector<std::string>{"No more journeys: this is the last day."});
     vars.HasPyramidBank = VbTrue;
     vars.BankBalance = 1000;
     window->ShowStatus();
-    QAccessibleInterface* foxton = QAccessible::queryAccessibleInterface(window->lblTown[2]);
-    EXPECT_EQ(foxton->text(QAccessible::Description),
-              "You are here. Foxton, day 2 of 45. Cash 2,000, debt 6,050. Bank 1,000.");
-    EXPECT_EQ(
-        QAccessible::queryAccessibleInterface(window->lblTown[0])->text(QAccessible::Description),
-        "Travel to Origon (Ctrl+1)");
+    EXPECT_EQ(NameOf(window->lblTown[0], QAccessible::Description),
+              "You are here. Origon, day 45 of 45. Cash 2,000, debt 364,467. Bank 1,000.");
 }
 
 // Tab into the market tells the row that Enter buys, not only the table.
