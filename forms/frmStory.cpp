@@ -31,7 +31,6 @@ frmStory::frmStory(std::function<void()> showMain, QWidget* parent)
     lblStory = new QLabel(this);
     lblStory->setGeometry(16, 32, 209, 169);
     lblStory->setWordWrap(true);
-    lblStory->setAccessibleDescription(tr("Press Enter to close the story and play."));
     lblStory->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QFont font = NarrowSans(9.75);
     font.setItalic(true);

@@ -1177,9 +1177,5 @@ Good Luck !</source>
 <byte value="xd"/>
 Viel Glück!</translation>
     </message>
-    <message>
-        <source>Press Enter to close the story and play.</source>
-        <translation>Drücke die Eingabetaste, um die Geschichte zu schließen und zu spielen.</translation>
-    </message>
 </context>
 </TS>

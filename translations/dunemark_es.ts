@@ -1177,9 +1177,5 @@ Good Luck !</source>
 <byte value="xd"/>
 ¡Buena suerte!</translation>
     </message>
-    <message>
-        <source>Press Enter to close the story and play.</source>
-        <translation>Pulsa Intro para cerrar la historia y jugar.</translation>
-    </message>
 </context>
 </TS>

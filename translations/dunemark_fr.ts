@@ -1177,9 +1177,5 @@ Good Luck !</source>
 <byte value="xd"/>
 Bonne chance&#xa0;!</translation>
     </message>
-    <message>
-        <source>Press Enter to close the story and play.</source>
-        <translation>Appuie sur Entrée pour fermer l&apos;histoire et jouer.</translation>
-    </message>
 </context>
 </TS>

@@ -1177,9 +1177,5 @@ Good Luck !</source>
 <byte value="xd"/>
 Buona fortuna!</translation>
     </message>
-    <message>
-        <source>Press Enter to close the story and play.</source>
-        <translation>Premi Invio per chiudere la storia e giocare.</translation>
-    </message>
 </context>
 </TS>

@@ -1177,9 +1177,5 @@ Good Luck !</source>
 <byte value="xd"/>
 Succes!</translation>
     </message>
-    <message>
-        <source>Press Enter to close the story and play.</source>
-        <translation>Druk op Enter om het verhaal te sluiten en te spelen.</translation>
-    </message>
 </context>
 </TS>

@@ -1180,9 +1180,5 @@ Good Luck !</source>
 <byte value="xd"/>
 Powodzenia!</translation>
     </message>
-    <message>
-        <source>Press Enter to close the story and play.</source>
-        <translation>Naciśnij Enter, aby zamknąć historię i grać.</translation>
-    </message>
 </context>
 </TS>

@@ -1177,9 +1177,5 @@ Good Luck !</source>
 <byte value="xd"/>
 Boa sorte!</translation>
     </message>
-    <message>
-        <source>Press Enter to close the story and play.</source>
-        <translation>Pressione Enter para fechar a história e jogar.</translation>
-    </message>
 </context>
 </TS>

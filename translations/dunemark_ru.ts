@@ -1180,9 +1180,5 @@ Good Luck !</source>
 <byte value="xd"/>
 Удачи!</translation>
     </message>
-    <message>
-        <source>Press Enter to close the story and play.</source>
-        <translation>Нажми Enter, чтобы закрыть историю и играть.</translation>
-    </message>
 </context>
 </TS>

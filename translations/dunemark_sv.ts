@@ -1177,9 +1177,5 @@ Good Luck !</source>
 <byte value="xd"/>
 Lycka till!</translation>
     </message>
-    <message>
-        <source>Press Enter to close the story and play.</source>
-        <translation>Tryck på Enter för att stänga berättelsen och spela.</translation>
-    </message>
 </context>
 </TS>

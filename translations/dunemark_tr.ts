@@ -1174,9 +1174,5 @@ Good Luck !</source>
 <byte value="xd"/>
 Bol şans!</translation>
     </message>
-    <message>
-        <source>Press Enter to close the story and play.</source>
-        <translation>Hikâyeyi kapatıp oynamak için Enter&apos;a bas.</translation>
-    </message>
 </context>
 </TS>
