@@ -110,6 +110,14 @@ TEST_F(ScreenReaderTest, ReturnPressesTheButtonsAndATradeIsTold) {
     window->Grid2->SetRow(3);
     Next<frmSell>([](frmSell& sell) { QTest::keyClicks(sell.txtQuantity, "5\r"); });
     window->cmdSell->click();
+    // The goods carried say what each figure is, and that a row is empty.
+    QAccessibleTableInterface* carried =
+        QAccessible::queryAccessibleInterface(window->Grid2)->tableInterface();
+    std::vector<std::string> cells;
+    for (const auto& [row, column] : {std::pair(2, 0), {2, 1}, {2, 2}, {3, 0}})
+        cells.push_back(carried->cellAt(row, column)->text(QAccessible::Name).toStdString());
+    EXPECT_EQ(cells, (std::vector<std::string>{"Grapes", "paid 20 each", "15 carried",
+                                               "Nothing carried"}));
     // All the cash paid off the loan: the cash left is told as 0.
     Next<frmFinances>([this](frmFinances& finances) {
         news.Listen(&finances);
