@@ -62,6 +62,12 @@ TEST_F(ScreenReaderTest, AJourneyTellsTheTownTheDayAndTheMoney) {
         QApplication::processEvents();
         EXPECT_EQ(news.Told(), std::vector<std::string>{told});
     }
+    // With the focus on the town travelled to, its description tells the news, and only it.
+    window->lblTown[0]->setFocus();
+    QTest::keyClick(window->lblTown[0], Qt::Key_Return);
+    EXPECT_EQ(news.Told(), std::vector<std::string>{});
+    EXPECT_EQ(NameOf(window->lblTown[0], QAccessible::Description),
+              "You are here. Origon, day 3 of 45. Cash 2,000, debt 6,655.");
     // The last day says how the game ends, and the towns' keys that no longer travel say why.
     TravelUntilDay(45);
     EXPECT_EQ(news.Told().back(), "Origon, day 45 of 45. Cash 2,000, debt 364,467. Sell your "
@@ -118,13 +124,18 @@ TEST_F(ScreenReaderTest, ReturnPressesTheButtonsAndATradeIsTold) {
         cells.push_back(carried->cellAt(row, column)->text(QAccessible::Name).toStdString());
     EXPECT_EQ(cells, (std::vector<std::string>{"Grapes", "paid 20 each", "15 carried",
                                                "Nothing carried"}));
-    // All the cash paid off the loan: the cash left is told as 0.
-    Next<frmFinances>([this](frmFinances& finances) {
-        news.Listen(&finances);
-        Next<frmGetNumber>([](frmGetNumber& amount) { QTest::keyClick(amount.txtMoney, '\r'); });
-        finances.cmdPayLoan->click();
-    });
-    window->cmdFinances->click();
+    // Two payments off the loan, the second of all the cash left, which is told as 0.
+    for (const char* amount : {"1000\r", "\r"}) {
+        Next<frmFinances>([this, amount](frmFinances& finances) {
+            news.Listen(&finances);
+            Next<frmGetNumber>([amount](frmGetNumber& box) {
+                box.txtMoney->selectAll();
+                QTest::keyClicks(box.txtMoney, amount);
+            });
+            finances.cmdPayLoan->click();
+        });
+        window->cmdFinances->click();
+    }
     // Enter on an empty row of the goods carried, and a good the cash does not pay for.
     window->Grid2->SetRow(6);
     window->Grid2->setFocus();
@@ -134,7 +145,8 @@ TEST_F(ScreenReaderTest, ReturnPressesTheButtonsAndATradeIsTold) {
     EXPECT_EQ(news.Told(),
               (std::vector<std::string>{"Bought 20 Grapes for 400. Cash 1,600.",
                                         "Sold 5 Grapes for 100. Cash 1,700.",
-                                        "Paid 1,700 of the loan. Cash 0, debt 3,300.",
+                                        "Paid 1,000 of the loan. Cash 700, debt 4,000.",
+                                        "Paid 700 of the loan. Cash 0, debt 3,300.",
                                         "Nothing there to sell", "Granite costs 3,000. Cash 0."}));
 }
 
