@@ -1,5 +1,6 @@
 #include "forms/Grid.h"
 
+#include "forms/Keys.h"
 #include "forms/Look.h"
 
 #include <QHeaderView>
@@ -51,12 +52,27 @@ void Grid::scrollTo(const QModelIndex& index, ScrollHint hint) {
 }
 
 void Grid::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (IsPlainEnter(event)) {
         emit rowChosen(Row());
         return;
     }
     QTableWidget::keyPressEvent(event);
+}
+
+void Grid::focusInEvent(QFocusEvent* event) {
+    QTableWidget::focusInEvent(event);
+    // Qt tells a screen reader of the table only, once this event is over: the row Enter acts
+    // on is told after it, as if the player had just moved to it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const QModelIndex current = currentIndex();
+            if (!hasFocus() || !current.isValid())
+                return;
+            currentChanged(current, current);
+            emit rowTold(current.row() + 1);
+        },
+        Qt::QueuedConnection);
 }
 
 int Grid::Row() const {
@@ -66,6 +82,10 @@ int Grid::Row() const {
 
 void Grid::SetRow(int row) {
     setCurrentCell(row - 1, std::max(currentColumn(), 0));
+}
+
+void Grid::SetSpokenText(int row, int col, const QString& text) {
+    item(row - 1, col)->setData(Qt::AccessibleTextRole, text.isEmpty() ? QVariant() : text);
 }
 
 QString Grid::TextMatrix(int row, int col) const {

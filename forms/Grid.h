@@ -17,6 +17,8 @@ public:
     void SetRow(int row);
     QString TextMatrix(int row, int col) const;
     void SetTextMatrix(int row, int col, const QString& text);
+    // What a screen reader says of a cell in place of its text; the empty text for the text.
+    void SetSpokenText(int row, int col, const QString& text);
 
     // Whole rows are shown: scrolling to a cell moves only up and down.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
@@ -26,9 +28,12 @@ signals:
     void rowSelected(int row);
     // Enter on the selected row: the player wants the grid's action on it.
     void rowChosen(int row);
+    // The focus came in and a screen reader was told the row Enter acts on.
+    void rowTold(int row);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 } // namespace dunemark

@@ -23,6 +23,7 @@ LastSeenTable::LastSeenTable(const MainTables& tables, QWidget* parent)
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false); // Tab leaves the table; the arrows move inside it
     setAccessibleName(tr("Last price seen of each good in each town"));
     for (int r = 0; r < ItemCount; ++r)
         for (int c = 0; c <= TownCount; ++c) {
@@ -49,8 +50,8 @@ int LastSeenTable::WidthNeeded() const {
     const QString cell = HighMark() + ' ' + tr("%1 (day %2)").arg(LedgerMoney(Widest)).arg(45);
     int width = horizontalHeader()->sectionSizeHint(0) + 2 * frameWidth() + CellPad;
     for (const std::string& name : tables_.ItemNames)
-        width = std::max(width, fontMetrics().horizontalAdvance(GoodName(name)) +
-                                    2 * frameWidth() + CellPad);
+        width = std::max(width, fontMetrics().horizontalAdvance(GoodName(name)) + 2 * frameWidth() +
+                                    CellPad);
     return width + TownCount * (QFontMetrics(bold).horizontalAdvance(cell) + CellPad);
 }
 

@@ -3,6 +3,8 @@
 #include "core/NumberText.h"
 #include "forms/Look.h"
 #include "forms/NumberBox.h"
+#include "forms/NumberEdit.h"
+#include "forms/SpokenNews.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -24,7 +26,7 @@ QuantityDialog::QuantityDialog(const QString& question, QWidget* parent)
                           Qt::WindowCloseButtonHint)
     , Frame1(new QGroupBox(this))
     , Label2(new QLabel(question, Frame1))
-    , txtQuantity(new QLineEdit(Frame1))
+    , txtQuantity(new NumberEdit(Frame1))
     , lblInfo(new QLabel(Frame1))
     , cmdOK(new QPushButton(tr("OK"), this))
     , cmdCancel(new QPushButton(tr("Cancel"), this)) {
@@ -71,6 +73,10 @@ void QuantityDialog::KeepQuantityWithin(double limit) {
     RewriteNumberBox(txtQuantity, text);
     if (room < txtQuantity->maxLength())
         SetRoom(room);
+}
+
+void QuantityDialog::TellPrice(std::int32_t price) {
+    txtQuantity->setAccessibleDescription(tr("%1 each").arg(SpokenMoney(price)));
 }
 
 double QuantityDialog::Quantity() const {

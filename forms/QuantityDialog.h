@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <cstdint>
 
 class QGroupBox;
 class QLabel;
@@ -30,6 +31,9 @@ protected:
     // Puts the proposed quantity in the box, all of it selected so that the first key the
     // player types replaces it.
     void ProposeQuantity(double quantity);
+
+    // Tells a screen reader, with the box, the price of one item.
+    void TellPrice(std::int32_t price);
 
     // Rewrites the box after any change: the number its text begins with, 0 for a negative
     // number, the limit for one whose whole part is above it.

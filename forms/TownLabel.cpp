@@ -1,5 +1,6 @@
 #include "forms/TownLabel.h"
 
+#include "forms/Keys.h"
 #include "forms/Look.h"
 
 #include <QKeyEvent>
@@ -53,7 +54,7 @@ void TownLabel::paintEvent(QPaintEvent*) {
 
 void TownLabel::keyPressEvent(QKeyEvent* event) {
     // Space presses it as it presses any button; Enter does too, as the town is all it offers.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (IsPlainEnter(event)) {
         click();
         return;
     }

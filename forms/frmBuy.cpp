@@ -18,6 +18,7 @@ frmBuy::frmBuy(DeclareVars& vars, int row, QWidget* parent)
 void frmBuy::Form_Load() {
     offer_ = OpenPurchase(vars_, row_);
     ProposeQuantity(offer_.Limit());
+    TellPrice(offer_.UnitPrice);
     lblInfo->setText(
         tr("You can afford %1 and have space for %n more items", nullptr, offer_.SpaceLeft)
             .arg(offer_.CanAfford));

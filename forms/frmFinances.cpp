@@ -2,6 +2,8 @@
 
 #include "core/Finances.h"
 #include "forms/Look.h"
+#include "forms/NumberEdit.h"
+#include "forms/SpokenNews.h"
 #include "forms/SvgPicture.h"
 #include "forms/frmGetNumber.h"
 
@@ -33,16 +35,17 @@ frmFinances::frmFinances(DeclareVars& vars, Platform& platform, QWidget* parent)
     , Label1(new QLabel(tr("Cash:"), Frame1))
     , Label2(new QLabel(tr("Bank:"), Frame1))
     , Label3(new QLabel(tr("Debt:"), Frame1))
-    , txtCash(new QLineEdit(Frame1))
-    , txtBank(new QLineEdit(Frame1))
-    , txtDebt(new QLineEdit(Frame1))
+    , txtCash(new NumberEdit(Frame1))
+    , txtBank(new NumberEdit(Frame1))
+    , txtDebt(new NumberEdit(Frame1))
     , cmdDeposit(new QPushButton(tr("Deposit"), Frame1))
     , cmdWithdraw(new QPushButton(tr("Withdraw"), Frame1))
     , cmdPayLoan(new QPushButton(tr("Pay Loan"), Frame1))
     , cmdOK(new QPushButton(tr("OK"), this))
     , Image2(new SvgPicture(QStringLiteral(":/assets/finances_deco.svg"), this))
     , vars_(vars)
-    , platform_(platform) {
+    , platform_(platform)
+    , news_(new SpokenNews(this)) {
     setWindowTitle(tr("Finances"));
     setFont(SansSerif());
     setFixedSize(292, 170);
@@ -73,20 +76,33 @@ void frmFinances::Form_Load() {
 }
 
 void frmFinances::cmdDeposit_Click() {
+    const std::int32_t cash = vars_.Cash;
     Deposit(vars_, AskAmount(vars_.Cash));
     Form_Load();
+    if (vars_.Cash != cash)
+        TellDone(tr("Deposited %1.").arg(SpokenMoney(cash - vars_.Cash)));
 }
 
 void frmFinances::cmdWithdraw_Click() {
+    const std::int32_t cash = vars_.Cash;
     Withdraw(vars_, AskAmount(vars_.BankBalance));
     Form_Load();
+    if (vars_.Cash != cash)
+        TellDone(tr("Withdrew %1.").arg(SpokenMoney(vars_.Cash - cash)));
 }
 
 void frmFinances::cmdPayLoan_Click() {
     if (vars_.Debt == 0)
         return;
+    const std::int32_t cash = vars_.Cash;
     PayLoan(vars_, AskAmount(PayLoanLimit(vars_.Cash, vars_.Debt)));
     Form_Load();
+    if (vars_.Cash != cash)
+        TellDone(tr("Paid %1 of the loan.").arg(SpokenMoney(cash - vars_.Cash)));
+}
+
+void frmFinances::TellDone(const QString& done) {
+    news_->Tell(done + QLatin1Char(' ') + MoneyHeld(vars_));
 }
 
 void frmFinances::cmdOK_Click() {

@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace dunemark {
 
+class SpokenNews;
 class SvgPicture;
 
 // Cash, bank balance and loan, with deposits, withdrawals and loan payments. Every operation is
@@ -45,8 +46,12 @@ private:
     // Shows the amount dialog with the given limit and returns the amount chosen, 0 if none.
     std::int32_t AskAmount(std::int32_t limit);
 
+    // Tells a screen reader what was done, with the money it leaves.
+    void TellDone(const QString& done);
+
     DeclareVars& vars_;
     Platform& platform_;
+    SpokenNews* news_;
 };
 
 } // namespace dunemark

@@ -4,6 +4,7 @@
 #include "core/Saturate.h"
 #include "forms/Look.h"
 #include "forms/NumberBox.h"
+#include "forms/NumberEdit.h"
 #include "forms/SvgPicture.h"
 
 #include <QKeyEvent>
@@ -18,7 +19,7 @@ frmGetNumber::frmGetNumber(DeclareVars& vars, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
     , Label1(new QLabel(tr("How much:"), this))
-    , txtMoney(new QLineEdit(this))
+    , txtMoney(new NumberEdit(this))
     , cmdOK(new QPushButton(tr("OK"), this))
     , cmdCancel(new QPushButton(tr("Cancel"), this))
     , Image1(new SvgPicture(QStringLiteral(":/assets/amount_deco.svg"), this))

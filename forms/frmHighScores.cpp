@@ -147,6 +147,8 @@ void frmHighScores::Form_Load() {
     table_.LoadHighScores();
     ShowScores();
 
+    // The place the total earns, if any: the player's entry goes there.
+    const std::optional<int> place = table_.FindHighScorePlace(vars_.FinalScore);
     const SaveResult saved = table_.AddHighScore(vars_.FinalScore, [this] {
         return platform_.input.Ask(tr("Whats your name?").toStdString(),
                                    tr("You've got a highscore").toStdString());
@@ -154,6 +156,16 @@ void frmHighScores::Form_Load() {
     ShowScores();
     if (saved != SaveResult::Saved)
         TellNotSaved(saved);
+
+    // Every place can be reached with Tab and is read whole by a screen reader; the player's
+    // new place, or else the first, has the focus. Enter still closes.
+    for (int r = 0; r < HighScorePlaces; ++r) {
+        lblHighNum[r]->setFocusPolicy(Qt::StrongFocus);
+        if (r > 0)
+            setTabOrder(lblHighNum[r - 1], lblHighNum[r]);
+    }
+    setTabOrder(lblHighNum[HighScorePlaces - 1], cmdHideScores);
+    lblHighNum[place && saved == SaveResult::Saved ? *place : 0]->setFocus();
 }
 
 // The one store problem the player hears of: his own entry was not kept.
@@ -219,6 +231,8 @@ void frmHighScores::ShowScores() {
         SetRowText(lblHighName[k], names[k], columns.face);
         SetRowText(lblHighDate[k], dates[k], columns.face);
         SetRowText(lblHighTime[k], totals[k], columns.face);
+        lblHighNum[k]->setAccessibleName(
+            tr("%1. %2, %3, %4").arg(k + 1).arg(names[k], dates[k], totals[k]));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "forms/LedgerModule.h"
 #include "forms/Look.h"
 #include "forms/Speech.h"
+#include "forms/SpokenNews.h"
 #include "forms/SvgPicture.h"
 #include "forms/TownLabel.h"
 #include "forms/frmAbout.h"
@@ -25,6 +26,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 
 namespace dunemark {
@@ -36,6 +38,14 @@ frmMain::frmMain(DeclareVars& vars, Platform& platform, QWidget* parent)
     , services_{platform.messages, platform.random, platform.clock,
                 QLocale().groupSeparator().toStdString(), speech_} {
     CreateControls();
+    news_ = new SpokenNews(centralWidget());
+    noJourney_ = new QShortcut(this);
+    for (int i = 0; i < TownCount; ++i)
+        noJourney_->setKeys(noJourney_->keys()
+                            << QKeySequence(Qt::ControlModifier | Qt::Key(Qt::Key_1 + i)));
+    noJourney_->setEnabled(false);
+    connect(noJourney_, &QShortcut::activated, this,
+            [this] { news_->Tell(tr("No more journeys: this is the last day.")); });
     CreateMenus();
     setWindowIcon(QIcon(QStringLiteral(":/assets/logo.svg")));
     Form_Load();
@@ -60,6 +70,22 @@ void frmMain::SetLedgerModule(const QString& file) {
 
 frmHowToPlay* frmMain::HowToPlay() const {
     return howToPlay_;
+}
+
+QString frmMain::News() const {
+    return news_->News();
+}
+
+QString frmMain::Whereabouts() const {
+    return tr("%1, day %2 of %3.")
+               .arg(QString::fromStdString(tables_.TownNames[vars_.CurrentTown]))
+               .arg(tables_.CurrentDay)
+               .arg(tables_.LastDay) +
+           QLatin1Char(' ') + MoneyHeld(vars_);
+}
+
+void frmMain::TellDone(const QString& done) {
+    news_->Tell(done + QLatin1Char(' ') + tr("Cash %1.").arg(SpokenMoney(vars_.Cash)));
 }
 
 void frmMain::Form_Load() {
@@ -90,9 +116,17 @@ void frmMain::ShowStatus() {
     lblJacketSpace->setText(
         tr("Slaves: %1/%2").arg(vars_.SlaveCount - vars_.ItemsCarried).arg(vars_.SlaveCount));
     lblFavour->setText(tr("Favour = %1%").arg(vars_.Favour));
+    lblJacketSpace->setAccessibleName(tr("Slaves: %1 of %2 free")
+                                          .arg(vars_.SlaveCount - vars_.ItemsCarried)
+                                          .arg(vars_.SlaveCount));
     const bool bank = vars_.HasPyramidBank != VbFalse;
     Label6->setEnabled(bank);
     lblBank->setEnabled(bank);
+    // The town the player is in says so, and where he stands, when a screen reader asks.
+    for (int i = 0; i < TownCount; ++i)
+        lblTown[i]->setAccessibleDescription(
+            i == vars_.CurrentTown ? tr("You are here.") + QLatin1Char(' ') + Whereabouts()
+                                   : QString());
     // Every change the player sees on this window ends here, each day's start included, so the
     // ledger keeps what the screen has shown.
     tables_.Record.See(tables_.CurrentDay, vars_);
@@ -114,6 +148,16 @@ void frmMain::ShowHoldings() {
                                                       QLocale::FloatingPointShortest));
         Grid2->SetTextMatrix(r, 2, QString::fromStdString(CellText(holding[QuantityField])));
     }
+    // A screen reader hears what each figure is, and that a row is empty.
+    for (int r = 1; r <= ItemCount; ++r) {
+        const auto& held = vars_.Holdings[r];
+        const bool empty = Grid2->TextMatrix(r, 0).isEmpty();
+        Grid2->SetSpokenText(r, 0, empty ? tr("Nothing carried") : QString());
+        Grid2->SetSpokenText(
+            r, 1, empty ? QString() : tr("paid %1 each").arg(SpokenMoney(CellNumber(held[1]))));
+        Grid2->SetSpokenText(r, 2,
+                             empty ? QString() : tr("%1 carried").arg(Grid2->TextMatrix(r, 2)));
+    }
     ShowStatus();
 }
 
@@ -128,7 +172,16 @@ void frmMain::ShowMarket() {
 }
 
 void frmMain::lblTown_Click(int index) {
-    MoveToTown(vars_, tables_, static_cast<std::int16_t>(index), services_, *this);
+    const MoveResult moved =
+        MoveToTown(vars_, tables_, static_cast<std::int16_t>(index), services_, *this);
+    // A journey, or a press on the town the player is in, is told: the town, the day and the
+    // money. A town button that has the focus tells it itself, as its description changes.
+    const bool toldByTown = moved == MoveResult::DayBegun && lblTown[index]->hasFocus();
+    QString news = Whereabouts();
+    if (tables_.CurrentDay == tables_.LastDay)
+        news += QLatin1Char(' ') + tr("Sell your goods, then press Finish to end the game.");
+    if (isVisible() && moved != MoveResult::GameEnded && !toldByTown)
+        news_->Tell(news);
 }
 
 void frmMain::MarkTowns(std::int16_t currentTown) {
@@ -159,6 +212,7 @@ void frmMain::CoverMap(bool covered) {
         town->setVisible(!covered);
     cmdFinish->setVisible(covered);
     cmdFinish->raise();
+    noJourney_->setEnabled(covered && !gameIsOver_);
 }
 
 void frmMain::Grid2_SelChange() {
@@ -175,12 +229,21 @@ void frmMain::cmdBuy_Click() {
     if (const auto refusal = BuyRefusal(vars_, shownPrice)) {
         platform_.messages.Show(Say(*refusal).toStdString(), std::string(AppTitle), MsgIcon::None,
                                 MsgButtons::Ok);
+        // A player who cannot see the grid hears which good it was.
+        TellDone(tr("%1 costs %2.").arg(Grid1->TextMatrix(r, 0), SpokenMoney(shownPrice)));
         return;
     }
+    const QString name = Grid1->TextMatrix(r, 0);
+    const std::int32_t cash = vars_.Cash;
+    const auto carried = vars_.ItemsCarried;
     frmBuy dialog(vars_, r, this);
-    dialog.setWindowTitle(tr("Buy - %1").arg(Grid1->TextMatrix(r, 0)));
+    dialog.setWindowTitle(tr("Buy - %1").arg(name));
     platform_.modal.ShowModal(dialog);
     ShowHoldings();
+    if (vars_.Cash != cash || vars_.ItemsCarried != carried)
+        TellDone(tr("Bought %1 %2 for %3.")
+                     .arg(vars_.ItemsCarried - carried)
+                     .arg(name, SpokenMoney(cash - vars_.Cash)));
 }
 
 void frmMain::cmdSell_Click() {
@@ -191,10 +254,16 @@ void frmMain::cmdSell_Click() {
                                 MsgButtons::Ok);
         return;
     }
+    const std::int32_t cash = vars_.Cash;
+    const auto carried = vars_.ItemsCarried;
     frmSell dialog(vars_, r, LeadingNumber(Grid2->TextMatrix(r, 2).toStdString()), this);
     dialog.setWindowTitle(tr("Sell - %1").arg(name));
     platform_.modal.ShowModal(dialog);
     ShowHoldings();
+    if (vars_.Cash != cash || vars_.ItemsCarried != carried)
+        TellDone(tr("Sold %1 %2 for %3.")
+                     .arg(carried - vars_.ItemsCarried)
+                     .arg(name, SpokenMoney(vars_.Cash - cash)));
 }
 
 void frmMain::cmdFinances_Click() {
@@ -216,8 +285,16 @@ void frmMain::cmdFinish_Click() {
     GameOver();
 }
 
+void frmMain::DescribeGrids() {
+    const QString over = tr("The game is over: File, New Game starts another.");
+    Grid1->setAccessibleDescription(gameIsOver_ ? over : tr("Enter buys the selected item"));
+    Grid2->setAccessibleDescription(gameIsOver_ ? over : tr("Enter sells the selected item"));
+}
+
 void frmMain::GameOver() {
     gameIsOver_ = true;
+    DescribeGrids();
+    noJourney_->setEnabled(false);
     for (TownLabel* town : lblTown)
         town->setEnabled(false);
     for (QToolButton* button : {cmdBuy, cmdSell, cmdFinances, cmdSpecial})
@@ -236,6 +313,7 @@ void frmMain::GameOver() {
         platform_.modal.ShowModal(scores);
         vars_.FinalScore = 0;
     }
+    news_->Tell(Grid1->accessibleDescription());
 }
 
 void frmMain::mnuNewGame_Click() {
@@ -246,6 +324,7 @@ void frmMain::mnuNewGame_Click() {
         return;
     Form_Load();
     gameIsOver_ = false;
+    DescribeGrids();
     for (TownLabel* town : lblTown)
         town->setEnabled(true);
     for (QToolButton* button : {cmdBuy, cmdSell, cmdFinances, cmdSpecial})

@@ -18,10 +18,12 @@ class QLabel;
 class QMenu;
 class QToolButton;
 class QPushButton;
+class QShortcut;
 
 namespace dunemark {
 
 class Grid;
+class SpokenNews;
 class SvgPicture;
 class TownLabel;
 class frmHowToPlay;
@@ -64,6 +66,10 @@ public:
     // Takes the ledger's module from `file` instead of the game's own places.
     void SetLedgerModule(const QString& file);
     frmHowToPlay* HowToPlay() const;
+    // Where the player is and with what, as a screen reader says it: "Wailey, day 3 of 45. ..."
+    QString Whereabouts() const;
+    // What the window last told a screen reader without moving the focus.
+    QString News() const;
 
     QLabel* Label1;
     QLabel* lblCash;
@@ -102,6 +108,7 @@ private:
     void CreateMenus();
     void ColourTowns();
     void CoverMap(bool covered);
+    void DescribeGrids();
 
     // The window's part of a move.
     void MarkTowns(std::int16_t currentTown) override;
@@ -109,6 +116,8 @@ private:
     void ResumeMarketRepaint() override;
     void ShowDay(std::int16_t day) override;
     void LastDayReached() override;
+    // Tells a screen reader what the player did and the money it leaves him.
+    void TellDone(const QString& done);
 
     DeclareVars& vars_;
     Platform& platform_;
@@ -116,6 +125,8 @@ private:
     GameServices services_;
     MainTables tables_;
     bool gameIsOver_ = false;
+    SpokenNews* news_;
+    QShortcut* noJourney_; // the towns' keys while Finish covers them
     QPointer<frmStory> story_;
     LedgerLoader ledgerModule_{LedgerLoader::GameFiles()};
     QPointer<QDialog> ledger_;

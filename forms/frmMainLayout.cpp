@@ -2,8 +2,10 @@
 #include "core/NewGame.h"
 #include "forms/FitLabel.h"
 #include "forms/Grid.h"
+#include "forms/Keys.h"
 #include "forms/Look.h"
 #include "forms/Speech.h"
+#include "forms/SpokenNews.h"
 #include "forms/SvgPicture.h"
 #include "forms/TownLabel.h"
 #include "forms/ValueLabel.h"
@@ -57,7 +59,7 @@ QLabel* MoneyBox(QWidget* parent, QRect place, const QString& caption) {
 
 QToolButton* PictureButton(QWidget* parent, const QString& text, const QString& picture,
                            QRect place) {
-    auto* button = new QToolButton(parent);
+    auto* button = new EnterPressed<QToolButton>(parent);
     button->setText(text);
     button->setIcon(QIcon(picture));
     button->setIconSize(QSize(22, 22));
@@ -101,12 +103,14 @@ void frmMain::CreateControls() {
         connect(lblTown[i], &TownLabel::clicked, this, [this, i] { lblTown_Click(i); });
     }
 
-    cmdFinish = new QPushButton(tr("Finish"), client);
+    cmdFinish = new EnterPressed<QPushButton>(tr("Finish"), client);
     cmdFinish->setFont(ArialBlack(18));
     cmdFinish->setIcon(QIcon(QStringLiteral(":/assets/finish.svg")));
     cmdFinish->setIconSize(QSize(32, 32));
     cmdFinish->setGeometry(Picture1->geometry());
     cmdFinish->hide();
+    cmdFinish->setAccessibleDescription(
+        tr("Ends the game: your total, your burial and the high scores"));
     connect(cmdFinish, &QPushButton::clicked, this, &frmMain::cmdFinish_Click);
 
     lblFavour = new FitLabel(client);
@@ -140,7 +144,6 @@ void frmMain::CreateControls() {
     Grid1->setGeometry(TwipsRect(120, 3000, 2295, 2685));
     Grid1->setToolTip(tr("Items you can buy"));
     Grid1->setAccessibleName(tr("Items you can buy"));
-    Grid1->setAccessibleDescription(tr("Enter buys the selected item"));
     // Both grids give Price the same room, inside the grid; the last column takes what is left.
     const int itemColumn = ItemColumnPx(*Grid1);
     Grid1->setColumnWidth(0, itemColumn);
@@ -150,15 +153,21 @@ void frmMain::CreateControls() {
     Grid2->setGeometry(TwipsRect(2520, 3000, 2895, 2685));
     Grid2->setToolTip(tr("Items you have bought"));
     Grid2->setAccessibleName(tr("Items you have bought"));
-    Grid2->setAccessibleDescription(tr("Enter sells the selected item"));
     Grid2->setColumnWidth(0, itemColumn);
     Grid2->setColumnWidth(1, Px(750));
     Grid2->setColumnWidth(2, Px(750) - (itemColumn - Px(1300)));
     Grid2->SetRow(1);
+    DescribeGrids();
     connect(Grid2, &Grid::rowSelected, this, &frmMain::Grid2_SelChange);
     // Enter in a grid presses the button that acts on its row, when that button can be pressed.
     connect(Grid1, &Grid::rowChosen, cmdBuy, &QToolButton::click);
-    connect(Grid2, &Grid::rowChosen, cmdSell, &QToolButton::click);
+    connect(Grid2, &Grid::rowChosen, this, [this] {
+        // Sell is off on an empty row; the player who pressed Enter there hears why.
+        if (cmdSell->isEnabled())
+            cmdSell->click();
+        else if (!gameIsOver_)
+            news_->Tell(Say(Phrase::NothingToSell));
+    });
 
     // The keyboard goes round as the eye does: the map (or Finish over it), the buttons from
     // left to right, then the market and the goods carried.

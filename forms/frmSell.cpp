@@ -19,6 +19,7 @@ frmSell::frmSell(DeclareVars& vars, int row, double quantityShown, QWidget* pare
 void frmSell::Form_Load() {
     offer_ = OpenSale(vars_, row_, quantityShown_);
     ProposeQuantity(offer_.QuantityHeld);
+    TellPrice(offer_.SalePrice);
     lblInfo->setText(tr("You have %n items to sell", nullptr, offer_.QuantityHeld));
 }
 

@@ -3,7 +3,9 @@
 #include "core/GameServices.h"
 #include "core/SpecialProducts.h"
 #include "forms/Look.h"
+#include "forms/NumberEdit.h"
 #include "forms/Speech.h"
+#include "forms/SpokenNews.h"
 #include "forms/SvgPicture.h"
 #include "forms/ValueLabel.h"
 #include "platform/qt/CentreOver.h"
@@ -51,7 +53,7 @@ QPushButton* Button(QWidget* parent, const QString& text, const QRect& place) {
 }
 
 QLineEdit* TextField(QWidget* parent, const QRect& place) {
-    auto* box = new QLineEdit(parent);
+    auto* box = new NumberEdit(parent);
     box->setGeometry(place);
     return box;
 }
@@ -104,6 +106,7 @@ frmSpecial::frmSpecial(DeclareVars& vars, Platform& platform, QLabel* mainFavour
         Panel(i)->setAccessibleName(tabCaptions[i]);
 
     cmdOK = Button(this, tr("OK"), {388, 248, 88, 28});
+    news_ = new SpokenNews(this);
     cmdOK->setDefault(true);
 
     Form_Load();
@@ -204,9 +207,13 @@ void frmSpecial::Form_Load() {
     if (!SlavesTabEnabled(vars_))
         cmdButton[SlavesTab]->setEnabled(false);
     cmdButton_Click(FirstSpecialTab(vars_));
-    for (int i = 0; i < GiftCount; ++i)
-        OptGift[i]->setText(
-            Literal(GoodName(std::string(Gifts.GiftName[static_cast<std::size_t>(i)]))));
+    for (int i = 0; i < GiftCount; ++i) {
+        const auto gift = static_cast<std::size_t>(i);
+        OptGift[i]->setText(Literal(GoodName(std::string(Gifts.GiftName[gift]))));
+        OptGift[i]->setAccessibleDescription(tr("Cost %1, favour up by %2%")
+                                                 .arg(SpokenMoney(Gifts.GiftCost[gift]))
+                                                 .arg(Gifts.GiftFavour[gift]));
+    }
     CmdIncreaseJacketSize->setText(
         tr("Buy %n more slaves for %1", nullptr, SlavesPerPack).arg(SlavePackPrice));
     lblCash->setText(Money(vars_.Cash));
@@ -221,6 +228,12 @@ void frmSpecial::cmdButton_Click(int Index) {
         Panel(i)->hide();
     Panel(Index)->show();
     shownTab_ = Index;
+    // The buttons look like tabs; a screen reader hears which page is open.
+    if (isVisible())
+        news_->Tell(tr("%1, page %2 of %3.")
+                        .arg(cmdButton[Index]->text())
+                        .arg(Index + 1)
+                        .arg(SpecialTabCount));
     for (int i = 0; i < SpecialTabCount; ++i) {
         QFont face = cmdButton[i]->font();
         face.setItalic(i == Index);
@@ -247,6 +260,8 @@ void frmSpecial::cmdGiveGift_Click() {
     lblCash->setText(Money(vars_.Cash));
     if (mainFavour_)
         mainFavour_->setText(tr("Favour = %1%").arg(Plain(vars_.Favour)));
+    news_->Tell(
+        tr("Gift given: favour %1%, cash %2.").arg(vars_.Favour).arg(SpokenMoney(vars_.Cash)));
 }
 
 void frmSpecial::CmdIncreaseJacketSize_Click() {
@@ -257,6 +272,8 @@ void frmSpecial::CmdIncreaseJacketSize_Click() {
     txtSlaves->setText(Plain(vars_.SlaveCount));
     if (mainCash_)
         mainCash_->setText(Money(vars_.Cash));
+    news_->Tell(
+        tr("You now have %1 slaves, cash %2.").arg(vars_.SlaveCount).arg(SpokenMoney(vars_.Cash)));
 }
 
 void frmSpecial::cmdBuyPyramidBank_Click() {
@@ -266,6 +283,8 @@ void frmSpecial::cmdBuyPyramidBank_Click() {
     }
     cmdButton[PyramidTab]->setEnabled(false);
     cmdButton_Click(SlavesTab); // even when no slaves are left to buy
+    news_->Tell(tr("You own a pyramid bank, cash %1.").arg(SpokenMoney(vars_.Cash)) +
+                QLatin1Char(' ') + news_->News());
 }
 
 void frmSpecial::cmdOK_Click() {

@@ -14,6 +14,7 @@ class QRadioButton;
 
 namespace dunemark {
 
+class SpokenNews;
 struct Refusal;
 
 // "Special items": gifts to the Pharaoh, packs of slaves and the pyramid bank, one panel at a
@@ -69,6 +70,7 @@ private:
     Platform& platform_;
     QLabel* mainFavour_;
     QLabel* mainCash_;
+    SpokenNews* news_ = nullptr;
     int shownTab_ = 0;
 };
 

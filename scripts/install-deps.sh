@@ -8,6 +8,8 @@
 #            (scripts/a11y-check.sh)
 #   fuzz     clang and its fuzzing and sanitizer runtimes (make fuzz)
 #   chroot   mmdebstrap, which makes the clean Debian systems of scripts/test-on.sh
+#   orca     the Orca screen reader, its speech, a window manager and what a11y needs
+#            (scripts/orca-play.sh)
 set -euo pipefail
 
 packages=(
@@ -36,6 +38,10 @@ for task in "$@"; do
     a11y) packages+=(at-spi2-core python3-gi gir1.2-atspi-2.0 dbus-x11 xvfb xdotool) ;;
     fuzz) packages+=(clang libclang-rt-dev) ;;
     chroot) packages+=(mmdebstrap) ;;
+    orca)
+        packages+=(orca speech-dispatcher speech-dispatcher-espeak-ng openbox python3-pyatspi
+            at-spi2-core dbus xvfb xdotool)
+        ;;
     *)
         echo "unknown task: $task" >&2
         exit 2

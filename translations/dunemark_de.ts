@@ -357,6 +357,21 @@ Du bekommst eine Prämie von %1</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>%1 each</source>
+        <translation>%1 pro Stück</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::SpokenNews</name>
+    <message>
+        <source>Cash %1, debt %2.</source>
+        <translation>Geld: %1, Schuld: %2.</translation>
+    </message>
+    <message>
+        <source>Bank %1.</source>
+        <translation>Bank: %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::TownLabel</name>
@@ -440,6 +455,18 @@ Du bekommst eine Prämie von %1</translation>
         <source>Finances</source>
         <translation>Finanzen</translation>
     </message>
+    <message>
+        <source>Deposited %1.</source>
+        <translation>%1 eingezahlt.</translation>
+    </message>
+    <message>
+        <source>Withdrew %1.</source>
+        <translation>%1 abgehoben.</translation>
+    </message>
+    <message>
+        <source>Paid %1 of the loan.</source>
+        <translation>%1 vom Kredit zurückgezahlt.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -515,6 +542,10 @@ Du bekommst eine Prämie von %1</translation>
         <source>00/00/00</source>
         <extracomment>The date of a high-score place that nobody has won yet: a dash in every language.</extracomment>
         <translation>–</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3, %4</source>
+        <translation>%1. %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1033,62 @@ Du bekommst eine Prämie von %1</translation>
         <comment>the price paid for goods carried</comment>
         <translation>%L1</translation>
     </message>
+    <message>
+        <source>%1, day %2 of %3.</source>
+        <translation>%1, Tag %2 von %3.</translation>
+    </message>
+    <message>
+        <source>Cash %1.</source>
+        <translation>Geld: %1.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 free</source>
+        <translation>Sklaven: %1 von %2 frei</translation>
+    </message>
+    <message>
+        <source>You are here.</source>
+        <translation>Du bist hier.</translation>
+    </message>
+    <message>
+        <source>Nothing carried</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>paid %1 each</source>
+        <translation>bezahlt %1 pro Stück</translation>
+    </message>
+    <message>
+        <source>%1 carried</source>
+        <translation>%1 dabei</translation>
+    </message>
+    <message>
+        <source>Sell your goods, then press Finish to end the game.</source>
+        <translation>Verkaufe deine Waren und drücke dann Abrechnung, um das Spiel zu beenden.</translation>
+    </message>
+    <message>
+        <source>%1 costs %2.</source>
+        <translation>%1 kostet %2.</translation>
+    </message>
+    <message>
+        <source>Bought %1 %2 for %3.</source>
+        <translation>Gekauft: %1 %2 für %3.</translation>
+    </message>
+    <message>
+        <source>Sold %1 %2 for %3.</source>
+        <translation>Verkauft: %1 %2 für %3.</translation>
+    </message>
+    <message>
+        <source>The game is over: File, New Game starts another.</source>
+        <translation>Das Spiel ist aus: Datei, Neues Spiel beginnt ein neues.</translation>
+    </message>
+    <message>
+        <source>Ends the game: your total, your burial and the high scores</source>
+        <translation>Beendet das Spiel: deine Summe, dein Begräbnis und die Bestenliste</translation>
+    </message>
+    <message>
+        <source>No more journeys: this is the last day.</source>
+        <translation>Keine Reisen mehr: Heute ist der letzte Tag.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
@@ -1117,6 +1204,26 @@ Du bekommst eine Prämie von %1</translation>
         <source>%1%</source>
         <extracomment>A percentage, written as in &quot;Favour = %1%&quot;.</extracomment>
         <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Cost %1, favour up by %2%</source>
+        <translation>Kosten %1, Gunst steigt um %2%</translation>
+    </message>
+    <message>
+        <source>%1, page %2 of %3.</source>
+        <translation>%1, Seite %2 von %3.</translation>
+    </message>
+    <message>
+        <source>Gift given: favour %1%, cash %2.</source>
+        <translation>Geschenk übergeben: Gunst %1%, Geld %2.</translation>
+    </message>
+    <message>
+        <source>You now have %1 slaves, cash %2.</source>
+        <translation>Du hast jetzt %1 Sklaven, Geld %2.</translation>
+    </message>
+    <message>
+        <source>You own a pyramid bank, cash %1.</source>
+        <translation>Du besitzt jetzt eine Pyramidenbank, Geld %1.</translation>
     </message>
 </context>
 <context>

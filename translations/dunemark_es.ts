@@ -357,6 +357,21 @@ Recibes una prima de %1</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>%1 each</source>
+        <translation>%1 cada uno</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::SpokenNews</name>
+    <message>
+        <source>Cash %1, debt %2.</source>
+        <translation>Dinero: %1, deuda: %2.</translation>
+    </message>
+    <message>
+        <source>Bank %1.</source>
+        <translation>Banco: %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::TownLabel</name>
@@ -440,6 +455,18 @@ Recibes una prima de %1</translation>
         <source>Finances</source>
         <translation>Finanzas</translation>
     </message>
+    <message>
+        <source>Deposited %1.</source>
+        <translation>Depositaste %1.</translation>
+    </message>
+    <message>
+        <source>Withdrew %1.</source>
+        <translation>Retiraste %1.</translation>
+    </message>
+    <message>
+        <source>Paid %1 of the loan.</source>
+        <translation>Pagaste %1 del préstamo.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -515,6 +542,10 @@ Recibes una prima de %1</translation>
         <source>00/00/00</source>
         <extracomment>The date of a high-score place that nobody has won yet: a dash in every language.</extracomment>
         <translation>–</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3, %4</source>
+        <translation>%1. %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1033,62 @@ Recibes una prima de %1</translation>
         <comment>the price paid for goods carried</comment>
         <translation>%L1</translation>
     </message>
+    <message>
+        <source>%1, day %2 of %3.</source>
+        <translation>%1, día %2 de %3.</translation>
+    </message>
+    <message>
+        <source>Cash %1.</source>
+        <translation>Dinero: %1.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 free</source>
+        <translation>Esclavos: %1 de %2 libres</translation>
+    </message>
+    <message>
+        <source>You are here.</source>
+        <translation>Estás aquí.</translation>
+    </message>
+    <message>
+        <source>Nothing carried</source>
+        <translation>Vacío</translation>
+    </message>
+    <message>
+        <source>paid %1 each</source>
+        <translation>pagado a %1 cada uno</translation>
+    </message>
+    <message>
+        <source>%1 carried</source>
+        <translation>%1 cargados</translation>
+    </message>
+    <message>
+        <source>Sell your goods, then press Finish to end the game.</source>
+        <translation>Vende tus mercancías y luego pulsa Balance final para terminar la partida.</translation>
+    </message>
+    <message>
+        <source>%1 costs %2.</source>
+        <translation>%1 cuesta %2.</translation>
+    </message>
+    <message>
+        <source>Bought %1 %2 for %3.</source>
+        <translation>Compraste %1 %2 por %3.</translation>
+    </message>
+    <message>
+        <source>Sold %1 %2 for %3.</source>
+        <translation>Vendiste %1 %2 por %3.</translation>
+    </message>
+    <message>
+        <source>The game is over: File, New Game starts another.</source>
+        <translation>La partida ha terminado: Archivo, Nueva partida empieza otra.</translation>
+    </message>
+    <message>
+        <source>Ends the game: your total, your burial and the high scores</source>
+        <translation>Termina la partida: tu total, tu entierro y las mejores puntuaciones</translation>
+    </message>
+    <message>
+        <source>No more journeys: this is the last day.</source>
+        <translation>No hay más viajes: es el último día.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
@@ -1117,6 +1204,26 @@ Recibes una prima de %1</translation>
         <source>%1%</source>
         <extracomment>A percentage, written as in &quot;Favour = %1%&quot;.</extracomment>
         <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Cost %1, favour up by %2%</source>
+        <translation>Cuesta %1, el favor sube un %2%</translation>
+    </message>
+    <message>
+        <source>%1, page %2 of %3.</source>
+        <translation>%1, página %2 de %3.</translation>
+    </message>
+    <message>
+        <source>Gift given: favour %1%, cash %2.</source>
+        <translation>Regalo entregado: favor %1%, dinero %2.</translation>
+    </message>
+    <message>
+        <source>You now have %1 slaves, cash %2.</source>
+        <translation>Ahora tienes %1 esclavos, dinero %2.</translation>
+    </message>
+    <message>
+        <source>You own a pyramid bank, cash %1.</source>
+        <translation>Ahora tienes un banco pirámide, dinero %1.</translation>
     </message>
 </context>
 <context>

@@ -357,6 +357,21 @@ Tu reçois une prime de %1</translation>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>%1 each</source>
+        <translation>%1 l&apos;unité</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::SpokenNews</name>
+    <message>
+        <source>Cash %1, debt %2.</source>
+        <translation>Argent : %1, dette : %2.</translation>
+    </message>
+    <message>
+        <source>Bank %1.</source>
+        <translation>Banque : %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::TownLabel</name>
@@ -440,6 +455,18 @@ Tu reçois une prime de %1</translation>
         <source>Finances</source>
         <translation>Finances</translation>
     </message>
+    <message>
+        <source>Deposited %1.</source>
+        <translation>Tu as déposé %1.</translation>
+    </message>
+    <message>
+        <source>Withdrew %1.</source>
+        <translation>Tu as retiré %1.</translation>
+    </message>
+    <message>
+        <source>Paid %1 of the loan.</source>
+        <translation>Tu as remboursé %1 du prêt.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -515,6 +542,10 @@ Tu reçois une prime de %1</translation>
         <source>00/00/00</source>
         <extracomment>The date of a high-score place that nobody has won yet: a dash in every language.</extracomment>
         <translation>–</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3, %4</source>
+        <translation>%1. %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1033,62 @@ Tu reçois une prime de %1</translation>
         <comment>the price paid for goods carried</comment>
         <translation>%L1</translation>
     </message>
+    <message>
+        <source>%1, day %2 of %3.</source>
+        <translation>%1, jour %2 sur %3.</translation>
+    </message>
+    <message>
+        <source>Cash %1.</source>
+        <translation>Argent : %1.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 free</source>
+        <translation>Esclaves : %1 sur %2 libres</translation>
+    </message>
+    <message>
+        <source>You are here.</source>
+        <translation>Tu es ici.</translation>
+    </message>
+    <message>
+        <source>Nothing carried</source>
+        <translation>Vide</translation>
+    </message>
+    <message>
+        <source>paid %1 each</source>
+        <translation>payé %1 l&apos;unité</translation>
+    </message>
+    <message>
+        <source>%1 carried</source>
+        <translation>%1 portés</translation>
+    </message>
+    <message>
+        <source>Sell your goods, then press Finish to end the game.</source>
+        <translation>Vends tes marchandises, puis appuie sur Bilan pour finir la partie.</translation>
+    </message>
+    <message>
+        <source>%1 costs %2.</source>
+        <translation>%1 coûte %2.</translation>
+    </message>
+    <message>
+        <source>Bought %1 %2 for %3.</source>
+        <translation>Tu as acheté %1 %2 pour %3.</translation>
+    </message>
+    <message>
+        <source>Sold %1 %2 for %3.</source>
+        <translation>Tu as vendu %1 %2 pour %3.</translation>
+    </message>
+    <message>
+        <source>The game is over: File, New Game starts another.</source>
+        <translation>La partie est finie : Fichier, Nouvelle partie en commence une autre.</translation>
+    </message>
+    <message>
+        <source>Ends the game: your total, your burial and the high scores</source>
+        <translation>Termine la partie : ton total, ton enterrement et les meilleurs scores</translation>
+    </message>
+    <message>
+        <source>No more journeys: this is the last day.</source>
+        <translation>Plus de voyages : c&apos;est le dernier jour.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
@@ -1117,6 +1204,26 @@ Tu reçois une prime de %1</translation>
         <source>%1%</source>
         <extracomment>A percentage, written as in &quot;Favour = %1%&quot;.</extracomment>
         <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Cost %1, favour up by %2%</source>
+        <translation>Coût %1, faveur en hausse de %2%</translation>
+    </message>
+    <message>
+        <source>%1, page %2 of %3.</source>
+        <translation>%1, page %2 sur %3.</translation>
+    </message>
+    <message>
+        <source>Gift given: favour %1%, cash %2.</source>
+        <translation>Cadeau offert : faveur %1%, argent %2.</translation>
+    </message>
+    <message>
+        <source>You now have %1 slaves, cash %2.</source>
+        <translation>Tu as maintenant %1 esclaves, argent %2.</translation>
+    </message>
+    <message>
+        <source>You own a pyramid bank, cash %1.</source>
+        <translation>Tu possèdes une banque pyramide, argent %1.</translation>
     </message>
 </context>
 <context>

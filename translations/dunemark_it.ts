@@ -357,6 +357,21 @@ Ricevi un premio in denaro di %1</translation>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>%1 each</source>
+        <translation>%1 l&apos;uno</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::SpokenNews</name>
+    <message>
+        <source>Cash %1, debt %2.</source>
+        <translation>Soldi: %1, debito: %2.</translation>
+    </message>
+    <message>
+        <source>Bank %1.</source>
+        <translation>Banca: %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::TownLabel</name>
@@ -440,6 +455,18 @@ Ricevi un premio in denaro di %1</translation>
         <source>Finances</source>
         <translation>Finanze</translation>
     </message>
+    <message>
+        <source>Deposited %1.</source>
+        <translation>Hai depositato %1.</translation>
+    </message>
+    <message>
+        <source>Withdrew %1.</source>
+        <translation>Hai prelevato %1.</translation>
+    </message>
+    <message>
+        <source>Paid %1 of the loan.</source>
+        <translation>Hai restituito %1 del prestito.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -515,6 +542,10 @@ Ricevi un premio in denaro di %1</translation>
         <source>00/00/00</source>
         <extracomment>The date of a high-score place that nobody has won yet: a dash in every language.</extracomment>
         <translation>–</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3, %4</source>
+        <translation>%1. %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1033,62 @@ Ricevi un premio in denaro di %1</translation>
         <comment>the price paid for goods carried</comment>
         <translation>%L1</translation>
     </message>
+    <message>
+        <source>%1, day %2 of %3.</source>
+        <translation>%1, giorno %2 di %3.</translation>
+    </message>
+    <message>
+        <source>Cash %1.</source>
+        <translation>Soldi: %1.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 free</source>
+        <translation>Schiavi: %1 su %2 liberi</translation>
+    </message>
+    <message>
+        <source>You are here.</source>
+        <translation>Sei qui.</translation>
+    </message>
+    <message>
+        <source>Nothing carried</source>
+        <translation>Vuoto</translation>
+    </message>
+    <message>
+        <source>paid %1 each</source>
+        <translation>pagato %1 l&apos;uno</translation>
+    </message>
+    <message>
+        <source>%1 carried</source>
+        <translation>%1 trasportati</translation>
+    </message>
+    <message>
+        <source>Sell your goods, then press Finish to end the game.</source>
+        <translation>Vendi la merce, poi premi Bilancio per finire la partita.</translation>
+    </message>
+    <message>
+        <source>%1 costs %2.</source>
+        <translation>%1 costa %2.</translation>
+    </message>
+    <message>
+        <source>Bought %1 %2 for %3.</source>
+        <translation>Hai comprato %1 %2 per %3.</translation>
+    </message>
+    <message>
+        <source>Sold %1 %2 for %3.</source>
+        <translation>Hai venduto %1 %2 per %3.</translation>
+    </message>
+    <message>
+        <source>The game is over: File, New Game starts another.</source>
+        <translation>La partita è finita: File, Nuova partita ne inizia un&apos;altra.</translation>
+    </message>
+    <message>
+        <source>Ends the game: your total, your burial and the high scores</source>
+        <translation>Termina la partita: il tuo totale, la tua sepoltura e i punteggi migliori</translation>
+    </message>
+    <message>
+        <source>No more journeys: this is the last day.</source>
+        <translation>Niente più viaggi: è l&apos;ultimo giorno.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
@@ -1117,6 +1204,26 @@ Ricevi un premio in denaro di %1</translation>
         <source>%1%</source>
         <extracomment>A percentage, written as in &quot;Favour = %1%&quot;.</extracomment>
         <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Cost %1, favour up by %2%</source>
+        <translation>Costo %1, favore in aumento del %2%</translation>
+    </message>
+    <message>
+        <source>%1, page %2 of %3.</source>
+        <translation>%1, pagina %2 di %3.</translation>
+    </message>
+    <message>
+        <source>Gift given: favour %1%, cash %2.</source>
+        <translation>Dono consegnato: favore %1%, soldi %2.</translation>
+    </message>
+    <message>
+        <source>You now have %1 slaves, cash %2.</source>
+        <translation>Ora hai %1 schiavi, soldi %2.</translation>
+    </message>
+    <message>
+        <source>You own a pyramid bank, cash %1.</source>
+        <translation>Possiedi una banca piramide, soldi %1.</translation>
     </message>
 </context>
 <context>

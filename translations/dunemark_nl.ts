@@ -357,6 +357,21 @@ Je krijgt een bonus van %1</translation>
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
+    <message>
+        <source>%1 each</source>
+        <translation>%1 per stuk</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::SpokenNews</name>
+    <message>
+        <source>Cash %1, debt %2.</source>
+        <translation>Geld: %1, schuld: %2.</translation>
+    </message>
+    <message>
+        <source>Bank %1.</source>
+        <translation>Bank: %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::TownLabel</name>
@@ -440,6 +455,18 @@ Je krijgt een bonus van %1</translation>
         <source>Finances</source>
         <translation>Financiën</translation>
     </message>
+    <message>
+        <source>Deposited %1.</source>
+        <translation>%1 gestort.</translation>
+    </message>
+    <message>
+        <source>Withdrew %1.</source>
+        <translation>%1 opgenomen.</translation>
+    </message>
+    <message>
+        <source>Paid %1 of the loan.</source>
+        <translation>%1 van de lening afgelost.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -515,6 +542,10 @@ Je krijgt een bonus van %1</translation>
         <source>00/00/00</source>
         <extracomment>The date of a high-score place that nobody has won yet: a dash in every language.</extracomment>
         <translation>–</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3, %4</source>
+        <translation>%1. %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1033,62 @@ Je krijgt een bonus van %1</translation>
         <comment>the price paid for goods carried</comment>
         <translation>%L1</translation>
     </message>
+    <message>
+        <source>%1, day %2 of %3.</source>
+        <translation>%1, dag %2 van %3.</translation>
+    </message>
+    <message>
+        <source>Cash %1.</source>
+        <translation>Geld: %1.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 free</source>
+        <translation>Slaven: %1 van %2 vrij</translation>
+    </message>
+    <message>
+        <source>You are here.</source>
+        <translation>Je bent hier.</translation>
+    </message>
+    <message>
+        <source>Nothing carried</source>
+        <translation>Leeg</translation>
+    </message>
+    <message>
+        <source>paid %1 each</source>
+        <translation>betaald %1 per stuk</translation>
+    </message>
+    <message>
+        <source>%1 carried</source>
+        <translation>%1 bij je</translation>
+    </message>
+    <message>
+        <source>Sell your goods, then press Finish to end the game.</source>
+        <translation>Verkoop je waren en druk dan op Afrekenen om het spel te beëindigen.</translation>
+    </message>
+    <message>
+        <source>%1 costs %2.</source>
+        <translation>%1 kost %2.</translation>
+    </message>
+    <message>
+        <source>Bought %1 %2 for %3.</source>
+        <translation>Gekocht: %1 %2 voor %3.</translation>
+    </message>
+    <message>
+        <source>Sold %1 %2 for %3.</source>
+        <translation>Verkocht: %1 %2 voor %3.</translation>
+    </message>
+    <message>
+        <source>The game is over: File, New Game starts another.</source>
+        <translation>Het spel is voorbij: Bestand, Nieuw spel begint een nieuw spel.</translation>
+    </message>
+    <message>
+        <source>Ends the game: your total, your burial and the high scores</source>
+        <translation>Beëindigt het spel: je totaal, je begrafenis en de topscores</translation>
+    </message>
+    <message>
+        <source>No more journeys: this is the last day.</source>
+        <translation>Geen reizen meer: dit is de laatste dag.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
@@ -1117,6 +1204,26 @@ Je krijgt een bonus van %1</translation>
         <source>%1%</source>
         <extracomment>A percentage, written as in &quot;Favour = %1%&quot;.</extracomment>
         <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Cost %1, favour up by %2%</source>
+        <translation>Kost %1, gunst stijgt met %2%</translation>
+    </message>
+    <message>
+        <source>%1, page %2 of %3.</source>
+        <translation>%1, pagina %2 van %3.</translation>
+    </message>
+    <message>
+        <source>Gift given: favour %1%, cash %2.</source>
+        <translation>Geschenk gegeven: gunst %1%, geld %2.</translation>
+    </message>
+    <message>
+        <source>You now have %1 slaves, cash %2.</source>
+        <translation>Je hebt nu %1 slaven, geld %2.</translation>
+    </message>
+    <message>
+        <source>You own a pyramid bank, cash %1.</source>
+        <translation>Je bezit een piramidebank, geld %1.</translation>
     </message>
 </context>
 <context>

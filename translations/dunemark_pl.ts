@@ -357,6 +357,21 @@ Dostajesz premię w wysokości %1</translation>
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
+    <message>
+        <source>%1 each</source>
+        <translation>%1 za sztukę</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::SpokenNews</name>
+    <message>
+        <source>Cash %1, debt %2.</source>
+        <translation>Kasa: %1, dług: %2.</translation>
+    </message>
+    <message>
+        <source>Bank %1.</source>
+        <translation>Bank: %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::TownLabel</name>
@@ -441,6 +456,18 @@ Dostajesz premię w wysokości %1</translation>
         <source>Finances</source>
         <translation>Finanse</translation>
     </message>
+    <message>
+        <source>Deposited %1.</source>
+        <translation>Wpłacono %1.</translation>
+    </message>
+    <message>
+        <source>Withdrew %1.</source>
+        <translation>Wypłacono %1.</translation>
+    </message>
+    <message>
+        <source>Paid %1 of the loan.</source>
+        <translation>Spłacono %1 pożyczki.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -516,6 +543,10 @@ Dostajesz premię w wysokości %1</translation>
         <source>00/00/00</source>
         <extracomment>The date of a high-score place that nobody has won yet: a dash in every language.</extracomment>
         <translation>–</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3, %4</source>
+        <translation>%1. %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -1003,6 +1034,62 @@ Dostajesz premię w wysokości %1</translation>
         <comment>the price paid for goods carried</comment>
         <translation>%L1</translation>
     </message>
+    <message>
+        <source>%1, day %2 of %3.</source>
+        <translation>%1, dzień %2 z %3.</translation>
+    </message>
+    <message>
+        <source>Cash %1.</source>
+        <translation>Kasa: %1.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 free</source>
+        <translation>Niewolnicy: %1 z %2 wolnych</translation>
+    </message>
+    <message>
+        <source>You are here.</source>
+        <translation>Jesteś tutaj.</translation>
+    </message>
+    <message>
+        <source>Nothing carried</source>
+        <translation>Pusto</translation>
+    </message>
+    <message>
+        <source>paid %1 each</source>
+        <translation>zapłacono %1 za sztukę</translation>
+    </message>
+    <message>
+        <source>%1 carried</source>
+        <translation>niesiesz %1</translation>
+    </message>
+    <message>
+        <source>Sell your goods, then press Finish to end the game.</source>
+        <translation>Sprzedaj towary, potem naciśnij Rozliczenie, aby zakończyć grę.</translation>
+    </message>
+    <message>
+        <source>%1 costs %2.</source>
+        <translation>%1 kosztuje %2.</translation>
+    </message>
+    <message>
+        <source>Bought %1 %2 for %3.</source>
+        <translation>Kupiono: %2, %1 szt., za %3.</translation>
+    </message>
+    <message>
+        <source>Sold %1 %2 for %3.</source>
+        <translation>Sprzedano: %2, %1 szt., za %3.</translation>
+    </message>
+    <message>
+        <source>The game is over: File, New Game starts another.</source>
+        <translation>Gra skończona: Plik, Nowa gra zaczyna nową.</translation>
+    </message>
+    <message>
+        <source>Ends the game: your total, your burial and the high scores</source>
+        <translation>Kończy grę: twój wynik, twój pochówek i najlepsze wyniki</translation>
+    </message>
+    <message>
+        <source>No more journeys: this is the last day.</source>
+        <translation>Koniec podróży: to ostatni dzień.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
@@ -1120,6 +1207,26 @@ Dostajesz premię w wysokości %1</translation>
         <source>%1%</source>
         <extracomment>A percentage, written as in &quot;Favour = %1%&quot;.</extracomment>
         <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Cost %1, favour up by %2%</source>
+        <translation>Koszt %1, łaska rośnie o %2%</translation>
+    </message>
+    <message>
+        <source>%1, page %2 of %3.</source>
+        <translation>%1, strona %2 z %3.</translation>
+    </message>
+    <message>
+        <source>Gift given: favour %1%, cash %2.</source>
+        <translation>Dar wręczony: łaska %1%, kasa %2.</translation>
+    </message>
+    <message>
+        <source>You now have %1 slaves, cash %2.</source>
+        <translation>Masz teraz %1 niewolników, kasa %2.</translation>
+    </message>
+    <message>
+        <source>You own a pyramid bank, cash %1.</source>
+        <translation>Masz bank piramidę, kasa %1.</translation>
     </message>
 </context>
 <context>

@@ -357,6 +357,21 @@ Você ganhou um bônus de %1</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>%1 each</source>
+        <translation>%1 cada</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::SpokenNews</name>
+    <message>
+        <source>Cash %1, debt %2.</source>
+        <translation>Caixa: %1, dívida: %2.</translation>
+    </message>
+    <message>
+        <source>Bank %1.</source>
+        <translation>Banco: %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::TownLabel</name>
@@ -440,6 +455,18 @@ Você ganhou um bônus de %1</translation>
         <source>Finances</source>
         <translation>Finanças</translation>
     </message>
+    <message>
+        <source>Deposited %1.</source>
+        <translation>Você depositou %1.</translation>
+    </message>
+    <message>
+        <source>Withdrew %1.</source>
+        <translation>Você sacou %1.</translation>
+    </message>
+    <message>
+        <source>Paid %1 of the loan.</source>
+        <translation>Você pagou %1 do empréstimo.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -515,6 +542,10 @@ Você ganhou um bônus de %1</translation>
         <source>00/00/00</source>
         <extracomment>The date of a high-score place that nobody has won yet: a dash in every language.</extracomment>
         <translation>–</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3, %4</source>
+        <translation>%1. %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1033,62 @@ Você ganhou um bônus de %1</translation>
         <comment>the price paid for goods carried</comment>
         <translation>%L1</translation>
     </message>
+    <message>
+        <source>%1, day %2 of %3.</source>
+        <translation>%1, dia %2 de %3.</translation>
+    </message>
+    <message>
+        <source>Cash %1.</source>
+        <translation>Caixa: %1.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 free</source>
+        <translation>Escravos: %1 de %2 livres</translation>
+    </message>
+    <message>
+        <source>You are here.</source>
+        <translation>Você está aqui.</translation>
+    </message>
+    <message>
+        <source>Nothing carried</source>
+        <translation>Vazio</translation>
+    </message>
+    <message>
+        <source>paid %1 each</source>
+        <translation>pago %1 cada</translation>
+    </message>
+    <message>
+        <source>%1 carried</source>
+        <translation>%1 carregados</translation>
+    </message>
+    <message>
+        <source>Sell your goods, then press Finish to end the game.</source>
+        <translation>Venda suas mercadorias e depois pressione Encerrar para terminar o jogo.</translation>
+    </message>
+    <message>
+        <source>%1 costs %2.</source>
+        <translation>%1 custa %2.</translation>
+    </message>
+    <message>
+        <source>Bought %1 %2 for %3.</source>
+        <translation>Você comprou %1 %2 por %3.</translation>
+    </message>
+    <message>
+        <source>Sold %1 %2 for %3.</source>
+        <translation>Você vendeu %1 %2 por %3.</translation>
+    </message>
+    <message>
+        <source>The game is over: File, New Game starts another.</source>
+        <translation>O jogo acabou: Arquivo, Novo jogo começa outro.</translation>
+    </message>
+    <message>
+        <source>Ends the game: your total, your burial and the high scores</source>
+        <translation>Encerra o jogo: seu total, seu enterro e os recordes</translation>
+    </message>
+    <message>
+        <source>No more journeys: this is the last day.</source>
+        <translation>Não há mais viagens: este é o último dia.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
@@ -1117,6 +1204,26 @@ Você ganhou um bônus de %1</translation>
         <source>%1%</source>
         <extracomment>A percentage, written as in &quot;Favour = %1%&quot;.</extracomment>
         <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Cost %1, favour up by %2%</source>
+        <translation>Custo %1, favor sobe %2%</translation>
+    </message>
+    <message>
+        <source>%1, page %2 of %3.</source>
+        <translation>%1, página %2 de %3.</translation>
+    </message>
+    <message>
+        <source>Gift given: favour %1%, cash %2.</source>
+        <translation>Presente dado: favor %1%, caixa %2.</translation>
+    </message>
+    <message>
+        <source>You now have %1 slaves, cash %2.</source>
+        <translation>Agora você tem %1 escravos, caixa %2.</translation>
+    </message>
+    <message>
+        <source>You own a pyramid bank, cash %1.</source>
+        <translation>Você tem um banco pirâmide, caixa %1.</translation>
     </message>
 </context>
 <context>

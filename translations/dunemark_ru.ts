@@ -357,6 +357,21 @@ You received a cash bonus of %1</source>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
+    <message>
+        <source>%1 each</source>
+        <translation>%1 за штуку</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::SpokenNews</name>
+    <message>
+        <source>Cash %1, debt %2.</source>
+        <translation>Деньги: %1, долг: %2.</translation>
+    </message>
+    <message>
+        <source>Bank %1.</source>
+        <translation>Банк: %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::TownLabel</name>
@@ -441,6 +456,18 @@ You received a cash bonus of %1</source>
         <source>Finances</source>
         <translation>Финансы</translation>
     </message>
+    <message>
+        <source>Deposited %1.</source>
+        <translation>Внесено %1.</translation>
+    </message>
+    <message>
+        <source>Withdrew %1.</source>
+        <translation>Снято %1.</translation>
+    </message>
+    <message>
+        <source>Paid %1 of the loan.</source>
+        <translation>Выплачено %1 долга.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -516,6 +543,10 @@ You received a cash bonus of %1</source>
         <source>00/00/00</source>
         <extracomment>The date of a high-score place that nobody has won yet: a dash in every language.</extracomment>
         <translation>–</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3, %4</source>
+        <translation>%1. %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -1003,6 +1034,62 @@ You received a cash bonus of %1</source>
         <comment>the price paid for goods carried</comment>
         <translation>%L1</translation>
     </message>
+    <message>
+        <source>%1, day %2 of %3.</source>
+        <translation>%1, день %2 из %3.</translation>
+    </message>
+    <message>
+        <source>Cash %1.</source>
+        <translation>Деньги: %1.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 free</source>
+        <translation>Рабы: свободно %1 из %2</translation>
+    </message>
+    <message>
+        <source>You are here.</source>
+        <translation>Ты здесь.</translation>
+    </message>
+    <message>
+        <source>Nothing carried</source>
+        <translation>Пусто</translation>
+    </message>
+    <message>
+        <source>paid %1 each</source>
+        <translation>куплено по %1 за штуку</translation>
+    </message>
+    <message>
+        <source>%1 carried</source>
+        <translation>с собой %1</translation>
+    </message>
+    <message>
+        <source>Sell your goods, then press Finish to end the game.</source>
+        <translation>Продай товары, затем нажми «Завершить», чтобы закончить игру.</translation>
+    </message>
+    <message>
+        <source>%1 costs %2.</source>
+        <translation>%1 стоит %2.</translation>
+    </message>
+    <message>
+        <source>Bought %1 %2 for %3.</source>
+        <translation>Куплено: %2, %1 шт., за %3.</translation>
+    </message>
+    <message>
+        <source>Sold %1 %2 for %3.</source>
+        <translation>Продано: %2, %1 шт., за %3.</translation>
+    </message>
+    <message>
+        <source>The game is over: File, New Game starts another.</source>
+        <translation>Игра окончена: Файл, Новая игра начинает новую.</translation>
+    </message>
+    <message>
+        <source>Ends the game: your total, your burial and the high scores</source>
+        <translation>Завершает игру: твой итог, твоё погребение и таблица рекордов</translation>
+    </message>
+    <message>
+        <source>No more journeys: this is the last day.</source>
+        <translation>Больше никаких путешествий: это последний день.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
@@ -1120,6 +1207,26 @@ You received a cash bonus of %1</source>
         <source>%1%</source>
         <extracomment>A percentage, written as in &quot;Favour = %1%&quot;.</extracomment>
         <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Cost %1, favour up by %2%</source>
+        <translation>Стоимость %1, милость растёт на %2%</translation>
+    </message>
+    <message>
+        <source>%1, page %2 of %3.</source>
+        <translation>%1, страница %2 из %3.</translation>
+    </message>
+    <message>
+        <source>Gift given: favour %1%, cash %2.</source>
+        <translation>Подарок вручён: милость %1%, деньги %2.</translation>
+    </message>
+    <message>
+        <source>You now have %1 slaves, cash %2.</source>
+        <translation>Теперь у тебя %1 рабов, деньги %2.</translation>
+    </message>
+    <message>
+        <source>You own a pyramid bank, cash %1.</source>
+        <translation>У тебя есть банк-пирамида, деньги %1.</translation>
     </message>
 </context>
 <context>

@@ -357,6 +357,21 @@ Du fick en bonus på %1</translation>
         <source>Cancel</source>
         <translation>Avbryt</translation>
     </message>
+    <message>
+        <source>%1 each</source>
+        <translation>%1 styck</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::SpokenNews</name>
+    <message>
+        <source>Cash %1, debt %2.</source>
+        <translation>Kassa: %1, skuld: %2.</translation>
+    </message>
+    <message>
+        <source>Bank %1.</source>
+        <translation>Bank: %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::TownLabel</name>
@@ -440,6 +455,18 @@ Du fick en bonus på %1</translation>
         <source>Finances</source>
         <translation>Ekonomi</translation>
     </message>
+    <message>
+        <source>Deposited %1.</source>
+        <translation>Satte in %1.</translation>
+    </message>
+    <message>
+        <source>Withdrew %1.</source>
+        <translation>Tog ut %1.</translation>
+    </message>
+    <message>
+        <source>Paid %1 of the loan.</source>
+        <translation>Betalade %1 av lånet.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -515,6 +542,10 @@ Du fick en bonus på %1</translation>
         <source>00/00/00</source>
         <extracomment>The date of a high-score place that nobody has won yet: a dash in every language.</extracomment>
         <translation>–</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3, %4</source>
+        <translation>%1. %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1033,62 @@ Du fick en bonus på %1</translation>
         <comment>the price paid for goods carried</comment>
         <translation>%L1</translation>
     </message>
+    <message>
+        <source>%1, day %2 of %3.</source>
+        <translation>%1, dag %2 av %3.</translation>
+    </message>
+    <message>
+        <source>Cash %1.</source>
+        <translation>Kassa: %1.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 free</source>
+        <translation>Slavar: %1 av %2 lediga</translation>
+    </message>
+    <message>
+        <source>You are here.</source>
+        <translation>Du är här.</translation>
+    </message>
+    <message>
+        <source>Nothing carried</source>
+        <translation>Tomt</translation>
+    </message>
+    <message>
+        <source>paid %1 each</source>
+        <translation>betalt %1 styck</translation>
+    </message>
+    <message>
+        <source>%1 carried</source>
+        <translation>%1 med dig</translation>
+    </message>
+    <message>
+        <source>Sell your goods, then press Finish to end the game.</source>
+        <translation>Sälj dina varor och tryck sedan på Bokslut för att avsluta spelet.</translation>
+    </message>
+    <message>
+        <source>%1 costs %2.</source>
+        <translation>%1 kostar %2.</translation>
+    </message>
+    <message>
+        <source>Bought %1 %2 for %3.</source>
+        <translation>Köpte %1 %2 för %3.</translation>
+    </message>
+    <message>
+        <source>Sold %1 %2 for %3.</source>
+        <translation>Sålde %1 %2 för %3.</translation>
+    </message>
+    <message>
+        <source>The game is over: File, New Game starts another.</source>
+        <translation>Spelet är slut: Arkiv, Nytt spel börjar ett nytt.</translation>
+    </message>
+    <message>
+        <source>Ends the game: your total, your burial and the high scores</source>
+        <translation>Avslutar spelet: din summa, din begravning och topplistan</translation>
+    </message>
+    <message>
+        <source>No more journeys: this is the last day.</source>
+        <translation>Inga fler resor: det här är sista dagen.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
@@ -1117,6 +1204,26 @@ Du fick en bonus på %1</translation>
         <source>%1%</source>
         <extracomment>A percentage, written as in &quot;Favour = %1%&quot;.</extracomment>
         <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Cost %1, favour up by %2%</source>
+        <translation>Kostar %1, gunsten ökar med %2%</translation>
+    </message>
+    <message>
+        <source>%1, page %2 of %3.</source>
+        <translation>%1, sida %2 av %3.</translation>
+    </message>
+    <message>
+        <source>Gift given: favour %1%, cash %2.</source>
+        <translation>Gåvan given: gunst %1%, kassa %2.</translation>
+    </message>
+    <message>
+        <source>You now have %1 slaves, cash %2.</source>
+        <translation>Du har nu %1 slavar, kassa %2.</translation>
+    </message>
+    <message>
+        <source>You own a pyramid bank, cash %1.</source>
+        <translation>Du äger en pyramidbank, kassa %1.</translation>
     </message>
 </context>
 <context>

@@ -357,6 +357,21 @@ You received a cash bonus of %1</source>
         <source>Cancel</source>
         <translation>İptal</translation>
     </message>
+    <message>
+        <source>%1 each</source>
+        <translation>tanesi %1</translation>
+    </message>
+</context>
+<context>
+    <name>dunemark::SpokenNews</name>
+    <message>
+        <source>Cash %1, debt %2.</source>
+        <translation>Nakit: %1, borç: %2.</translation>
+    </message>
+    <message>
+        <source>Bank %1.</source>
+        <translation>Banka: %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::TownLabel</name>
@@ -439,6 +454,18 @@ You received a cash bonus of %1</source>
         <source>Finances</source>
         <translation>Finans</translation>
     </message>
+    <message>
+        <source>Deposited %1.</source>
+        <translation>%1 yatırıldı.</translation>
+    </message>
+    <message>
+        <source>Withdrew %1.</source>
+        <translation>%1 çekildi.</translation>
+    </message>
+    <message>
+        <source>Paid %1 of the loan.</source>
+        <translation>Borcun %1 kadarı ödendi.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -514,6 +541,10 @@ You received a cash bonus of %1</source>
         <source>00/00/00</source>
         <extracomment>The date of a high-score place that nobody has won yet: a dash in every language.</extracomment>
         <translation>–</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3, %4</source>
+        <translation>%1. %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1032,62 @@ You received a cash bonus of %1</source>
         <comment>the price paid for goods carried</comment>
         <translation>%L1</translation>
     </message>
+    <message>
+        <source>%1, day %2 of %3.</source>
+        <translation>%1, %3 günün %2. günü.</translation>
+    </message>
+    <message>
+        <source>Cash %1.</source>
+        <translation>Nakit: %1.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 free</source>
+        <translation>Köleler: %2 köleden %1 tanesi boşta</translation>
+    </message>
+    <message>
+        <source>You are here.</source>
+        <translation>Buradasın.</translation>
+    </message>
+    <message>
+        <source>Nothing carried</source>
+        <translation>Boş</translation>
+    </message>
+    <message>
+        <source>paid %1 each</source>
+        <translation>tanesi %1 ödendi</translation>
+    </message>
+    <message>
+        <source>%1 carried</source>
+        <translation>%1 taşınıyor</translation>
+    </message>
+    <message>
+        <source>Sell your goods, then press Finish to end the game.</source>
+        <translation>Mallarını sat, sonra oyunu bitirmek için Bitir&apos;e bas.</translation>
+    </message>
+    <message>
+        <source>%1 costs %2.</source>
+        <translation>%1 %2 tutuyor.</translation>
+    </message>
+    <message>
+        <source>Bought %1 %2 for %3.</source>
+        <translation>%1 adet %2, %3 karşılığında satın alındı.</translation>
+    </message>
+    <message>
+        <source>Sold %1 %2 for %3.</source>
+        <translation>%1 adet %2, %3 karşılığında satıldı.</translation>
+    </message>
+    <message>
+        <source>The game is over: File, New Game starts another.</source>
+        <translation>Oyun bitti: Dosya, Yeni oyun yeni bir oyun başlatır.</translation>
+    </message>
+    <message>
+        <source>Ends the game: your total, your burial and the high scores</source>
+        <translation>Oyunu bitirir: toplamın, mezarın ve en yüksek puanlar</translation>
+    </message>
+    <message>
+        <source>No more journeys: this is the last day.</source>
+        <translation>Artık yolculuk yok: bu son gün.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
@@ -1114,6 +1201,26 @@ You received a cash bonus of %1</source>
         <source>%1%</source>
         <extracomment>A percentage, written as in &quot;Favour = %1%&quot;.</extracomment>
         <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Cost %1, favour up by %2%</source>
+        <translation>Fiyat %1, itibar %%2 artar</translation>
+    </message>
+    <message>
+        <source>%1, page %2 of %3.</source>
+        <translation>%1, sayfa %2/%3.</translation>
+    </message>
+    <message>
+        <source>Gift given: favour %1%, cash %2.</source>
+        <translation>Hediye verildi: itibar %%1, nakit %2.</translation>
+    </message>
+    <message>
+        <source>You now have %1 slaves, cash %2.</source>
+        <translation>Artık %1 kölen var, nakit %2.</translation>
+    </message>
+    <message>
+        <source>You own a pyramid bank, cash %1.</source>
+        <translation>Bir piramit bankan var, nakit %1.</translation>
     </message>
 </context>
 <context>
