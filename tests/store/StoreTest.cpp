@@ -27,7 +27,8 @@
 namespace dunemark {
 namespace {
 
-constexpr char OddName[] = "\x06\uFEFFSmith, \"J\" = [x]; \\ \r\n@Variant(\\0) Ωμέγα 🐪 \0! ";
+constexpr char OddName[] = "\x06\uFEFF\x01"
+                           "0Smith, \"J\" = [x]; \\ \r\n@Variant(\\0) Ωμέγα 🐪 \0! ";
 const std::string Odd(OddName, sizeof OddName - 1);
 
 class StoreTest : public ::testing::Test {
@@ -114,6 +115,7 @@ TEST_F(StoreTest, TheFileReadsAsQSettingsWroteItAndNothingInItIsDecoded) {
         {"\t Name0\t= Ann \r\n  Time0 =\t12", {"Ann", "", 12}}, // a hand-edited file's blanks
         {"Name0=Bob\n[Sc%6Fr%U0065s]\nNa%6De0=Ann\nTime%30=12", {"Ann", "", 12}}, // coded names
         {"Name0=Ann\\t\r\nTime0=12", {"Ann\t", "", 12}}, // an escape just before a CR LF
+        {"Name0=a=b\\x041\nTime0=5", {"a=bA", "", 5}},   // an "=" in a value, a hex 0 first
         {"Name0=@@x\\x41\\102\nDate0=\"a;b\" ; note\nTime0=7\\\n0", {"@xAB", "a;b", 70}},
         {"Name0=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\nTime0=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)",
          DefaultHighScore()},
@@ -139,6 +141,7 @@ TEST_F(StoreTest, TheFileReadsAsQSettingsWroteItAndNothingInItIsDecoded) {
               "\\" + Odd); // an escape first of all
     EXPECT_EQ(read.value("Scores/Name1").toString().toStdString(), Odd);
     EXPECT_EQ(read.value("Other/Kept").toStringList(), (QStringList{"a", "b"}));
+    EXPECT_TRUE(ReadConf().contains("\nName1=")) << "plain names written plain";
 }
 
 // A save that the disk has no room for leaves the old file exactly as it was.
