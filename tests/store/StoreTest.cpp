@@ -200,6 +200,9 @@ TEST_F(StoreTest, ASaveKeepsThePlayersOwnFilesAndTheStoresPermissions) {
     QFile leftover(ConfPath() + QStringLiteral(".update.new")); // of a save that was killed
     ASSERT_TRUE(leftover.open(QIODevice::WriteOnly) && leftover.write("[Scores]\nNa") > 0);
     ASSERT_EQ(Run({"add", "Ann", "1000", "1"}), "0:1000\n");
+    // Run as root, a save also keeps the player's ownership of his file.
+    const uid_t owner = geteuid() == 0 ? 4321 : geteuid();
+    ASSERT_EQ(chown(QFile::encodeName(ConfPath()).constData(), owner, static_cast<gid_t>(-1)), 0);
     for (const mode_t mode : {0444, 0604}) {
         ASSERT_EQ(chmod(QFile::encodeName(ConfPath()).constData(), mode), 0);
         ASSERT_EQ(Run({"add", "Ann", QString::number(2000 + mode), "1"}),
@@ -207,6 +210,7 @@ TEST_F(StoreTest, ASaveKeepsThePlayersOwnFilesAndTheStoresPermissions) {
         struct stat info {};
         ASSERT_EQ(stat(QFile::encodeName(ConfPath()).constData(), &info), 0);
         EXPECT_EQ(info.st_mode & 07777, mode);
+        EXPECT_EQ(info.st_uid, owner);
     }
     for (const char* copy : copies) {
         QFile file(ConfPath() + copy);
