@@ -7,6 +7,7 @@
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtModalShower.h"
 #include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/QtClipboard.h"
 #include "platform/qt/SystemClock.h"
 
 #include <QApplication>
@@ -35,7 +36,9 @@ int main(int argc, char* argv[]) {
     dunemark::ClockSeededRandom random((static_cast<std::uint64_t>(entropy()) << 32) ^ entropy());
     dunemark::QtLinkOpener links;
     dunemark::QtModalShower modal;
-    dunemark::Platform platform{messages, input, settings, clock, random, links, modal};
+    dunemark::QtClipboard clipboard;
+    dunemark::Platform platform{messages, input, settings, clock, random, links, modal,
+                                clipboard};
 
     dunemark::StartUp startUp(platform);
     startUp.Begin();

@@ -25,13 +25,17 @@ std::string DayClock::ShortDate() {
     return "06/12/2026";
 }
 
+std::chrono::year_month_day DayClock::Today() {
+    return std::chrono::year(2026) / 12 / 6;
+}
+
 BenchGame::BenchGame(std::uint64_t seed)
     : random(seed) {}
 
 void BenchGame::Start() {
     FillTables(tables);
     ResetGame(vars, tables);
-    GenerateMarket(vars, tables, services);
+    GenerateMarket(vars, tables, services, 0);
 }
 
 void BenchGame::Trade() {

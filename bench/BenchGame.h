@@ -24,6 +24,7 @@ class DayClock final : public Clock {
 public:
     double SecondsSinceMidnight() override;
     std::string ShortDate() override;
+    std::chrono::year_month_day Today() override;
 };
 
 // The main window reduced to nothing: the rules still call every hook.

@@ -23,11 +23,25 @@ void BM_GenerateMarket(benchmark::State& state) {
     BenchGame game(Seed());
     game.Start();
     for (auto _ : state) {
-        GenerateMarket(game.vars, game.tables, game.services);
+        GenerateMarket(game.vars, game.tables, game.services, 1);
         benchmark::DoNotOptimize(game.vars.MarketItems);
     }
 }
 BENCHMARK(BM_GenerateMarket);
+
+// The same for a market game, whose draws come from the market's number, the day and the entry.
+void BM_GenerateNumberedMarket(benchmark::State& state) {
+    BenchGame game(Seed());
+    game.tables.MarketNumber = 20261207;
+    game.Start();
+    std::int16_t day = 0;
+    for (auto _ : state) {
+        day = static_cast<std::int16_t>((day + 1) % GameDays);
+        GenerateMarket(game.vars, game.tables, game.services, day);
+        benchmark::DoNotOptimize(game.vars.MarketItems);
+    }
+}
+BENCHMARK(BM_GenerateNumberedMarket);
 
 // A click on another town: the move itself, the new market and the day's events. The days go
 // round before the last one, so every iteration is an ordinary day.

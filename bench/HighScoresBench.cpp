@@ -107,7 +107,8 @@ int main(int argc, char* argv[]) {
     ClockSeededRandom random(1);
     QtLinkOpener links;
     QtModalShower modal;
-    Platform platform{messages, input, settings, clock, random, links, modal};
+    FakeClipboard clipboard;
+    Platform platform{messages, input, settings, clock, random, links, modal, clipboard};
 
     const struct {
         const char* name;

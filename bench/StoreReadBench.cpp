@@ -4,6 +4,7 @@
 // the processor time of it, and the peak resident memory of the whole process.
 //   store_read_bench                 every shape and size
 //   store_read_bench SHAPE MEGABYTES one reading (what each child process runs)
+#include "platform/doubles/Fakes.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "scores/HighScoreTable.h"
 
@@ -47,12 +48,6 @@ QByteArray Store(const QByteArray& shape, qsizetype size) {
     return {};
 }
 
-class FixedClock final : public Clock {
-public:
-    double SecondsSinceMidnight() override { return 0; }
-    std::string ShortDate() override { return "06/12/2026"; }
-};
-
 int ReadOnce(const QByteArray& shape, qsizetype megabytes) {
     QTemporaryDir dir;
     QDir().mkpath(dir.filePath(QStringLiteral("Dunemark")));
@@ -62,7 +57,7 @@ int ReadOnce(const QByteArray& shape, qsizetype megabytes) {
     file.close();
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
     QtSettingsStore store;
-    FixedClock clock;
+    FakeClock clock;
     HighScoreTable table(store, clock);
     QElapsedTimer timer;
     timer.start();

@@ -23,9 +23,6 @@ struct GameServices {
     const Speech& speech = EnglishSpeech(); // the player's language
 };
 
-// A chance of one in n: a draw u for which the whole part of u * n is 1.
-bool OneChanceIn(RandomSource& random, int n);
-
 // A message with the OK button only, titled with the program's title.
 void Tell(GameServices& services, const Said& said, MsgIcon icon);
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace dunemark {
@@ -22,6 +23,8 @@ struct MainTables {
     std::int16_t LastDay = GameDays;
     Boolean MishapsEnabled = VbTrue;
     Ledger Record; // what the player has seen in this game
+    // The number of a market game, whose chances the number decides; none in an ordinary game.
+    std::optional<std::uint32_t> MarketNumber;
 };
 
 } // namespace dunemark

@@ -24,8 +24,10 @@ inline constexpr MarketEventRule HighPrices{120, 2};
 // cheapest is the base price itself.
 std::int32_t HighestUsualPrice(std::int32_t basePrice);
 
-// Works out the name and price of every item in every town. Only the town the player is in can
-// have a market event; its message is shown unless the game is still on day 0.
-void GenerateMarket(DeclareVars& vars, const MainTables& tables, GameServices& services);
+// Works out the name and price of every item in every town for the market of `day` (0 at the
+// start of a game, then the day a move begins). Only the town the player is in can have a market
+// event; its message is shown unless the game is still on day 0.
+void GenerateMarket(DeclareVars& vars, const MainTables& tables, GameServices& services,
+                    std::int16_t day);
 
 } // namespace dunemark

@@ -1,5 +1,6 @@
 #include "core/Travel.h"
 
+#include "core/Chance.h"
 #include "core/Market.h"
 #include "core/NumberText.h"
 #include "core/Saturate.h"
@@ -15,10 +16,16 @@ constexpr double Change(int percent) {
     return 1 + percent / 100.0;
 }
 
-void PayFavourBonus(DeclareVars& vars, GameServices& services) {
+// A draw for the day as a whole: the dangers and the bonus of a day are the same wherever the
+// player is.
+float DayDraw(GameServices& services, const MainTables& tables, DrawPurpose purpose) {
+    return Draw(services, tables, {tables.CurrentDay, NoTown, NoItem, purpose});
+}
+
+void PayFavourBonus(DeclareVars& vars, const MainTables& tables, GameServices& services) {
     vars.Favour = 0;
-    const auto bonus = static_cast<std::int32_t>(
-        std::floor(static_cast<double>(services.random.Rnd()) * BonusCeiling));
+    const auto bonus = static_cast<std::int32_t>(std::floor(
+        static_cast<double>(DayDraw(services, tables, DrawPurpose::Bonus)) * BonusCeiling));
     vars.Cash = AddMoney(vars.Cash, bonus);
     Tell(services, {Phrase::FavourBonus, FormatMoney(bonus, services.groupSeparator)},
          MsgIcon::Exclamation);
@@ -35,18 +42,18 @@ void CarryOutDay(DeclareVars& vars, const MainTables& tables, GameServices& serv
     vars.BankBalance = RoundMoney(vars.BankBalance * Change(BankInterestPercent));
 
     if (tables.MishapsEnabled != VbFalse) {
-        if (OneChanceIn(services.random, MuggingChance)) {
+        if (OneChanceIn(DayDraw(services, tables, DrawPurpose::Mugging), MuggingChance)) {
             vars.Cash = RoundMoney(vars.Cash * Change(-MuggingLossPercent));
             Tell(services, Phrase::Mugged, MsgIcon::Critical);
         }
-        if (vars.HasPyramidBank != VbFalse && OneChanceIn(services.random, RobberyChance)) {
+        if (vars.HasPyramidBank != VbFalse && OneChanceIn(DayDraw(services, tables, DrawPurpose::Robbery), RobberyChance)) {
             vars.BankBalance = RoundMoney(vars.BankBalance * Change(-RobberyLossPercent));
             Tell(services, Phrase::BankRobbed, MsgIcon::Critical);
         }
     }
 
     if (vars.Favour >= FavourForBonus)
-        PayFavourBonus(vars, services);
+        PayFavourBonus(vars, tables, services);
 }
 
 MoveResult MoveToTown(DeclareVars& vars, MainTables& tables, std::int16_t town,
@@ -58,7 +65,7 @@ MoveResult MoveToTown(DeclareVars& vars, MainTables& tables, std::int16_t town,
     view.MarkTowns(town);
     view.SuspendMarketRepaint();
     vars.CurrentTown = town;
-    GenerateMarket(vars, tables, services);
+    GenerateMarket(vars, tables, services, AddShort(tables.CurrentDay, 1));
     view.ShowMarket();
     view.ResumeMarketRepaint();
 

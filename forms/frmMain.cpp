@@ -2,6 +2,7 @@
 
 #include "core/GameOver.h"
 #include "core/Market.h"
+#include "core/MarketNumber.h"
 #include "core/NewGame.h"
 #include "core/Trade.h"
 #include "forms/Grid.h"
@@ -89,15 +90,20 @@ void frmMain::TellDone(const QString& done) {
 }
 
 void frmMain::Form_Load() {
+    StartGame(std::nullopt);
+}
+
+void frmMain::StartGame(std::optional<std::uint32_t> market) {
     FillTables(tables_);
-    setWindowTitle(QString::fromUtf8(AppTitle.data(), AppTitle.size()));
     Grid1->setHorizontalHeaderLabels({tr("Item"), tr("Price")});
     Grid2->setHorizontalHeaderLabels({tr("Item"), tr("Price"), tr("Qty")});
     for (int i = 0; i < TownCount; ++i)
         lblTown[i]->SetTown(QString::fromStdString(tables_.TownNames[i]),
                             QKeySequence(Qt::ControlModifier | Qt::Key(Qt::Key_1 + i)));
     ResetGame(vars_, tables_);
-    GenerateMarket(vars_, tables_, services_);
+    tables_.MarketNumber = market;
+    setWindowTitle(Caption(QString::fromUtf8(AppTitle.data(), AppTitle.size())));
+    GenerateMarket(vars_, tables_, services_, tables_.CurrentDay);
     ShowMarket();
     lblTown_Click(0);
     ColourTowns();
@@ -198,7 +204,15 @@ void frmMain::ResumeMarketRepaint() {
 }
 
 void frmMain::ShowDay(std::int16_t day) {
-    setWindowTitle(Say(DayCaption(day)));
+    setWindowTitle(Caption(Say(DayCaption(day))));
+}
+
+QString frmMain::Caption(const QString& day) const {
+    if (!tables_.MarketNumber)
+        return day;
+    return tr("%1 - Market %2", "the caption of a market game: the day's caption, the number")
+        .arg(day)
+        .arg(*tables_.MarketNumber);
 }
 
 void frmMain::LastDayReached() {
@@ -306,6 +320,8 @@ void frmMain::GameOver() {
     vars_.FinalScore = total;
     {
         frmShowEndTomb tomb(vars_, this);
+        if (tables_.MarketNumber)
+            tomb.OfferResultLine(*tables_.MarketNumber, tables_.LastDay, platform_.clipboard);
         platform_.modal.ShowModal(tomb);
     }
     if (total >= 0) {
@@ -317,12 +333,37 @@ void frmMain::GameOver() {
 }
 
 void frmMain::mnuNewGame_Click() {
+    PlayAfresh(std::nullopt);
+}
+
+void frmMain::mnuMarketOfDay_Click() {
+    PlayAfresh(MarketOfTheDay(platform_.clock.Today()));
+}
+
+void frmMain::mnuMarketNumber_Click() {
+    const QString range = tr("from %1 to %2").arg(LowestMarketNumber).arg(HighestMarketNumber);
+    const std::string typed = platform_.input.Ask(
+        tr("The number of the market to play (digits only, %1):").arg(range).toStdString(),
+        std::string(AppTitle));
+    if (typed.empty()) // Cancel
+        return;
+    const std::optional<std::uint32_t> market = ReadMarketNumber(typed);
+    if (!market) {
+        platform_.messages.Show(
+            tr("A market number is written in digits only, %1.").arg(range).toStdString(),
+            std::string(AppTitle), MsgIcon::Exclamation, MsgButtons::Ok);
+        return;
+    }
+    PlayAfresh(market);
+}
+
+void frmMain::PlayAfresh(std::optional<std::uint32_t> market) {
     const MsgResult answer =
         platform_.messages.Show(tr("Are you sure you wish to start a new game?").toStdString(),
                                 std::string(AppTitle), MsgIcon::Question, MsgButtons::YesNo);
     if (answer != MsgResult::Yes)
         return;
-    Form_Load();
+    StartGame(market);
     gameIsOver_ = false;
     DescribeGrids();
     for (TownLabel* town : lblTown)

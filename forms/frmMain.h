@@ -11,6 +11,8 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <cstdint>
+#include <optional>
 
 class QAction;
 class QDialog;
@@ -53,6 +55,8 @@ public:
     void cmdFinish_Click();
     void Grid2_SelChange();
     void mnuNewGame_Click();
+    void mnuMarketOfDay_Click();
+    void mnuMarketNumber_Click();
     void mnuExit_Click();
     void mnuHighS_Click();
     void mnuStory_Click();
@@ -91,6 +95,8 @@ public:
     Grid* Grid2;
     QMenu* mnufile;
     QAction* mnuNewGame;
+    QAction* mnuMarketOfDay;
+    QAction* mnuMarketNumber;
     QAction* mnuExit;
     QMenu* mnuview;
     QAction* mnuHighS;
@@ -106,6 +112,12 @@ protected:
 private:
     void CreateControls();
     void CreateMenus();
+    // Starts an ordinary game, or with a number the market game of that number.
+    void StartGame(std::optional<std::uint32_t> market);
+    // Starts another game once the player says yes, as New Game does.
+    void PlayAfresh(std::optional<std::uint32_t> market);
+    // The window's caption for a day's caption: in a market game the market's number beside it.
+    QString Caption(const QString& day) const;
     void ColourTowns();
     void CoverMap(bool covered);
     void DescribeGrids();

@@ -180,6 +180,12 @@ void frmMain::CreateControls() {
 void frmMain::CreateMenus() {
     mnufile = menuBar()->addMenu(tr("&File"));
     mnuNewGame = mnufile->addAction(tr("&New Game"), this, &frmMain::mnuNewGame_Click);
+    mnuMarketOfDay =
+        mnufile->addAction(tr("&Market of the Day"), this, &frmMain::mnuMarketOfDay_Click);
+    mnuMarketOfDay->setShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_D));
+    mnuMarketNumber =
+        mnufile->addAction(tr("&Play Market Number…"), this, &frmMain::mnuMarketNumber_Click);
+    mnuMarketNumber->setShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_M));
     mnufile->addSeparator();
     mnuExit = mnufile->addAction(tr("E&xit"), this, &frmMain::mnuExit_Click);
 

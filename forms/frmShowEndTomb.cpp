@@ -7,7 +7,9 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 
 namespace dunemark {
@@ -67,12 +69,15 @@ frmShowEndTomb::frmShowEndTomb(DeclareVars& vars, QWidget* parent)
     }
     picTomb->setAccessibleName(tr("Your burial place"));
 
-    const int width = PictureSize.width() + 2 * Margin;
-    setFixedSize(width, lblCaption->geometry().bottom() + 1 + Margin);
-    if (const QScreen* shown = screen())
-        move(shown->availableGeometry().center() - rect().center());
+    SetHeight(lblCaption->geometry().bottom() + 1 + Margin);
 
     Form_Load();
+}
+
+void frmShowEndTomb::SetHeight(int height) {
+    setFixedSize(PictureSize.width() + 2 * Margin, height);
+    if (const QScreen* shown = screen())
+        move(shown->availableGeometry().center() - rect().center());
 }
 
 QString frmShowEndTomb::TombPicturePath(int rank) {
@@ -96,6 +101,45 @@ void frmShowEndTomb::Form_Load() {
             picTomb->setPixmap(picture);
     }
     lblCaption->setText(Caption[static_cast<std::size_t>(BurialRank)]);
+}
+
+QString frmShowEndTomb::ResultLine(std::uint32_t market, std::int32_t total, int days) {
+    // One whole sentence per rank, so that every language can word each its own way.
+    static const std::array<const char*, BurialRanks> lines{
+        QT_TR_NOOP("Dunemark, market %1: %2 in %3 days, buried next to the Gods"),
+        QT_TR_NOOP("Dunemark, market %1: %2 in %3 days, buried among the Pharaohs"),
+        QT_TR_NOOP("Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman"),
+        QT_TR_NOOP("Dunemark, market %1: %2 in %3 days, buried with the common folk"),
+        QT_TR_NOOP("Dunemark, market %1: %2 in %3 days, buried in a hole in the desert"),
+        QT_TR_NOOP("Dunemark, market %1: %2 in %3 days, tossed into the desert"),
+    };
+    // The number names the market and stays in plain digits; the total is written as the
+    // player's language writes sums, 0 included.
+    return tr(lines[static_cast<std::size_t>(dunemark::BurialRank(total))])
+        .arg(market)
+        .arg(QLocale().toString(total))
+        .arg(days);
+}
+
+void frmShowEndTomb::OfferResultLine(std::uint32_t market, int days, Clipboard& clipboard) {
+    resultLine_ = ResultLine(market, vars_.FinalScore, days);
+    clipboard_ = &clipboard;
+    if (!cmdCopy) {
+        cmdCopy = new QPushButton(tr("&Copy Result"), this);
+        // Enter and Escape still close the window; Space or a click on the button copies.
+        cmdCopy->setAutoDefault(false);
+        cmdCopy->setToolTip(resultLine_);
+        cmdCopy->setGeometry(Margin, lblCaption->geometry().bottom() + 1 + Margin,
+                             PictureSize.width(), cmdCopy->sizeHint().height());
+        connect(cmdCopy, &QPushButton::clicked, this, &frmShowEndTomb::cmdCopy_Click);
+        SetHeight(cmdCopy->geometry().bottom() + 1 + Margin);
+    }
+    cmdCopy->setAccessibleDescription(resultLine_);
+}
+
+void frmShowEndTomb::cmdCopy_Click() {
+    clipboard_->Copy(resultLine_.toStdString());
+    cmdCopy->setText(tr("Copied"));
 }
 
 void frmShowEndTomb::lblCaption_Click() {

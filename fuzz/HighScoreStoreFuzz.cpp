@@ -2,7 +2,7 @@
 // back reads the same, every place holds a usable total, and an entry added afterwards is
 // stored and read back in the next run. Qt is not instrumented, so the fuzzer is guided by the
 // game's side of the reading only.
-#include "platform/Clock.h"
+#include "platform/doubles/Fakes.h"
 #include "platform/qt/IniFile.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "scores/HighScoreTable.h"
@@ -16,12 +16,6 @@
 #include <limits>
 
 namespace {
-
-class FixedClock final : public dunemark::Clock {
-public:
-    double SecondsSinceMidnight() override { return 0; }
-    std::string ShortDate() override { return "06/12/2026"; }
-};
 
 void Require(bool held) {
     if (!held)
@@ -72,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         stored.write(bytes.data(), bytes.size());
     }
     QtSettingsStore store;
-    FixedClock clock;
+    dunemark::FakeClock clock;
     HighScoreTable table(store, clock);
     table.LoadHighScores();
     for (const HighScoreEntry& entry : table.Entries())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 
 namespace dunemark {
@@ -11,6 +12,8 @@ public:
     virtual double SecondsSinceMidnight() = 0;
     // Today's date in the user's short date format.
     virtual std::string ShortDate() = 0;
+    // Today's date where the user is.
+    virtual std::chrono::year_month_day Today() = 0;
 };
 
 } // namespace dunemark

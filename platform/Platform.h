@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/InputBox.h"
 #include "platform/LinkOpener.h"
@@ -19,6 +20,7 @@ struct Platform {
     RandomSource& random;
     LinkOpener& links;
     ModalShower& modal;
+    Clipboard& clipboard;
 };
 
 } // namespace dunemark

@@ -2,6 +2,7 @@
 
 // Doubles of the platform that record what the game asks and answer from a script. They are for
 // the tests alone, never the program.
+#include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/InputBox.h"
 #include "platform/LinkOpener.h"
@@ -116,9 +117,18 @@ class FakeClock final : public Clock {
 public:
     double SecondsSinceMidnight() override { return seconds; }
     std::string ShortDate() override { return date; }
+    std::chrono::year_month_day Today() override { return today; }
 
     double seconds = 43200.0;
     std::string date = "06/12/2026";
+    std::chrono::year_month_day today{std::chrono::year(2026), std::chrono::December,
+                                      std::chrono::day(6)};
+};
+
+class FakeClipboard final : public Clipboard {
+public:
+    void Copy(const std::string& text) override { copied.push_back(text); }
+    std::vector<std::string> copied;
 };
 
 class FakeLinkOpener final : public LinkOpener {

@@ -87,7 +87,7 @@ TEST_F(RulesTest, ANewGameReplacesARunningOne) {
 
 TEST_F(RulesTest, UsualPricesRunFromTheBasePriceToTwoAndAHalfTimesIt) {
     random.fallback = HighestDraw;
-    GenerateMarket(vars, tables, services);
+    GenerateMarket(vars, tables, services, tables.CurrentDay);
     const double highest[] = {4857, 2185, 48, 24, 485, 1214, 218571, 97142, 2428, 7285};
     for (int t = 0; t < TownCount; ++t) {
         EXPECT_EQ(CellText(vars.MarketItems[ItemCount][NameField][t]), "Granite");
@@ -103,7 +103,7 @@ TEST_F(RulesTest, EachMarketEventSetsItsPriceAndIsTold) {
     tables.CurrentDay = 3;
     // Each entry of the current town: the event tests up to the one won, then the price.
     random.script = {L, 0, L, Top, 0, 0, D, 0, 0, G, Top, 0, 0, 0, H, 0, 0, G, 0};
-    GenerateMarket(vars, tables, services);
+    GenerateMarket(vars, tables, services, tables.CurrentDay);
     const double prices[] = {1000, 1092, 60, 2, 400, 50};
     for (int k = 1; k <= 6; ++k)
         EXPECT_EQ(Price(k), prices[k - 1]) << k;

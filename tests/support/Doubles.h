@@ -56,7 +56,8 @@ struct PlatformDoubles {
     ScriptedRandom random; // every draw 0: no events, and each price its base price
     FakeLinkOpener links;
     ScriptedModalShower modal;
-    Platform platform{messages, input, settings, clock, random, links, modal};
+    FakeClipboard clipboard;
+    Platform platform{messages, input, settings, clock, random, links, modal, clipboard};
 };
 
 class MainWindowTest : public ::testing::Test, protected PlatformDoubles {
