@@ -102,7 +102,7 @@ void frmMain::StartGame(std::optional<std::uint32_t> market) {
                             QKeySequence(Qt::ControlModifier | Qt::Key(Qt::Key_1 + i)));
     ResetGame(vars_, tables_);
     tables_.MarketNumber = market;
-    setWindowTitle(Caption(QString::fromUtf8(AppTitle.data(), AppTitle.size())));
+    setWindowTitle(WindowCaption(QString::fromUtf8(AppTitle.data(), AppTitle.size())));
     GenerateMarket(vars_, tables_, services_, tables_.CurrentDay);
     ShowMarket();
     lblTown_Click(0);
@@ -204,10 +204,10 @@ void frmMain::ResumeMarketRepaint() {
 }
 
 void frmMain::ShowDay(std::int16_t day) {
-    setWindowTitle(Caption(Say(DayCaption(day))));
+    setWindowTitle(WindowCaption(Say(DayCaption(day))));
 }
 
-QString frmMain::Caption(const QString& day) const {
+QString frmMain::WindowCaption(const QString& day) const {
     if (!tables_.MarketNumber)
         return day;
     return tr("%1 - Market %2", "the caption of a market game: the day's caption, the number")

@@ -117,7 +117,7 @@ private:
     // Starts another game once the player says yes, as New Game does.
     void PlayAfresh(std::optional<std::uint32_t> market);
     // The window's caption for a day's caption: in a market game the market's number beside it.
-    QString Caption(const QString& day) const;
+    QString WindowCaption(const QString& day) const;
     void ColourTowns();
     void CoverMap(bool covered);
     void DescribeGrids();
