@@ -4,6 +4,10 @@
 
 namespace dunemark {
 
+// The File menu's keys for a market game: the market of the day, and a market by its number.
+inline constexpr QKeyCombination MarketOfTheDayKey = Qt::CTRL | Qt::Key_D;
+inline constexpr QKeyCombination MarketNumberKey = Qt::CTRL | Qt::Key_M;
+
 // Return, or Enter on the keypad, with no modifier.
 inline bool IsPlainEnter(const QKeyEvent* event) {
     return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&

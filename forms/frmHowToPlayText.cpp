@@ -6,6 +6,7 @@
 #include "core/Travel.h"
 #include "forms/Look.h"
 #include "forms/Speech.h"
+#include "forms/Keys.h"
 #include "forms/frmHowToPlay.h"
 #include "scores/HighScoreTable.h"
 
@@ -239,6 +240,29 @@ QString HighScores() {
             .arg(Number(HighScorePlaces), Money(DefaultHighScore().Total)));
 }
 
+QString MarketOfTheDay() {
+    const QKeySequence copy = AltKey("dunemark::frmShowEndTomb", "&Copy Result");
+    return Paragraph(frmHowToPlay::tr("File, Market of the Day (%1) starts a game whose markets "
+                                      "are set by today's date: everyone who starts it on the "
+                                      "same date plays the same market.")
+                         .arg(Keys({MarketOfTheDayKey}))) +
+           Paragraph(frmHowToPlay::tr("Each such market has a number, the date's digits for the "
+                                      "market of the day, shown in the window's caption beside "
+                                      "the day. File, Play Market Number (%1) plays any market "
+                                      "again by its number, or one that a friend shares.")
+                         .arg(Keys({MarketNumberKey}))) +
+           Paragraph(frmHowToPlay::tr(
+               "In a market the prices of every town on every day, the market events, the "
+               "muggings, the robberies of a pyramid bank and the Pharaoh's bonus are the same "
+               "for every player, whatever route each takes and whatever each buys. What you make "
+               "of them is yours.")) +
+           Paragraph(frmHowToPlay::tr("When a market game ends, Copy Result (%1) in the window "
+                                      "of your burial copies one line to paste to others: the "
+                                      "market's number, your total and your burial. Nothing is "
+                                      "kept or sent.")
+                         .arg(Keys({copy})));
+}
+
 QString TheKeys(const MainTables& tables) {
     // The windows whose letters are named, as their translations know them.
     constexpr const char* Main = "dunemark::frmMain";
@@ -265,6 +289,8 @@ QString TheKeys(const MainTables& tables) {
          frmHowToPlay::tr("In Special products, the next or the previous tab")},
         {Keys({AltKey(Main, "&File"), AltKey(Main, "&View"), AltKey(Main, "&Help")}),
          frmHowToPlay::tr("The File, View and Help menus")},
+        {Keys({MarketOfTheDayKey, MarketNumberKey}),
+         frmHowToPlay::tr("The market of the day, or a market by its number")},
         {Keys({Qt::CTRL | Qt::Key_L}),
          frmHowToPlay::tr("The ledger of the prices you have seen and of your fortune")},
         {Keys({AltKey(Ledger, "&Last seen"), AltKey(Ledger, "&Prices"), AltKey(Ledger, "&Fortune"),
@@ -293,6 +319,7 @@ QString frmHowToPlay::RulesHtml(const MainTables& tables) {
         {QStringLiteral("dangers"), tr("Dangers"), Dangers()},
         {QStringLiteral("burial"), tr("Where you are buried"), Burial()},
         {QStringLiteral("scores"), tr("High scores"), HighScores()},
+        {QStringLiteral("daily"), tr("The market of the day"), MarketOfTheDay()},
         {QStringLiteral("keys"), tr("Keys"), TheKeys(tables)},
     };
     QString html =

@@ -182,10 +182,10 @@ void frmMain::CreateMenus() {
     mnuNewGame = mnufile->addAction(tr("&New Game"), this, &frmMain::mnuNewGame_Click);
     mnuMarketOfDay =
         mnufile->addAction(tr("&Market of the Day"), this, &frmMain::mnuMarketOfDay_Click);
-    mnuMarketOfDay->setShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_D));
+    mnuMarketOfDay->setShortcut(MarketOfTheDayKey);
     mnuMarketNumber =
         mnufile->addAction(tr("&Play Market Number…"), this, &frmMain::mnuMarketNumber_Click);
-    mnuMarketNumber->setShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_M));
+    mnuMarketNumber->setShortcut(MarketNumberKey);
     mnufile->addSeparator();
     mnuExit = mnufile->addAction(tr("E&xit"), this, &frmMain::mnuExit_Click);
 

@@ -126,8 +126,11 @@ void frmShowEndTomb::OfferResultLine(std::uint32_t market, int days, Clipboard& 
     clipboard_ = &clipboard;
     if (!cmdCopy) {
         cmdCopy = new QPushButton(tr("&Copy Result"), this);
-        // Enter and Escape still close the window; Space or a click on the button copies.
+        // The window keeps the focus, so Enter, Space and Escape still close it; Tab reaches the
+        // button, and its letter or a click copies.
         cmdCopy->setAutoDefault(false);
+        setFocusPolicy(Qt::StrongFocus);
+        setFocus();
         cmdCopy->setToolTip(resultLine_);
         cmdCopy->setGeometry(Margin, lblCaption->geometry().bottom() + 1 + Margin,
                              PictureSize.width(), cmdCopy->sizeHint().height());

@@ -807,6 +807,30 @@ Dostajesz premię w wysokości %1</translation>
         <source>In the ledger: the last prices seen, the prices, the fortune, the goods, the figures as a table</source>
         <translation>W księdze: ostatnie ceny, ceny, majątek, towary, dane w tabeli</translation>
     </message>
+    <message>
+        <source>File, Market of the Day (%1) starts a game whose markets are set by today&apos;s date: everyone who starts it on the same date plays the same market.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each such market has a number, the date&apos;s digits for the market of the day, shown in the window&apos;s caption beside the day. File, Play Market Number (%1) plays any market again by its number, or one that a friend shares.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In a market the prices of every town on every day, the market events, the muggings, the robberies of a pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When a market game ends, Copy Result (%1) in the window of your burial copies one line to paste to others: the market&apos;s number, your total and your burial. Nothing is kept or sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The market of the day, or a market by its number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The market of the day</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmLedger</name>
@@ -1090,6 +1114,31 @@ Dostajesz premię w wysokości %1</translation>
         <source>No more journeys: this is the last day.</source>
         <translation>Koniec podróży: to ostatni dzień.</translation>
     </message>
+    <message>
+        <source>%1 - Market %2</source>
+        <comment>the caption of a market game: the day&apos;s caption, the number</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of the market to play (digits only, %1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A market number is written in digits only, %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Market of the Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play Market Number…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmSell</name>
@@ -1115,6 +1164,38 @@ Dostajesz premię w wysokości %1</translation>
     <message>
         <source>Your burial place</source>
         <translation>Twoje miejsce pochówku</translation>
+    </message>
+    <message>
+        <source>Dunemark, market %1: %2 in %3 days, buried next to the Gods</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dunemark, market %1: %2 in %3 days, buried among the Pharaohs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dunemark, market %1: %2 in %3 days, buried with the common folk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dunemark, market %1: %2 in %3 days, buried in a hole in the desert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dunemark, market %1: %2 in %3 days, tossed into the desert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

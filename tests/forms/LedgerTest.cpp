@@ -46,7 +46,7 @@ protected:
     }
 
     ClockSeededRandom chance{20261206};
-    Platform seeded{messages, input, settings, clock, chance, links, modal};
+    Platform seeded{messages, input, settings, clock, chance, links, modal, clipboard};
     DeclareVars vars;
     frmMain window{vars, seeded};
     frmLedger* ledger = nullptr;
