@@ -7,8 +7,8 @@ namespace dunemark {
 std::uint32_t MarketOfTheDay(std::chrono::year_month_day date) {
     // A clock far outside the years of four digits still gives a number within the range.
     const int year = std::clamp(static_cast<int>(date.year()), 1, 9999);
-    return static_cast<std::uint32_t>(year) * 10'000 +
-           static_cast<unsigned>(date.month()) * 100 + static_cast<unsigned>(date.day());
+    return static_cast<std::uint32_t>(year) * 10'000 + static_cast<unsigned>(date.month()) * 100 +
+           static_cast<unsigned>(date.day());
 }
 
 std::optional<std::uint32_t> ReadMarketNumber(std::string_view text) {

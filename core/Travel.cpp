@@ -46,7 +46,8 @@ void CarryOutDay(DeclareVars& vars, const MainTables& tables, GameServices& serv
             vars.Cash = RoundMoney(vars.Cash * Change(-MuggingLossPercent));
             Tell(services, Phrase::Mugged, MsgIcon::Critical);
         }
-        if (vars.HasPyramidBank != VbFalse && OneChanceIn(DayDraw(services, tables, DrawPurpose::Robbery), RobberyChance)) {
+        if (vars.HasPyramidBank != VbFalse &&
+            OneChanceIn(DayDraw(services, tables, DrawPurpose::Robbery), RobberyChance)) {
             vars.BankBalance = RoundMoney(vars.BankBalance * Change(-RobberyLossPercent));
             Tell(services, Phrase::BankRobbed, MsgIcon::Critical);
         }

@@ -32,7 +32,7 @@ inline const QColor Black{0, 0, 0};
 // The game's type faces, each with free fallbacks that share its metrics where one exists.
 QFont Arial(double points, bool bold = false);
 QFont ArialBlack(double points);
-QFont NarrowSans(double points); // Arial narrowed where no narrow face is installed
+QFont NarrowSans(double points);       // Arial narrowed where no narrow face is installed
 QFont SansSerif(double points = 8.25); // the dialogs' and grids' small default face
 
 // Foreground and background colours of a widget.

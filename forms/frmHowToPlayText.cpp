@@ -4,9 +4,9 @@
 #include "core/Market.h"
 #include "core/SpecialProducts.h"
 #include "core/Travel.h"
+#include "forms/Keys.h"
 #include "forms/Look.h"
 #include "forms/Speech.h"
-#include "forms/Keys.h"
 #include "forms/frmHowToPlay.h"
 #include "scores/HighScoreTable.h"
 

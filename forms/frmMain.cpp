@@ -341,17 +341,21 @@ void frmMain::mnuMarketOfDay_Click() {
 }
 
 void frmMain::mnuMarketNumber_Click() {
-    const QString range = tr("from %1 to %2").arg(LowestMarketNumber).arg(HighestMarketNumber);
-    const std::string typed = platform_.input.Ask(
-        tr("The number of the market to play (digits only, %1):").arg(range).toStdString(),
-        std::string(AppTitle));
+    const std::string typed =
+        platform_.input.Ask(tr("The number of the market to play (digits only, from %1 to %2):")
+                                .arg(LowestMarketNumber)
+                                .arg(HighestMarketNumber)
+                                .toStdString(),
+                            std::string(AppTitle));
     if (typed.empty()) // Cancel
         return;
     const std::optional<std::uint32_t> market = ReadMarketNumber(typed);
     if (!market) {
-        platform_.messages.Show(
-            tr("A market number is written in digits only, %1.").arg(range).toStdString(),
-            std::string(AppTitle), MsgIcon::Exclamation, MsgButtons::Ok);
+        platform_.messages.Show(tr("A market number is written in digits only, from %1 to %2.")
+                                    .arg(LowestMarketNumber)
+                                    .arg(HighestMarketNumber)
+                                    .toStdString(),
+                                std::string(AppTitle), MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
     PlayAfresh(market);

@@ -1120,23 +1120,19 @@ Dostajesz premię w wysokości %1</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>from %1 to %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The number of the market to play (digits only, %1):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A market number is written in digits only, %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Market of the Day</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Play Market Number…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of the market to play (digits only, from %1 to %2):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A market number is written in digits only, from %1 to %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
