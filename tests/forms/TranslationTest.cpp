@@ -1,6 +1,7 @@
 // The game in each language it speaks: every file complete, every window's texts whole, no two
 // accelerator letters alike in a menu or a window, and a short game in German.
 #include "Doubles.h"
+#include "core/MarketNumber.h"
 #include "forms/Language.h"
 #include "forms/frmHowToPlay.h"
 #include "forms/frmLedger.h"
@@ -256,7 +257,9 @@ TEST_P(LanguageTest, TheStoryAndTheBurialsShowWhole) {
     DeclareVars vars;
     for (const std::int32_t total : {50'000'001, 20'000'001, 10'000'001, 500'001, 100'001, 0}) {
         vars.FinalScore = total;
-        ExpectWhole(*std::make_unique<frmShowEndTomb>(vars));
+        auto tomb = std::make_unique<frmShowEndTomb>(vars);
+        tomb->OfferResultLine(HighestMarketNumber, GameDays, clipboard); // as a market game ends
+        ExpectWhole(*tomb);
     }
 }
 
@@ -276,6 +279,8 @@ std::vector<std::string> EveryMessage(PlatformDoubles& doubles, const QTemporary
                     .toStdString());
     }
     main.mnuNewGame->trigger();
+    doubles.input.answers = {"market"};
+    main.mnuMarketNumber->trigger();
     QFile junk(folder.filePath(QStringLiteral("ledger.so")));
     EXPECT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write("not a module") > 0);
     junk.close();
