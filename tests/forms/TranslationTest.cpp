@@ -305,14 +305,15 @@ std::vector<std::string> EveryMessage(PlatformDoubles& doubles, const QTemporary
 TEST_P(LanguageTest, EveryMessageShowsWholeInItsBox) {
     const QTemporaryDir folder;
     const std::vector<std::string> texts = EveryMessage(*this, folder);
-    EXPECT_EQ(texts.size(), 59u);
+    EXPECT_EQ(texts.size(), 60u);
     const auto letters = [](QString text) {
         return text.remove(QRegularExpression(QStringLiteral("\\s")));
     };
-    // The name prompt: its title whole in the window manager's bar.
-    ASSERT_EQ(input.asked.size(), 2u);
-    const auto prompt = QtInputBox::Build(input.asked[0].first, input.asked[0].second);
-    ExpectWhole(*prompt);
+    // The market number's prompt and the name prompt: whole, their titles in the window
+    // manager's bar too.
+    ASSERT_EQ(input.asked.size(), 3u);
+    for (const auto& [asked, title] : {input.asked[0], input.asked[1]})
+        ExpectWhole(*QtInputBox::Build(asked, title));
     for (const std::string& text : texts) {
         const auto box =
             QtMessageBox::Build(text, "Dunemark", MsgIcon::Exclamation, MsgButtons::YesNo);
