@@ -5,8 +5,6 @@
 #include "core/MarketNumber.h"
 
 #include <cmath>
-#include <map>
-#include <set>
 
 namespace dunemark {
 namespace {
@@ -14,26 +12,12 @@ namespace {
 using std::chrono::year, std::chrono::month, std::chrono::day;
 
 TEST(MarketNumber, ReadsDigitsOnlyWithinTheRange) {
-    const std::pair<const char*, std::optional<std::uint32_t>> cases[] = {
-        {"20261207", 20261207},
-        {" 42\t", 42},
-        {"00000042", 42},
-        {"1", 1},
-        {"99999999", 99999999},
-        {"100000000", {}},
-        {"0", {}},
-        {"", {}},
-        {"  ", {}},
-        {"-5", {}},
-        {"+5", {}},
-        {"1 2", {}},
-        {"1,000", {}},
-        {"12a", {}},
-        {"4.0", {}},
-        {"\xd9\xa3", {}}, // Arabic 3
-        {"99999999999999999999999999", {}}};
-    for (const auto& [typed, number] : cases)
-        EXPECT_EQ(ReadMarketNumber(typed), number) << '"' << typed << '"';
+    EXPECT_EQ(ReadMarketNumber("20261207"), 20261207u);
+    EXPECT_EQ(ReadMarketNumber(" 00000042\t"), 42u);
+    EXPECT_EQ(ReadMarketNumber("99999999"), 99999999u);
+    for (const char* typed : {"", "  ", "0", "100000000", "-5", "+5", "1 2", "1,000", "12a", "4.0",
+                              "\xd9\xa3" /* an Arabic 3 */, "99999999999999999999999999"})
+        EXPECT_EQ(ReadMarketNumber(typed), std::nullopt) << '"' << typed << '"';
 
     EXPECT_EQ(MarketOfTheDay(year(2026) / month(12) / day(7)), 20261207u);
     EXPECT_EQ(MarketOfTheDay(year(987) / month(1) / day(31)), 9870131u);
@@ -101,7 +85,7 @@ std::string MarketSeen(std::uint32_t market, std::int16_t day, int town) {
 TEST(MarketGame, TheSameNumberGivesTheSameGameOnEveryBuild) {
     std::vector<std::string> seen;
     for (const std::uint32_t market : {20261207u, 30u})
-        for (std::int16_t d = 0; d < 3; ++d)
+        for (std::int16_t d = 0; d < 2; ++d)
             for (int town = 0; town < TownCount; ++town)
                 seen.push_back(MarketSeen(market, d, town));
     EXPECT_EQ(seen, (std::vector<std::string>{
@@ -113,10 +97,6 @@ TEST(MarketGame, TheSameNumberGivesTheSameGameOnEveryBuild) {
                         "2482 1686 3 18 217 1106 183423 43637 1035 3520",
                         "9032 1071 35 16 220 1137 111652 49366 2366 4211",
                         "4552 1055 37 17 409 1194 194167 55549 1256 5276",
-                        // market 20261207, day 2: Origon, Wailey, Foxton
-                        "4191 1677 41 20 478 996 183370 55865 1756 10142",
-                        "4091 1090 34 19 232 695 14243 86973 2150 3524",
-                        "4468 4680 28 13 356 721 162752 85225 2395 4191",
                         // market 30, day 0: Origon, Wailey, Foxton
                         "4637 1305 33 14 46 756 187944 88284 2099 3606",
                         "3981 1814 44 16 170 529 126072 47964 1694 4675",
@@ -125,10 +105,6 @@ TEST(MarketGame, TheSameNumberGivesTheSameGameOnEveryBuild) {
                         "2648 1346 45 2 435 842 206157 86559 1822 4938",
                         "6926 2157 35 13 465 651 195949 94141 2262 4436",
                         "4135 1877 42 16 267 1192 143436 72053 2063 5405",
-                        // market 30, day 2: Origon, Wailey, Foxton
-                        "2416 985 41 14 210 509 107877 96846 1422 5740",
-                        "4498 1896 25 20 284 1160 172442 83159 1366 3107",
-                        "4237 1109 25 18 241 1136 107869 94055 2009 4903",
                     }));
 
     // The market events of the first fortnight, in whichever town the player is, and the
@@ -175,9 +151,7 @@ TEST(MarketGame, TheSameNumberGivesTheSameGameOnEveryBuild) {
 TEST(MarketGame, RoutesAndPurchasesDoNotChangeTheMarkets) {
     constexpr std::uint32_t Market = 20261207;
     MarketPlayer first(Market), second(Market);
-    std::map<std::pair<int, int>, std::pair<std::string, std::vector<std::string>>> metByFirst;
-    std::set<std::string> compared;
-    int mugged = 0, events = 0;
+    int compared = 0, mugged = 0, events = 0;
     for (int d = 1; d <= GameDays; ++d) {
         if (d == 5)
             second.vars.HasPyramidBank = VbTrue, second.vars.BankBalance = 5000;
@@ -200,12 +174,12 @@ TEST(MarketGame, RoutesAndPurchasesDoNotChangeTheMarkets) {
             EXPECT_EQ(first.Prices(first.vars.CurrentTown), second.Prices(second.vars.CurrentTown));
             EXPECT_EQ(said1, said2) << "day " << d;
             events += static_cast<int>(said1.size() - dangers(said1));
-            compared.insert(std::to_string(d));
+            ++compared;
         }
     }
     EXPECT_EQ(first.random.script.size() + second.random.script.size(), 2u);
     // The comparison saw something worth comparing.
-    EXPECT_GE(compared.size(), 10u);
+    EXPECT_GE(compared, 10);
     EXPECT_GT(events, 0);
     EXPECT_GT(mugged, 0);
 }
