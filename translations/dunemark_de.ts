@@ -808,27 +808,27 @@ Du bekommst eine Prämie von %1</translation>
     </message>
     <message>
         <source>File, Market of the Day (%1) starts a game whose markets are set by today&apos;s date: everyone who starts it on the same date plays the same market.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei, Markt des Tages (%1) startet ein Spiel, in dem das heutige Datum die Märkte bestimmt: Alle, die es am selben Tag starten, spielen denselben Markt.</translation>
     </message>
     <message>
         <source>Each such market has a number, the date&apos;s digits for the market of the day, shown in the window&apos;s caption beside the day. File, Play Market Number (%1) plays any market again by its number, or one that a friend shares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder dieser Märkte hat eine Nummer, beim Markt des Tages die Ziffern des Datums; sie steht im Fenstertitel neben dem Tag. Datei, Markt nach Nummer spielen (%1) startet jeden Markt über seine Nummer noch einmal, auch einen, den dir ein Freund schickt.</translation>
     </message>
     <message>
         <source>In a market the prices of every town on every day, the market events, the muggings, the robberies of a pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>In einem solchen Markt sind die Preise jeder Stadt an jedem Tag, die Marktereignisse, die Überfälle unterwegs, die Raubzüge auf eine Pyramidenbank und die Prämie des Pharaos für alle Spieler gleich, egal welchen Weg jeder nimmt und was er kauft. Was du daraus machst, liegt bei dir.</translation>
     </message>
     <message>
         <source>When a market game ends, Copy Result (%1) in the window of your burial copies one line to paste to others: the market&apos;s number, your total and your burial. Nothing is kept or sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn ein Marktspiel endet, legt der Knopf Ergebnis kopieren (%1) im Fenster deines Begräbnisses eine Zeile in die Zwischenablage, die du anderen schicken kannst: die Nummer des Markts, dein Ergebnis und dein Begräbnis. Nichts wird gespeichert oder verschickt.</translation>
     </message>
     <message>
         <source>The market of the day, or a market by its number</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Markt des Tages oder ein Markt nach Nummer</translation>
     </message>
     <message>
         <source>The market of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Markt des Tages</translation>
     </message>
 </context>
 <context>
@@ -1116,23 +1116,23 @@ Du bekommst eine Prämie von %1</translation>
     <message>
         <source>%1 - Market %2</source>
         <comment>the caption of a market game: the day&apos;s caption, the number</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Markt %2</translation>
     </message>
     <message>
         <source>&amp;Market of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Markt des Tages</translation>
     </message>
     <message>
         <source>&amp;Play Market Number…</source>
-        <translation type="unfinished"></translation>
+        <translation>Markt nach Nummer &amp;spielen…</translation>
     </message>
     <message>
         <source>The number of the market to play (digits only, from %1 to %2):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer des Markts, den du spielen willst (nur Ziffern, von %1 bis %2):</translation>
     </message>
     <message>
         <source>A market number is written in digits only, from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Marktnummer besteht nur aus Ziffern, von %1 bis %2.</translation>
     </message>
 </context>
 <context>
@@ -1161,35 +1161,35 @@ Du bekommst eine Prämie von %1</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried next to the Gods</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, Markt %1: %2 in %3 Tagen, begraben neben den Göttern</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried among the Pharaohs</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, Markt %1: %2 in %3 Tagen, begraben unter den Pharaonen</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, Markt %1: %2 in %3 Tagen, begraben wie ein Edelmann</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried with the common folk</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, Markt %1: %2 in %3 Tagen, begraben beim einfachen Volk</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried in a hole in the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, Markt %1: %2 in %3 Tagen, verscharrt in einem Loch in der Wüste</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, tossed into the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, Markt %1: %2 in %3 Tagen, einfach in die Wüste geworfen</translation>
     </message>
     <message>
         <source>&amp;Copy Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis &amp;kopieren</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert</translation>
     </message>
 </context>
 <context>

@@ -808,27 +808,27 @@ Recibes una prima de %1</translation>
     </message>
     <message>
         <source>File, Market of the Day (%1) starts a game whose markets are set by today&apos;s date: everyone who starts it on the same date plays the same market.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo, Mercado del día (%1) empieza una partida cuyos mercados dependen de la fecha de hoy: todos los que la empiecen el mismo día juegan el mismo mercado.</translation>
     </message>
     <message>
         <source>Each such market has a number, the date&apos;s digits for the market of the day, shown in the window&apos;s caption beside the day. File, Play Market Number (%1) plays any market again by its number, or one that a friend shares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada uno de estos mercados tiene un número (en el mercado del día, las cifras de la fecha), que aparece en el título de la ventana junto al día. Archivo, Jugar un mercado por número (%1) vuelve a jugar cualquier mercado por su número, también uno que te pase un amigo.</translation>
     </message>
     <message>
         <source>In a market the prices of every town on every day, the market events, the muggings, the robberies of a pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>En un mismo mercado, los precios de cada ciudad cada día, los sucesos del mercado, los atracos en el camino, los robos al banco pirámide y la prima del Faraón son iguales para todos los jugadores, sea cual sea la ruta de cada uno y compre lo que compre. Lo que hagas con ello es cosa tuya.</translation>
     </message>
     <message>
         <source>When a market game ends, Copy Result (%1) in the window of your burial copies one line to paste to others: the market&apos;s number, your total and your burial. Nothing is kept or sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al acabar una partida de mercado, el botón Copiar resultado (%1), en la ventana de tu entierro, copia una línea para pasársela a otros: el número del mercado, tu total y tu entierro. No se guarda ni se envía nada.</translation>
     </message>
     <message>
         <source>The market of the day, or a market by its number</source>
-        <translation type="unfinished"></translation>
+        <translation>El mercado del día, o un mercado por su número</translation>
     </message>
     <message>
         <source>The market of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>El mercado del día</translation>
     </message>
 </context>
 <context>
@@ -1116,23 +1116,23 @@ Recibes una prima de %1</translation>
     <message>
         <source>%1 - Market %2</source>
         <comment>the caption of a market game: the day&apos;s caption, the number</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Mercado %2</translation>
     </message>
     <message>
         <source>&amp;Market of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mercado del día</translation>
     </message>
     <message>
         <source>&amp;Play Market Number…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jugar un mercado por número…</translation>
     </message>
     <message>
         <source>The number of the market to play (digits only, from %1 to %2):</source>
-        <translation type="unfinished"></translation>
+        <translation>Número del mercado que quieres jugar (solo cifras, de %1 a %2):</translation>
     </message>
     <message>
         <source>A market number is written in digits only, from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un número de mercado se escribe solo con cifras, de %1 a %2.</translation>
     </message>
 </context>
 <context>
@@ -1161,35 +1161,35 @@ Recibes una prima de %1</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried next to the Gods</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, mercado %1: %2 en %3 días, enterrado junto a los dioses</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried among the Pharaohs</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, mercado %1: %2 en %3 días, enterrado entre los faraones</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, mercado %1: %2 en %3 días, con un entierro digno de un noble</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried with the common folk</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, mercado %1: %2 en %3 días, enterrado con el pueblo llano</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried in a hole in the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, mercado %1: %2 en %3 días, enterrado en un agujero del desierto</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, tossed into the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, mercado %1: %2 en %3 días, tirado en el desierto</translation>
     </message>
     <message>
         <source>&amp;Copy Result</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar resultado</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiado</translation>
     </message>
 </context>
 <context>

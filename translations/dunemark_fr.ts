@@ -808,27 +808,27 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>File, Market of the Day (%1) starts a game whose markets are set by today&apos;s date: everyone who starts it on the same date plays the same market.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier, Marché du jour (%1) lance une partie dont les marchés sont fixés par la date du jour&#xa0;: tous ceux qui la lancent le même jour jouent le même marché.</translation>
     </message>
     <message>
         <source>Each such market has a number, the date&apos;s digits for the market of the day, shown in the window&apos;s caption beside the day. File, Play Market Number (%1) plays any market again by its number, or one that a friend shares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chacun de ces marchés a un numéro (pour le marché du jour, les chiffres de la date), affiché dans le titre de la fenêtre à côté du jour. Fichier, Jouer un marché par numéro (%1) permet de rejouer n&apos;importe quel marché grâce à son numéro, y compris celui qu&apos;un ami t&apos;envoie.</translation>
     </message>
     <message>
         <source>In a market the prices of every town on every day, the market events, the muggings, the robberies of a pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur un même marché, les prix de chaque ville chaque jour, les événements du marché, les agressions en route, les braquages de la banque pyramide et la prime du Pharaon sont les mêmes pour tous les joueurs, quel que soit l&apos;itinéraire de chacun et quoi qu&apos;il achète. Ce que tu en fais ne dépend que de toi.</translation>
     </message>
     <message>
         <source>When a market game ends, Copy Result (%1) in the window of your burial copies one line to paste to others: the market&apos;s number, your total and your burial. Nothing is kept or sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>À la fin d&apos;une partie sur un marché, le bouton Copier le résultat (%1), dans la fenêtre de ta sépulture, copie une ligne à partager avec les autres&#xa0;: le numéro du marché, ton total et ta sépulture. Rien n&apos;est conservé ni envoyé.</translation>
     </message>
     <message>
         <source>The market of the day, or a market by its number</source>
-        <translation type="unfinished"></translation>
+        <translation>Le marché du jour, ou un marché par son numéro</translation>
     </message>
     <message>
         <source>The market of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Le marché du jour</translation>
     </message>
 </context>
 <context>
@@ -1116,23 +1116,23 @@ Tu reçois une prime de %1</translation>
     <message>
         <source>%1 - Market %2</source>
         <comment>the caption of a market game: the day&apos;s caption, the number</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Marché %2</translation>
     </message>
     <message>
         <source>&amp;Market of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marché du jour</translation>
     </message>
     <message>
         <source>&amp;Play Market Number…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jouer un marché par numéro…</translation>
     </message>
     <message>
         <source>The number of the market to play (digits only, from %1 to %2):</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro du marché à jouer (chiffres uniquement, de %1 à %2)&#xa0;:</translation>
     </message>
     <message>
         <source>A market number is written in digits only, from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un numéro de marché ne s&apos;écrit qu&apos;avec des chiffres, de %1 à %2.</translation>
     </message>
 </context>
 <context>
@@ -1161,35 +1161,35 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried next to the Gods</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, marché %1&#xa0;: %2 en %3 jours, enterré auprès des dieux</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried among the Pharaohs</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, marché %1&#xa0;: %2 en %3 jours, enterré parmi les pharaons</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, marché %1&#xa0;: %2 en %3 jours, des funérailles dignes d&apos;un noble</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried with the common folk</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, marché %1&#xa0;: %2 en %3 jours, enterré avec le petit peuple</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried in a hole in the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, marché %1&#xa0;: %2 en %3 jours, enterré dans un trou en plein désert</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, tossed into the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, marché %1&#xa0;: %2 en %3 jours, jeté dans le désert</translation>
     </message>
     <message>
         <source>&amp;Copy Result</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier le résultat</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Copié</translation>
     </message>
 </context>
 <context>

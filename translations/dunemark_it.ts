@@ -808,27 +808,27 @@ Ricevi un premio in denaro di %1</translation>
     </message>
     <message>
         <source>File, Market of the Day (%1) starts a game whose markets are set by today&apos;s date: everyone who starts it on the same date plays the same market.</source>
-        <translation type="unfinished"></translation>
+        <translation>File, Mercato del giorno (%1) avvia una partita i cui mercati dipendono dalla data di oggi: chi la avvia nello stesso giorno gioca lo stesso mercato.</translation>
     </message>
     <message>
         <source>Each such market has a number, the date&apos;s digits for the market of the day, shown in the window&apos;s caption beside the day. File, Play Market Number (%1) plays any market again by its number, or one that a friend shares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni mercato di questo tipo ha un numero (per il mercato del giorno, le cifre della data), che compare nel titolo della finestra accanto al giorno. File, Gioca un mercato per numero (%1) ti fa rigiocare qualsiasi mercato dal suo numero, anche uno che ti passa un amico.</translation>
     </message>
     <message>
         <source>In a market the prices of every town on every day, the market events, the muggings, the robberies of a pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>In uno stesso mercato, i prezzi di ogni città in ogni giorno, gli eventi del mercato, le rapine in viaggio, i colpi alla banca piramide e il premio del Faraone sono uguali per tutti i giocatori, qualunque strada prenda ciascuno e qualunque cosa compri. Quello che ne fai dipende da te.</translation>
     </message>
     <message>
         <source>When a market game ends, Copy Result (%1) in the window of your burial copies one line to paste to others: the market&apos;s number, your total and your burial. Nothing is kept or sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alla fine di una partita di mercato, il pulsante Copia risultato (%1) nella finestra della tua sepoltura mette negli appunti una riga da mandare agli altri: il numero del mercato, il tuo totale e la tua sepoltura. Non viene salvato né inviato nulla.</translation>
     </message>
     <message>
         <source>The market of the day, or a market by its number</source>
-        <translation type="unfinished"></translation>
+        <translation>Il mercato del giorno, o un mercato per numero</translation>
     </message>
     <message>
         <source>The market of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Il mercato del giorno</translation>
     </message>
 </context>
 <context>
@@ -1116,23 +1116,23 @@ Ricevi un premio in denaro di %1</translation>
     <message>
         <source>%1 - Market %2</source>
         <comment>the caption of a market game: the day&apos;s caption, the number</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Mercato %2</translation>
     </message>
     <message>
         <source>&amp;Market of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mercato del giorno</translation>
     </message>
     <message>
         <source>&amp;Play Market Number…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gioca un mercato per numero…</translation>
     </message>
     <message>
         <source>The number of the market to play (digits only, from %1 to %2):</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero del mercato da giocare (solo cifre, da %1 a %2):</translation>
     </message>
     <message>
         <source>A market number is written in digits only, from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un numero di mercato si scrive solo con cifre, da %1 a %2.</translation>
     </message>
 </context>
 <context>
@@ -1161,35 +1161,35 @@ Ricevi un premio in denaro di %1</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried next to the Gods</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, mercato %1: %2 in %3 giorni, sepolto accanto agli dèi</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried among the Pharaohs</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, mercato %1: %2 in %3 giorni, sepolto tra i faraoni</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, mercato %1: %2 in %3 giorni, sepoltura degna di un nobile</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried with the common folk</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, mercato %1: %2 in %3 giorni, sepolto tra la gente comune</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried in a hole in the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, mercato %1: %2 in %3 giorni, sepolto in una buca nel deserto</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, tossed into the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, mercato %1: %2 in %3 giorni, buttato nel deserto</translation>
     </message>
     <message>
         <source>&amp;Copy Result</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia risultato</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiato</translation>
     </message>
 </context>
 <context>

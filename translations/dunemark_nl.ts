@@ -808,27 +808,27 @@ Je krijgt een bonus van %1</translation>
     </message>
     <message>
         <source>File, Market of the Day (%1) starts a game whose markets are set by today&apos;s date: everyone who starts it on the same date plays the same market.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand, Markt van de dag (%1) start een spel waarin de datum van vandaag de markten bepaalt: iedereen die het op dezelfde dag start, speelt dezelfde markt.</translation>
     </message>
     <message>
         <source>Each such market has a number, the date&apos;s digits for the market of the day, shown in the window&apos;s caption beside the day. File, Play Market Number (%1) plays any market again by its number, or one that a friend shares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke markt van dit soort heeft een nummer (bij de markt van de dag de cijfers van de datum), dat in de titelbalk naast de dag staat. Bestand, Markt op nummer spelen (%1) speelt elke markt opnieuw aan de hand van zijn nummer, ook een markt die een vriend met je deelt.</translation>
     </message>
     <message>
         <source>In a market the prices of every town on every day, the market events, the muggings, the robberies of a pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Binnen een markt zijn de prijzen van elke stad op elke dag, de marktgebeurtenissen, de overvallen onderweg, de berovingen van een piramidebank en de bonus van de farao voor elke speler gelijk, welke route iemand ook neemt en wat hij ook koopt. Wat je ermee doet, is aan jou.</translation>
     </message>
     <message>
         <source>When a market game ends, Copy Result (%1) in the window of your burial copies one line to paste to others: the market&apos;s number, your total and your burial. Nothing is kept or sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als een marktspel afgelopen is, zet Resultaat kopiëren (%1) in het venster van je begrafenis één regel op het klembord om met anderen te delen: het nummer van de markt, je totaal en je begrafenis. Er wordt niets bewaard of verstuurd.</translation>
     </message>
     <message>
         <source>The market of the day, or a market by its number</source>
-        <translation type="unfinished"></translation>
+        <translation>De markt van de dag, of een markt op nummer</translation>
     </message>
     <message>
         <source>The market of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>De markt van de dag</translation>
     </message>
 </context>
 <context>
@@ -1116,23 +1116,23 @@ Je krijgt een bonus van %1</translation>
     <message>
         <source>%1 - Market %2</source>
         <comment>the caption of a market game: the day&apos;s caption, the number</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Markt %2</translation>
     </message>
     <message>
         <source>&amp;Market of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Markt van de dag</translation>
     </message>
     <message>
         <source>&amp;Play Market Number…</source>
-        <translation type="unfinished"></translation>
+        <translation>Markt op nummer &amp;spelen…</translation>
     </message>
     <message>
         <source>The number of the market to play (digits only, from %1 to %2):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer van de markt die je wilt spelen (alleen cijfers, van %1 tot %2):</translation>
     </message>
     <message>
         <source>A market number is written in digits only, from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een marktnummer bestaat alleen uit cijfers, van %1 tot %2.</translation>
     </message>
 </context>
 <context>
@@ -1161,35 +1161,35 @@ Je krijgt een bonus van %1</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried next to the Gods</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, markt %1: %2 in %3 dagen, begraven naast de goden</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried among the Pharaohs</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, markt %1: %2 in %3 dagen, begraven tussen de farao&apos;s</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, markt %1: %2 in %3 dagen, begraven als een edelman</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried with the common folk</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, markt %1: %2 in %3 dagen, begraven bij het gewone volk</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried in a hole in the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, markt %1: %2 in %3 dagen, begraven in een kuil in de woestijn</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, tossed into the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, markt %1: %2 in %3 dagen, de woestijn in gegooid</translation>
     </message>
     <message>
         <source>&amp;Copy Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultaat &amp;kopiëren</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekopieerd</translation>
     </message>
 </context>
 <context>

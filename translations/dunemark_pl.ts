@@ -809,27 +809,27 @@ Dostajesz premię w wysokości %1</translation>
     </message>
     <message>
         <source>File, Market of the Day (%1) starts a game whose markets are set by today&apos;s date: everyone who starts it on the same date plays the same market.</source>
-        <translation type="unfinished"></translation>
+        <translation>Polecenie Plik, Rynek dnia (%1) rozpoczyna grę, w której rynki wyznacza dzisiejsza data: każdy, kto ją zacznie tego samego dnia, gra na tym samym rynku.</translation>
     </message>
     <message>
         <source>Each such market has a number, the date&apos;s digits for the market of the day, shown in the window&apos;s caption beside the day. File, Play Market Number (%1) plays any market again by its number, or one that a friend shares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Każdy taki rynek ma numer (dla rynku dnia są to cyfry daty), widoczny w tytule okna obok dnia. Polecenie Plik, Graj na rynku o numerze (%1) pozwala znów zagrać na dowolnym rynku według jego numeru, także na takim, który podał ci znajomy.</translation>
     </message>
     <message>
         <source>In a market the prices of every town on every day, the market events, the muggings, the robberies of a pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na danym rynku ceny w każdym mieście każdego dnia, zdarzenia na rynku, napady rabusiów w podróży, włamania do banku w piramidzie i premia od faraona są takie same dla wszystkich graczy, bez względu na to, jaką trasę kto wybierze i co kupi. To, co z tym zrobisz, zależy od ciebie.</translation>
     </message>
     <message>
         <source>When a market game ends, Copy Result (%1) in the window of your burial copies one line to paste to others: the market&apos;s number, your total and your burial. Nothing is kept or sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy gra na rynku dobiegnie końca, przycisk „Kopiuj wynik” (%1) w oknie z twoim pochówkiem kopiuje jedną linijkę do wysłania innym: numer rynku, twój wynik i twój pochówek. Nic nie jest zapisywane ani wysyłane.</translation>
     </message>
     <message>
         <source>The market of the day, or a market by its number</source>
-        <translation type="unfinished"></translation>
+        <translation>Rynek dnia albo rynek o podanym numerze</translation>
     </message>
     <message>
         <source>The market of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Rynek dnia</translation>
     </message>
 </context>
 <context>
@@ -1117,23 +1117,23 @@ Dostajesz premię w wysokości %1</translation>
     <message>
         <source>%1 - Market %2</source>
         <comment>the caption of a market game: the day&apos;s caption, the number</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Rynek %2</translation>
     </message>
     <message>
         <source>&amp;Market of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rynek dnia</translation>
     </message>
     <message>
         <source>&amp;Play Market Number…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Graj na rynku o numerze…</translation>
     </message>
     <message>
         <source>The number of the market to play (digits only, from %1 to %2):</source>
-        <translation type="unfinished"></translation>
+        <translation>Numer rynku, na którym chcesz grać (tylko cyfry, od %1 do %2):</translation>
     </message>
     <message>
         <source>A market number is written in digits only, from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numer rynku składa się wyłącznie z cyfr, od %1 do %2.</translation>
     </message>
 </context>
 <context>
@@ -1163,35 +1163,35 @@ Dostajesz premię w wysokości %1</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried next to the Gods</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, rynek %1: %2 w %3 dni, pochowany u boku bogów</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried among the Pharaohs</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, rynek %1: %2 w %3 dni, pochowany wśród faraonów</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, rynek %1: %2 w %3 dni, pogrzeb godny możnowładcy</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried with the common folk</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, rynek %1: %2 w %3 dni, pochowany wśród prostego ludu</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried in a hole in the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, rynek %1: %2 w %3 dni, zakopany w dziurze na pustyni</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, tossed into the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, rynek %1: %2 w %3 dni, wyrzucony na pustynię</translation>
     </message>
     <message>
         <source>&amp;Copy Result</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiuj wynik</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Skopiowano</translation>
     </message>
 </context>
 <context>

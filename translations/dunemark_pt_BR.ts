@@ -808,27 +808,27 @@ Você ganhou um bônus de %1</translation>
     </message>
     <message>
         <source>File, Market of the Day (%1) starts a game whose markets are set by today&apos;s date: everyone who starts it on the same date plays the same market.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo, Mercado do dia (%1) começa um jogo cujos mercados são definidos pela data de hoje: todo mundo que começar no mesmo dia joga o mesmo mercado.</translation>
     </message>
     <message>
         <source>Each such market has a number, the date&apos;s digits for the market of the day, shown in the window&apos;s caption beside the day. File, Play Market Number (%1) plays any market again by its number, or one that a friend shares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada mercado desses tem um número (no mercado do dia, os dígitos da data), que aparece no título da janela ao lado do dia. Arquivo, Jogar um mercado pelo número (%1) joga de novo qualquer mercado pelo número, inclusive um que um amigo passar para você.</translation>
     </message>
     <message>
         <source>In a market the prices of every town on every day, the market events, the muggings, the robberies of a pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Num mesmo mercado, os preços de cada cidade em cada dia, os eventos do mercado, os assaltos na estrada, os roubos ao banco-pirâmide e o bônus do Faraó são os mesmos para todos os jogadores, seja qual for a rota de cada um e o que cada um comprar. O que você faz com isso é com você.</translation>
     </message>
     <message>
         <source>When a market game ends, Copy Result (%1) in the window of your burial copies one line to paste to others: the market&apos;s number, your total and your burial. Nothing is kept or sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando um jogo de mercado termina, o botão Copiar resultado (%1), na janela do seu enterro, copia uma linha para você mandar aos outros: o número do mercado, o seu total e o seu enterro. Nada é guardado nem enviado.</translation>
     </message>
     <message>
         <source>The market of the day, or a market by its number</source>
-        <translation type="unfinished"></translation>
+        <translation>O mercado do dia, ou um mercado pelo número</translation>
     </message>
     <message>
         <source>The market of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>O mercado do dia</translation>
     </message>
 </context>
 <context>
@@ -1116,23 +1116,23 @@ Você ganhou um bônus de %1</translation>
     <message>
         <source>%1 - Market %2</source>
         <comment>the caption of a market game: the day&apos;s caption, the number</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Mercado %2</translation>
     </message>
     <message>
         <source>&amp;Market of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mercado do dia</translation>
     </message>
     <message>
         <source>&amp;Play Market Number…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jogar um mercado pelo número…</translation>
     </message>
     <message>
         <source>The number of the market to play (digits only, from %1 to %2):</source>
-        <translation type="unfinished"></translation>
+        <translation>Número do mercado que você quer jogar (só dígitos, de %1 a %2):</translation>
     </message>
     <message>
         <source>A market number is written in digits only, from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O número do mercado só pode ter dígitos, de %1 a %2.</translation>
     </message>
 </context>
 <context>
@@ -1161,35 +1161,35 @@ Você ganhou um bônus de %1</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried next to the Gods</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, mercado %1: %2 em %3 dias, enterrado ao lado dos deuses</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried among the Pharaohs</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, mercado %1: %2 em %3 dias, enterrado entre os faraós</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, mercado %1: %2 em %3 dias, enterro digno de um nobre</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried with the common folk</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, mercado %1: %2 em %3 dias, enterrado com o povo comum</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried in a hole in the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, mercado %1: %2 em %3 dias, enterrado num buraco no deserto</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, tossed into the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, mercado %1: %2 em %3 dias, jogado no deserto</translation>
     </message>
     <message>
         <source>&amp;Copy Result</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar resultado</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiado</translation>
     </message>
 </context>
 <context>

@@ -809,27 +809,27 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>File, Market of the Day (%1) starts a game whose markets are set by today&apos;s date: everyone who starts it on the same date plays the same market.</source>
-        <translation type="unfinished"></translation>
+        <translation>Меню «Файл», «Рынок дня» (%1) начинает игру, в которой рынки задаёт сегодняшняя дата: все, кто начнёт её в тот же день, играют на одном и том же рынке.</translation>
     </message>
     <message>
         <source>Each such market has a number, the date&apos;s digits for the market of the day, shown in the window&apos;s caption beside the day. File, Play Market Number (%1) plays any market again by its number, or one that a friend shares.</source>
-        <translation type="unfinished"></translation>
+        <translation>У каждого такого рынка есть номер (у рынка дня это цифры даты), он виден в заголовке окна рядом с днём. Меню «Файл», «Рынок по номеру» (%1) позволяет снова сыграть на любом рынке по его номеру, в том числе на том, которым поделился друг.</translation>
     </message>
     <message>
         <source>In a market the prices of every town on every day, the market events, the muggings, the robberies of a pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>На одном рынке цены в каждом городе в каждый день, рыночные события, ограбления в пути, налёты на банк-пирамиду и премия фараона одинаковы для всех игроков, какой бы путь кто ни выбрал и что бы ни покупал. А что ты из этого извлечёшь — твоё дело.</translation>
     </message>
     <message>
         <source>When a market game ends, Copy Result (%1) in the window of your burial copies one line to paste to others: the market&apos;s number, your total and your burial. Nothing is kept or sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Когда игра на рынке закончится, кнопка «Копировать итог» (%1) в окне с твоим погребением скопирует одну строку, чтобы поделиться с другими: номер рынка, твой итог и твоё погребение. Ничего не сохраняется и никуда не отправляется.</translation>
     </message>
     <message>
         <source>The market of the day, or a market by its number</source>
-        <translation type="unfinished"></translation>
+        <translation>Рынок дня или рынок по номеру</translation>
     </message>
     <message>
         <source>The market of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Рынок дня</translation>
     </message>
 </context>
 <context>
@@ -1117,23 +1117,23 @@ You received a cash bonus of %1</source>
     <message>
         <source>%1 - Market %2</source>
         <comment>the caption of a market game: the day&apos;s caption, the number</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Рынок %2</translation>
     </message>
     <message>
         <source>&amp;Market of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Рынок дня</translation>
     </message>
     <message>
         <source>&amp;Play Market Number…</source>
-        <translation type="unfinished"></translation>
+        <translation>Рынок &amp;по номеру…</translation>
     </message>
     <message>
         <source>The number of the market to play (digits only, from %1 to %2):</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер рынка для игры (только цифры, от %1 до %2):</translation>
     </message>
     <message>
         <source>A market number is written in digits only, from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер рынка пишется только цифрами, от %1 до %2.</translation>
     </message>
 </context>
 <context>
@@ -1163,35 +1163,35 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried next to the Gods</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, рынок %1: %2 за %3 дней, похоронен рядом с богами</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried among the Pharaohs</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, рынок %1: %2 за %3 дней, похоронен среди фараонов</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, рынок %1: %2 за %3 дней, похоронен как вельможа</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried with the common folk</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, рынок %1: %2 за %3 дней, похоронен с простым людом</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried in a hole in the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, рынок %1: %2 за %3 дней, закопан в яме посреди пустыни</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, tossed into the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, рынок %1: %2 за %3 дней, выброшен в пустыню</translation>
     </message>
     <message>
         <source>&amp;Copy Result</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Копировать итог</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Скопировано</translation>
     </message>
 </context>
 <context>

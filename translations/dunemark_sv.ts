@@ -808,27 +808,27 @@ Du fick en bonus på %1</translation>
     </message>
     <message>
         <source>File, Market of the Day (%1) starts a game whose markets are set by today&apos;s date: everyone who starts it on the same date plays the same market.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arkiv, Dagens marknad (%1) startar ett spel där marknaderna bestäms av dagens datum: alla som startar det samma dag spelar samma marknad.</translation>
     </message>
     <message>
         <source>Each such market has a number, the date&apos;s digits for the market of the day, shown in the window&apos;s caption beside the day. File, Play Market Number (%1) plays any market again by its number, or one that a friend shares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varje sådan marknad har ett nummer (för dagens marknad datumets siffror), som visas i fönstrets titel bredvid dagen. Arkiv, Spela marknad med nummer (%1) spelar vilken marknad som helst igen utifrån dess nummer, även en som en vän har delat med dig.</translation>
     </message>
     <message>
         <source>In a market the prices of every town on every day, the market events, the muggings, the robberies of a pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>På en och samma marknad är priserna i varje stad varje dag, marknadshändelserna, överfallen på resorna, rånen mot en pyramidbank och faraonens bonus desamma för alla spelare, vilken väg var och en än tar och vad var och en än köper. Vad du gör av dem är upp till dig.</translation>
     </message>
     <message>
         <source>When a market game ends, Copy Result (%1) in the window of your burial copies one line to paste to others: the market&apos;s number, your total and your burial. Nothing is kept or sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>När ett marknadsspel tar slut lägger knappen Kopiera resultat (%1) i fönstret med din begravning en rad i urklipp som du kan dela med andra: marknadens nummer, din totalsumma och din begravning. Inget sparas eller skickas.</translation>
     </message>
     <message>
         <source>The market of the day, or a market by its number</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagens marknad, eller en marknad med ett visst nummer</translation>
     </message>
     <message>
         <source>The market of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagens marknad</translation>
     </message>
 </context>
 <context>
@@ -1116,23 +1116,23 @@ Du fick en bonus på %1</translation>
     <message>
         <source>%1 - Market %2</source>
         <comment>the caption of a market game: the day&apos;s caption, the number</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Marknad %2</translation>
     </message>
     <message>
         <source>&amp;Market of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dagens marknad</translation>
     </message>
     <message>
         <source>&amp;Play Market Number…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spela marknad med nummer…</translation>
     </message>
     <message>
         <source>The number of the market to play (digits only, from %1 to %2):</source>
-        <translation type="unfinished"></translation>
+        <translation>Numret på marknaden du vill spela (bara siffror, från %1 till %2):</translation>
     </message>
     <message>
         <source>A market number is written in digits only, from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ett marknadsnummer skrivs bara med siffror, från %1 till %2.</translation>
     </message>
 </context>
 <context>
@@ -1161,35 +1161,35 @@ Du fick en bonus på %1</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried next to the Gods</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, marknad %1: %2 på %3 dagar, begravd bredvid gudarna</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried among the Pharaohs</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, marknad %1: %2 på %3 dagar, begravd bland faraonerna</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, marknad %1: %2 på %3 dagar, begravd som en adelsman</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried with the common folk</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, marknad %1: %2 på %3 dagar, begravd bland vanligt folk</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried in a hole in the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, marknad %1: %2 på %3 dagar, begravd i en grop i öknen</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, tossed into the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, marknad %1: %2 på %3 dagar, slängd i öknen</translation>
     </message>
     <message>
         <source>&amp;Copy Result</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiera resultat</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopierat</translation>
     </message>
 </context>
 <context>

@@ -807,27 +807,27 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>File, Market of the Day (%1) starts a game whose markets are set by today&apos;s date: everyone who starts it on the same date plays the same market.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya, Günün pazarı (%1), pazarları bugünün tarihine göre belirlenen bir oyun başlatır: aynı gün başlatan herkes aynı pazarda oynar.</translation>
     </message>
     <message>
         <source>Each such market has a number, the date&apos;s digits for the market of the day, shown in the window&apos;s caption beside the day. File, Play Market Number (%1) plays any market again by its number, or one that a friend shares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Böyle her pazarın bir numarası vardır (günün pazarında bu, tarihin rakamlarıdır) ve pencere başlığında günün yanında görünür. Dosya, Pazar numarasıyla oyna (%1) herhangi bir pazarı, bir arkadaşının paylaştığı pazar da dahil, numarasıyla yeniden oynatır.</translation>
     </message>
     <message>
         <source>In a market the prices of every town on every day, the market events, the muggings, the robberies of a pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir pazarda her şehrin her günkü fiyatları, pazar olayları, yol soygunları, piramit bankanın soyulması ve Firavun&apos;un ikramiyesi, kim hangi yolu seçerse seçsin ve ne alırsa alsın, her oyuncu için aynıdır. Bunlardan ne çıkaracağın sana kalmış.</translation>
     </message>
     <message>
         <source>When a market game ends, Copy Result (%1) in the window of your burial copies one line to paste to others: the market&apos;s number, your total and your burial. Nothing is kept or sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir pazar oyunu bittiğinde mezar penceresindeki Sonucu kopyala (%1) düğmesi, başkalarına göndermen için tek bir satırı panoya kopyalar: pazarın numarası, toplamın ve mezarın. Hiçbir şey saklanmaz, hiçbir yere gönderilmez.</translation>
     </message>
     <message>
         <source>The market of the day, or a market by its number</source>
-        <translation type="unfinished"></translation>
+        <translation>Günün pazarı ya da numarasıyla bir pazar</translation>
     </message>
     <message>
         <source>The market of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Günün pazarı</translation>
     </message>
 </context>
 <context>
@@ -1115,23 +1115,23 @@ You received a cash bonus of %1</source>
     <message>
         <source>%1 - Market %2</source>
         <comment>the caption of a market game: the day&apos;s caption, the number</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Pazar %2</translation>
     </message>
     <message>
         <source>&amp;Market of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Günün pazarı</translation>
     </message>
     <message>
         <source>&amp;Play Market Number…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pazar numarasıyla oyna…</translation>
     </message>
     <message>
         <source>The number of the market to play (digits only, from %1 to %2):</source>
-        <translation type="unfinished"></translation>
+        <translation>Oynanacak pazarın numarası (yalnızca rakam, %1 ile %2 arası):</translation>
     </message>
     <message>
         <source>A market number is written in digits only, from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pazar numarası yalnızca rakamlardan oluşur ve %1 ile %2 arasında olmalıdır.</translation>
     </message>
 </context>
 <context>
@@ -1159,35 +1159,35 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried next to the Gods</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, pazar %1: %3 günde %2, tanrıların yanına gömüldü</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried among the Pharaohs</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, pazar %1: %3 günde %2, firavunların arasına gömüldü</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, pazar %1: %3 günde %2, bir soyluya yakışır şekilde gömüldü</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried with the common folk</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, pazar %1: %3 günde %2, sıradan halkın arasına gömüldü</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, buried in a hole in the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, pazar %1: %3 günde %2, çölde bir çukura gömüldü</translation>
     </message>
     <message>
         <source>Dunemark, market %1: %2 in %3 days, tossed into the desert</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunemark, pazar %1: %3 günde %2, öylece çöle atıldı</translation>
     </message>
     <message>
         <source>&amp;Copy Result</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sonucu kopyala</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopyalandı</translation>
     </message>
 </context>
 <context>
