@@ -252,8 +252,8 @@ QString MarketOfTheDay() {
                                       "again by its number, or one that a friend shares.")
                          .arg(Keys({MarketNumberKey}))) +
            Paragraph(frmHowToPlay::tr(
-               "In a market the prices of every town on every day, the market events, the "
-               "muggings, the robberies of a pyramid bank and the Pharaoh's bonus are the same "
+               "In a market game the prices of every town on every day, the market events, the "
+               "muggings, the robberies of the pyramid bank and the Pharaoh's bonus are the same "
                "for every player, whatever route each takes and whatever each buys. What you make "
                "of them is yours.")) +
            Paragraph(frmHowToPlay::tr("When a market game ends, Copy Result (%1) in the window "

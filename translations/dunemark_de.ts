@@ -815,7 +815,7 @@ Du bekommst eine Prämie von %1</translation>
         <translation>Jeder dieser Märkte hat eine Nummer, beim Markt des Tages die Ziffern des Datums; sie steht im Fenstertitel neben dem Tag. Datei, Markt nach Nummer spielen (%1) startet jeden Markt über seine Nummer noch einmal, auch einen, den dir ein Freund schickt.</translation>
     </message>
     <message>
-        <source>In a market the prices of every town on every day, the market events, the muggings, the robberies of a pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
+        <source>In a market game the prices of every town on every day, the market events, the muggings, the robberies of the pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
         <translation>In einem solchen Markt sind die Preise jeder Stadt an jedem Tag, die Marktereignisse, die Überfälle unterwegs, die Raubzüge auf eine Pyramidenbank und die Prämie des Pharaos für alle Spieler gleich, egal welchen Weg jeder nimmt und was er kauft. Was du daraus machst, liegt bei dir.</translation>
     </message>
     <message>

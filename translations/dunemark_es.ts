@@ -815,7 +815,7 @@ Recibes una prima de %1</translation>
         <translation>Cada uno de estos mercados tiene un número (en el mercado del día, las cifras de la fecha), que aparece en el título de la ventana junto al día. Archivo, Jugar un mercado por número (%1) vuelve a jugar cualquier mercado por su número, también uno que te pase un amigo.</translation>
     </message>
     <message>
-        <source>In a market the prices of every town on every day, the market events, the muggings, the robberies of a pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
+        <source>In a market game the prices of every town on every day, the market events, the muggings, the robberies of the pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
         <translation>En un mismo mercado, los precios de cada ciudad cada día, los sucesos del mercado, los atracos en el camino, los robos al banco pirámide y la prima del Faraón son iguales para todos los jugadores, sea cual sea la ruta de cada uno y compre lo que compre. Lo que hagas con ello es cosa tuya.</translation>
     </message>
     <message>

@@ -815,7 +815,7 @@ Tu reçois une prime de %1</translation>
         <translation>Chacun de ces marchés a un numéro (pour le marché du jour, les chiffres de la date), affiché dans le titre de la fenêtre à côté du jour. Fichier, Jouer un marché par numéro (%1) permet de rejouer n&apos;importe quel marché grâce à son numéro, y compris celui qu&apos;un ami t&apos;envoie.</translation>
     </message>
     <message>
-        <source>In a market the prices of every town on every day, the market events, the muggings, the robberies of a pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
+        <source>In a market game the prices of every town on every day, the market events, the muggings, the robberies of the pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
         <translation>Sur un même marché, les prix de chaque ville chaque jour, les événements du marché, les agressions en route, les braquages de la banque pyramide et la prime du Pharaon sont les mêmes pour tous les joueurs, quel que soit l&apos;itinéraire de chacun et quoi qu&apos;il achète. Ce que tu en fais ne dépend que de toi.</translation>
     </message>
     <message>

@@ -815,7 +815,7 @@ Ricevi un premio in denaro di %1</translation>
         <translation>Ogni mercato di questo tipo ha un numero (per il mercato del giorno, le cifre della data), che compare nel titolo della finestra accanto al giorno. File, Gioca un mercato per numero (%1) ti fa rigiocare qualsiasi mercato dal suo numero, anche uno che ti passa un amico.</translation>
     </message>
     <message>
-        <source>In a market the prices of every town on every day, the market events, the muggings, the robberies of a pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
+        <source>In a market game the prices of every town on every day, the market events, the muggings, the robberies of the pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
         <translation>In uno stesso mercato, i prezzi di ogni città in ogni giorno, gli eventi del mercato, le rapine in viaggio, i colpi alla banca piramide e il premio del Faraone sono uguali per tutti i giocatori, qualunque strada prenda ciascuno e qualunque cosa compri. Quello che ne fai dipende da te.</translation>
     </message>
     <message>

@@ -815,7 +815,7 @@ Je krijgt een bonus van %1</translation>
         <translation>Elke markt van dit soort heeft een nummer (bij de markt van de dag de cijfers van de datum), dat in de titelbalk naast de dag staat. Bestand, Markt op nummer spelen (%1) speelt elke markt opnieuw aan de hand van zijn nummer, ook een markt die een vriend met je deelt.</translation>
     </message>
     <message>
-        <source>In a market the prices of every town on every day, the market events, the muggings, the robberies of a pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
+        <source>In a market game the prices of every town on every day, the market events, the muggings, the robberies of the pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
         <translation>Binnen een markt zijn de prijzen van elke stad op elke dag, de marktgebeurtenissen, de overvallen onderweg, de berovingen van een piramidebank en de bonus van de farao voor elke speler gelijk, welke route iemand ook neemt en wat hij ook koopt. Wat je ermee doet, is aan jou.</translation>
     </message>
     <message>

@@ -816,7 +816,7 @@ Dostajesz premię w wysokości %1</translation>
         <translation>Każdy taki rynek ma numer (dla rynku dnia są to cyfry daty), widoczny w tytule okna obok dnia. Polecenie Plik, Graj na rynku o numerze (%1) pozwala znów zagrać na dowolnym rynku według jego numeru, także na takim, który podał ci znajomy.</translation>
     </message>
     <message>
-        <source>In a market the prices of every town on every day, the market events, the muggings, the robberies of a pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
+        <source>In a market game the prices of every town on every day, the market events, the muggings, the robberies of the pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
         <translation>Na danym rynku ceny w każdym mieście każdego dnia, zdarzenia na rynku, napady rabusiów w podróży, włamania do banku w piramidzie i premia od faraona są takie same dla wszystkich graczy, bez względu na to, jaką trasę kto wybierze i co kupi. To, co z tym zrobisz, zależy od ciebie.</translation>
     </message>
     <message>

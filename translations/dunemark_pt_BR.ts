@@ -815,7 +815,7 @@ Você ganhou um bônus de %1</translation>
         <translation>Cada mercado desses tem um número (no mercado do dia, os dígitos da data), que aparece no título da janela ao lado do dia. Arquivo, Jogar um mercado pelo número (%1) joga de novo qualquer mercado pelo número, inclusive um que um amigo passar para você.</translation>
     </message>
     <message>
-        <source>In a market the prices of every town on every day, the market events, the muggings, the robberies of a pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
+        <source>In a market game the prices of every town on every day, the market events, the muggings, the robberies of the pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
         <translation>Num mesmo mercado, os preços de cada cidade em cada dia, os eventos do mercado, os assaltos na estrada, os roubos ao banco-pirâmide e o bônus do Faraó são os mesmos para todos os jogadores, seja qual for a rota de cada um e o que cada um comprar. O que você faz com isso é com você.</translation>
     </message>
     <message>

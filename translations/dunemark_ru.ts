@@ -816,7 +816,7 @@ You received a cash bonus of %1</source>
         <translation>У каждого такого рынка есть номер (у рынка дня это цифры даты), он виден в заголовке окна рядом с днём. Меню «Файл», «Рынок по номеру» (%1) позволяет снова сыграть на любом рынке по его номеру, в том числе на том, которым поделился друг.</translation>
     </message>
     <message>
-        <source>In a market the prices of every town on every day, the market events, the muggings, the robberies of a pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
+        <source>In a market game the prices of every town on every day, the market events, the muggings, the robberies of the pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
         <translation>На одном рынке цены в каждом городе в каждый день, рыночные события, ограбления в пути, налёты на банк-пирамиду и премия фараона одинаковы для всех игроков, какой бы путь кто ни выбрал и что бы ни покупал. А что ты из этого извлечёшь — твоё дело.</translation>
     </message>
     <message>

@@ -815,7 +815,7 @@ Du fick en bonus på %1</translation>
         <translation>Varje sådan marknad har ett nummer (för dagens marknad datumets siffror), som visas i fönstrets titel bredvid dagen. Arkiv, Spela marknad med nummer (%1) spelar vilken marknad som helst igen utifrån dess nummer, även en som en vän har delat med dig.</translation>
     </message>
     <message>
-        <source>In a market the prices of every town on every day, the market events, the muggings, the robberies of a pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
+        <source>In a market game the prices of every town on every day, the market events, the muggings, the robberies of the pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
         <translation>På en och samma marknad är priserna i varje stad varje dag, marknadshändelserna, överfallen på resorna, rånen mot en pyramidbank och faraonens bonus desamma för alla spelare, vilken väg var och en än tar och vad var och en än köper. Vad du gör av dem är upp till dig.</translation>
     </message>
     <message>

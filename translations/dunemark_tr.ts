@@ -814,7 +814,7 @@ You received a cash bonus of %1</source>
         <translation>Böyle her pazarın bir numarası vardır (günün pazarında bu, tarihin rakamlarıdır) ve pencere başlığında günün yanında görünür. Dosya, Pazar numarasıyla oyna (%1) herhangi bir pazarı, bir arkadaşının paylaştığı pazar da dahil, numarasıyla yeniden oynatır.</translation>
     </message>
     <message>
-        <source>In a market the prices of every town on every day, the market events, the muggings, the robberies of a pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
+        <source>In a market game the prices of every town on every day, the market events, the muggings, the robberies of the pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
         <translation>Bir pazarda her şehrin her günkü fiyatları, pazar olayları, yol soygunları, piramit bankanın soyulması ve Firavun&apos;un ikramiyesi, kim hangi yolu seçerse seçsin ve ne alırsa alsın, her oyuncu için aynıdır. Bunlardan ne çıkaracağın sana kalmış.</translation>
     </message>
     <message>

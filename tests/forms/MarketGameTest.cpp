@@ -1,6 +1,7 @@
 // Market games from the File menu: started by the date or by a number, named in the caption, and
 // a result line to copy when they end.
 #include "Doubles.h"
+#include "forms/Language.h"
 #include "platform/qt/QtClipboard.h"
 
 namespace dunemark {
@@ -82,6 +83,24 @@ TEST_F(MarketGameTest, TheEndOfAMarketGameCopiesItsResultLine) {
 
     QtClipboard().Copy("Dunemark, market 7");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "Dunemark, market 7");
+}
+
+// In another language the line and the caption are the language's, the total written as its
+// sums are; the number stays in plain digits.
+TEST_F(MarketGameTest, TheLineAndTheCaptionSpeakThePlayersLanguage) {
+    Language language;
+    ASSERT_TRUE(language.Install("de"));
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QString line = frmShowEndTomb::ResultLine(20261207, 1'234'567, GameDays);
+    QLocale::setDefault(before);
+    EXPECT_EQ(line,
+              "Dunemark, Markt 20261207: 1.234.567 in 45 Tagen, begraben beim einfachen Volk");
+    input.answers = {"20261207"};
+    messages.answers = {MsgResult::Yes};
+    window->mnuMarketNumber->trigger();
+    window->lblTown_Click(2);
+    EXPECT_EQ(window->windowTitle(), "Dunemark - Tag 1 - Markt 20261207");
 }
 
 } // namespace
