@@ -7,6 +7,7 @@
 # Usage: scripts/orca-play.sh [PROGRAM]        (default: build/dunemark)
 #   ORCA_DISPLAY=N   use display :N for the private X server (default: a free one)
 #   ORCA_KEEP=1      keep the scratch folder (Orca's whole debug log is in it)
+#   ORCA_MARKET=N    play market number N (File, Play Market Number), and copy its result line
 #
 # Orca runs as an unprivileged user of its own (nobody) when started as root: Orca refuses to
 # start beside another Orca of the same user. Speech goes through speech-dispatcher into ALSA's

@@ -80,6 +80,11 @@ def main():
     for utterance in said_since(0):
         print(f'   "{utterance}"')
     step("Close the story", "space")
+    market = os.environ.get("ORCA_MARKET")
+    if market:
+        step("File, Play Market Number", "ctrl+m")
+        step(f"Type {market}, Return", f"type:{market}", "Return")
+        step("Yes, a new game", "y")
     step("Where am I", "KP_Enter")
     close_alerts(step("Travel to Wailey", "ctrl+2"))
     step("Back to the money buttons: Finances", "shift+Tab", "shift+Tab", "shift+Tab")
@@ -101,6 +106,9 @@ def main():
         if any("Finish" in u for u in step("Tab", "Tab")):
             break
     said = close_alerts(step("Press Finish", "Return"))
+    if market:
+        step("Tab to the burial window's button", "Tab")
+        step("Copy the result line", "space")
     for _ in range(3):
         if any("name" in u.lower() for u in said):
             said = step("Type a name, Return", "type:Orca Tester", "Return")
