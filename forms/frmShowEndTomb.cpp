@@ -4,6 +4,7 @@
 #include "forms/Look.h"
 #include "forms/RenderSvg.h"
 #include "forms/Speech.h"
+#include "forms/SpokenNews.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -135,6 +136,7 @@ void frmShowEndTomb::OfferResultLine(std::uint32_t market, int days, Clipboard& 
         cmdCopy->setGeometry(Margin, lblCaption->geometry().bottom() + 1 + Margin,
                              PictureSize.width(), cmdCopy->sizeHint().height());
         connect(cmdCopy, &QPushButton::clicked, this, &frmShowEndTomb::cmdCopy_Click);
+        news_ = new SpokenNews(this);
         SetHeight(cmdCopy->geometry().bottom() + 1 + Margin);
     }
     cmdCopy->setAccessibleDescription(resultLine_);
@@ -143,6 +145,7 @@ void frmShowEndTomb::OfferResultLine(std::uint32_t market, int days, Clipboard& 
 void frmShowEndTomb::cmdCopy_Click() {
     clipboard_->Copy(resultLine_.toStdString());
     cmdCopy->setText(tr("Copied"));
+    news_->Tell(cmdCopy->text());
 }
 
 void frmShowEndTomb::lblCaption_Click() {

@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace dunemark {
 
+class SpokenNews;
+
 // "What happened to you?": where the player is buried, by the final total. A picture for the
 // five upper ranks, the desert story for the lowest. A click on the picture, the story or the
 // caption closes it.
@@ -54,6 +56,7 @@ private:
     int BurialRank = DesertRank;
     QString resultLine_;
     Clipboard* clipboard_ = nullptr;
+    SpokenNews* news_ = nullptr; // tells a screen reader that the line was copied
 };
 
 } // namespace dunemark

@@ -2,6 +2,7 @@
 // a result line to copy when they end.
 #include "Doubles.h"
 #include "forms/Language.h"
+#include "forms/SpokenNews.h"
 #include "platform/qt/QtClipboard.h"
 
 namespace dunemark {
@@ -63,7 +64,7 @@ TEST_F(MarketGameTest, TheEndOfAMarketGameCopiesItsResultLine) {
                 return;
             EXPECT_EQ(tomb.focusWidget(), &tomb) << "Enter, Space and Escape still close it";
             tomb.cmdCopy->click();
-            copyText = tomb.cmdCopy->text();
+            copyText = tomb.cmdCopy->text() + '|' + tomb.findChild<SpokenNews*>()->News();
         });
         modal.fallback = [](QDialog& dialog) { dialog.reject(); };
         input.answers = {"Ann"};
@@ -73,7 +74,7 @@ TEST_F(MarketGameTest, TheEndOfAMarketGameCopiesItsResultLine) {
     EXPECT_EQ(clipboard.copied,
               (std::vector<std::string>{"Dunemark, market 30: 1,234,567 in 45 days, buried with "
                                         "the common folk"}));
-    EXPECT_EQ(copyText, "Copied");
+    EXPECT_EQ(copyText, "Copied|Copied") << "on the button, and told to a screen reader";
 
     // Every rank has its line; a total of nothing is written as 0.
     EXPECT_EQ(frmShowEndTomb::ResultLine(20261207, 0, 45),
