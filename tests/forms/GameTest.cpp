@@ -11,7 +11,6 @@ TEST_F(MainWindowTest, AScriptedGameFromTheFirstMarketToTheHighScores) {
     Next<frmBuy>([](frmBuy& buy) { QTest::keyClicks(buy.txtQuantity, "60\r"); });
     window->cmdBuy->click();
     QTest::mouseClick(window->lblTown[1], Qt::LeftButton);
-    QTest::mouseClick(window->lblTown[1], Qt::LeftButton); // the same town: no new day
     window->Grid2->SetRow(4);
     QTest::keyClick(window->Grid2, Qt::Key_Up);
     Next<frmSell>([](frmSell& sell) { QTest::keyClicks(sell.txtQuantity, "40\r"); });
@@ -27,7 +26,6 @@ TEST_F(MainWindowTest, AScriptedGameFromTheFirstMarketToTheHighScores) {
     window->cmdFinances->click();
     EXPECT_EQ(modal.shownTitles, (std::vector<QString>{"Buy - Grapes", "Sell - Grapes", "Finances",
                                                        "Financial situation"}));
-    EXPECT_EQ(window->windowTitle(), "Dunemark - Day 1");
     EXPECT_EQ(window->Grid2->TextMatrix(3, 2), "20");
     EXPECT_EQ(window->lblDebt->text(), "3,900");
 
@@ -57,9 +55,6 @@ TEST_F(MainWindowTest, AScriptedGameFromTheFirstMarketToTheHighScores) {
     EXPECT_EQ(messages.shown.back(),
               (ShownMessage{"Are you sure you wish to start a new game?", "Dunemark",
                             MsgIcon::Question, MsgButtons::YesNo}));
-    EXPECT_FALSE(window->cmdFinish->isEnabled());
-    NewGame();
-    EXPECT_EQ(window->windowTitle() + window->Grid2->TextMatrix(3, 0), "Dunemark");
 }
 
 // A key with the text the window system sends with it, to whatever has the focus.
@@ -92,11 +87,9 @@ TEST(StartUpTest, TheStoryComesFirstAndLeadsToTheGame) {
         PlatformDoubles doubles;
         StartUp startUp(doubles.platform);
         startUp.Begin();
-        startUp.Story()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(startUp.Story()));
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(QApplication::focusWidget())
-                      ->text(QAccessible::Name),
-                  startUp.Story()->lblStory->text());
+        ASSERT_TRUE(Activate(startUp.Story()));
+        EXPECT_EQ(NameOf(QApplication::focusWidget()),
+                  startUp.Story()->lblStory->text().toStdString());
         act(*startUp.Story());
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ASSERT_EQ(startUp.Main() != nullptr, opensGame);
@@ -114,9 +107,7 @@ TEST(StartUpTest, TheStoryComesFirstAndLeadsToTheGame) {
 TEST_F(MainWindowTest, MessageBoxesOpenWholeOverTheWindowThatAsked) {
     window->setGeometry(216, 47, 368, 406);
     frmStory story([] {});
-    story.show();
-    story.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&story));
+    ASSERT_TRUE(Activate(&story));
     QDialog dialog(window.get());
     dialog.setGeometry(158, 208, 484, 284);
     dialog.setModal(true);
@@ -155,31 +146,22 @@ TEST_F(MainWindowTest, TheGridsAndTheMapShowWhole) {
     }
 }
 
-// Keys typed as the player does: each goes to whatever has the focus. A shortcut presses its
-// button once the button has shown itself pressed (100 ms), so Ctrl and Alt keys wait for it.
-void Type(QWidget* window, const std::vector<QKeyCombination>& keys) {
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    for (const QKeyCombination k : keys) {
-        QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
-        QTest::keyClick(focus, k.key(), k.keyboardModifiers());
-        if (k.keyboardModifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
-            QTest::qWait(150);
-            QApplication::processEvents(); // the press is due now, however late the wait woke
-        }
-    }
-}
-
+// Tab goes round the window. Tabbing into a grid tells the row that Enter trades: the market
+// offers its last item until a row is picked, the goods carried their first.
 TEST_F(MainWindowTest, TabGoesRoundTheWindowAndTownsAreReachedByKeys) {
+    std::vector<int> told;
+    for (Grid* grid : {window->Grid1, window->Grid2})
+        QObject::connect(grid, &Grid::rowTold, [&told](int row) { told.push_back(row); });
     window->lblTown[0]->setFocus();
     for (QWidget* next :
          std::initializer_list<QWidget*>{window->lblTown[1], window->lblTown[2], window->cmdSpecial,
                                          window->cmdBuy, window->cmdSell, window->cmdFinances,
                                          window->Grid1, window->Grid2, window->lblTown[0]}) {
         Type(window.get(), {Qt::Key_Tab});
+        QApplication::processEvents(); // what is told, once the focus has moved
         EXPECT_EQ(QApplication::focusWidget(), next);
     }
+    EXPECT_EQ(told, (std::vector<int>{10, 1}));
     // Space or the keypad's Enter on a town travels there, and so does its shortcut from
     // anywhere; the town already there begins no day.
     const std::tuple<std::vector<QKeyCombination>, int, int> cases[] = {
@@ -203,7 +185,7 @@ TEST_F(MainWindowTest, TabGoesRoundTheWindowAndTownsAreReachedByKeys) {
     EXPECT_EQ(vars.CurrentTown, town);
 }
 
-TEST_F(MainWindowTest, BuyAndSellFromTheGridsAndAboutsLinksFromTheKeyboard) {
+TEST_F(MainWindowTest, BuyAndSellFromTheGridsByKeys) {
     constexpr int Water = 4, Grapes = 3, Empty = 6;
     vars.Holdings[Grapes] = {std::string("Grapes"), 20.0, 5.0};
     vars.ItemsCarried = 5;
@@ -225,10 +207,6 @@ TEST_F(MainWindowTest, BuyAndSellFromTheGridsAndAboutsLinksFromTheKeyboard) {
         Type(window.get(), {key});
         EXPECT_EQ(modal.shownTitles.back(), opened) << row;
     }
-    frmAbout links_(links);
-    Type(&links_, {Qt::Key_Return, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Space});
-    EXPECT_EQ(links.opened, (std::vector<std::string>{"https://www.example.org/",
-                                                      "mailto:dunemark@example.org"}));
 }
 
 TEST_F(MainWindowTest, AScreenReaderFindsEveryControlNamedAndTheMoneyWithItsCaption) {
@@ -236,15 +214,14 @@ TEST_F(MainWindowTest, AScreenReaderFindsEveryControlNamedAndTheMoneyWithItsCapt
     vars.Debt = 1234567;
     window->ShowStatus();
     frmSpecial special(vars, platform, nullptr, nullptr);
-    const std::tuple<QWidget*, QAccessible::Role, QString> cases[] = {
+    const std::tuple<QWidget*, QAccessible::Role, std::string> cases[] = {
         {window->lblCash, QAccessible::StaticText, "Cash: 0"},
         {window->lblDebt, QAccessible::StaticText, "Debt: 1,234,567"},
         {window->Grid1, QAccessible::Table, "Items you can buy"},
         {special.OptGift[4], QAccessible::RadioButton, "Food & water"}};
     for (const auto& [widget, role, name] : cases) {
-        QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
-        EXPECT_EQ(control->role(), role) << name.toStdString();
-        EXPECT_EQ(control->text(QAccessible::Name), name);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->role(), role) << name;
+        EXPECT_EQ(NameOf(widget), name);
     }
     QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(window->Grid2);
     const auto header = grid->tableInterface()->cellAt(0, 2)->tableCellInterface();

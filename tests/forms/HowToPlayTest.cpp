@@ -42,8 +42,7 @@ using HowToPlayTest = MainWindowTest;
 TEST_F(HowToPlayTest, F1OpensOneWindowBesideTheGameWhoseFiguresAreTheRulesOwn) {
     window->GameOver(); // the end of a game leaves the menus, and the help, at hand
     for (int opening = 0; opening < 2; ++opening) {
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_TRUE(Activate(window.get()));
         QTest::keyClick(window.get(), Qt::Key_F1);
     }
     frmHowToPlay* help = window->HowToPlay();

@@ -40,16 +40,9 @@ protected:
     NewsListener news;
 };
 
-// The name a screen reader reads for a control.
-std::string NameOf(QWidget* control, QAccessible::Text kind = QAccessible::Name) {
-    return QAccessible::queryAccessibleInterface(control)->text(kind).toStdString();
-}
-
 // Each journey is told with the town, the day and the money, whatever has the focus; the town
 // the player is in says so, and a press on it tells where he is.
 TEST_F(ScreenReaderTest, AJourneyTellsTheTownTheDayAndTheMoney) {
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     window->Grid1->setFocus();
     const std::tuple<int, std::string> cases[] = {
         {1, "Wailey, day 1 of 45. Cash 2,000, debt 5,500."},
@@ -57,9 +50,7 @@ TEST_F(ScreenReaderTest, AJourneyTellsTheTownTheDayAndTheMoney) {
         {2, "Foxton, day 2 of 45. Cash 2,000, debt 6,050."},
     };
     for (const auto& [town, told] : cases) {
-        QTest::keyClick(window.get(), Qt::Key(Qt::Key_1 + town), Qt::ControlModifier);
-        QTest::qWait(150);
-        QApplication::processEvents();
+        Type(window.get(), {Qt::ControlModifier | Qt::Key(Qt::Key_1 + town)});
         EXPECT_EQ(news.Told(), std::vector<std::string>{told});
     }
     // With the focus on the town travelled to, its description tells the news, and only it.
@@ -79,24 +70,6 @@ TEST_F(ScreenReaderTest, AJourneyTellsTheTownTheDayAndTheMoney) {
     window->ShowStatus();
     EXPECT_EQ(NameOf(window->lblTown[0], QAccessible::Description),
               "You are here. Origon, day 45 of 45. Cash 2,000, debt 364,467. Bank 1,000.");
-}
-
-// Tab into the market tells the row that Enter buys, not only the table.
-TEST_F(ScreenReaderTest, TabbingIntoAGridTellsItsCurrentRow) {
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    std::vector<int> told;
-    for (Grid* grid : {window->Grid1, window->Grid2})
-        QObject::connect(grid, &Grid::rowTold, [&told](int row) { told.push_back(row); });
-    window->Grid2->SetRow(4);
-    window->cmdFinances->setFocus();
-    for (int tab = 0; tab < 3; ++tab) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QApplication::processEvents();
-    }
-    // The market offers its last item until a row is picked; the goods carried keep theirs. A
-    // town button has no row.
-    EXPECT_EQ(told, (std::vector<int>{10, 4}));
 }
 
 // Return presses the picture buttons as Space does, and a trade is told with the new cash.
@@ -183,9 +156,7 @@ TEST_F(ScreenReaderTest, EveryHighScorePlaceIsHeard) {
     vars.FinalScore = 1500;
     input.answers = {"Orca Tester"};
     frmHighScores scores(vars, platform, window.get());
-    scores.show();
-    scores.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&scores));
+    ASSERT_TRUE(Activate(&scores));
     std::vector<std::string> names;
     for (int k = 0; k <= HighScorePlaces; ++k) {
         names.push_back(NameOf(QApplication::focusWidget()));

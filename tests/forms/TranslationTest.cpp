@@ -92,32 +92,33 @@ TEST_P(LanguageTest, EveryEntryIsTranslatedWithTheSourcesPlaceholders) {
     }
 }
 
-// The first cell or header of a table that its column cuts, with what it needs and gets; "" when
-// every one shows whole.
+// What a control needs to show `text` whole, against what it gets; "" when it shows whole.
+std::string Cut(const QWidget* w, const QString& text, int need, int room) {
+    if (text.isEmpty() || need <= room)
+        return {};
+    return (w->objectName() + QStringLiteral(" \"") + text + QStringLiteral("\" needs ") +
+            QString::number(need) + QStringLiteral(", gets ") + QString::number(room))
+        .toStdString();
+}
+
+// The first cell or header of a table that its column cuts; "" when every one shows whole.
 std::string CutCell(const QTableWidget* table) {
     const int cellPad =
         2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
     const int headerPad = 2 * table->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, table);
-    for (int c = 0; c < table->columnCount(); ++c) {
-        std::vector<std::pair<QString, int>> needs; // each text and the width it needs
-        if (const auto* header = table->horizontalHeaderItem(c);
-            header && table->horizontalHeader()->isVisible())
-            needs.emplace_back(
-                header->text(),
-                table->horizontalHeader()->fontMetrics().horizontalAdvance(header->text()) +
-                    headerPad);
-        for (int r = 0; r < table->rowCount(); ++r)
+    std::string cut;
+    for (int c = 0; c < table->columnCount() && cut.empty(); ++c) {
+        const int room = table->columnWidth(c);
+        const QHeaderView* top = table->horizontalHeader();
+        if (const auto* header = table->horizontalHeaderItem(c); header && top->isVisible())
+            cut = Cut(table, header->text(),
+                      top->fontMetrics().horizontalAdvance(header->text()) + headerPad, room);
+        for (int r = 0; r < table->rowCount() && cut.empty(); ++r)
             if (const auto* item = table->item(r, c))
-                needs.emplace_back(item->text(),
-                                   table->fontMetrics().horizontalAdvance(item->text()) + cellPad);
-        for (const auto& [text, need] : needs)
-            if (need > table->columnWidth(c))
-                return (table->objectName() + QStringLiteral(" \"") + text +
-                        QStringLiteral("\" needs ") + QString::number(need) +
-                        QStringLiteral(", gets ") + QString::number(table->columnWidth(c)))
-                    .toStdString();
+                cut = Cut(table, item->text(),
+                          table->fontMetrics().horizontalAdvance(item->text()) + cellPad, room);
     }
-    return {};
+    return cut;
 }
 
 // What a control needs to show its whole text, against what it gets; "" when it shows whole.
@@ -152,11 +153,7 @@ std::string CutText(const QWidget* w) {
         if (!button->icon().isNull() && !qobject_cast<const QToolButton*>(w))
             need += button->iconSize().width() + 4;
     }
-    if (text.isEmpty() || need <= room)
-        return {};
-    return (w->objectName() + QStringLiteral(" \"") + text + QStringLiteral("\" needs ") +
-            QString::number(need) + QStringLiteral(", gets ") + QString::number(room))
-        .toStdString();
+    return Cut(w, text, need, room);
 }
 
 // The accelerator letters of a group of texts: each may be used once.

@@ -44,23 +44,9 @@ template <typename Function> Function Real(const char* name) {
     return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
 }
 
-const char* Reason(SaveResult result) {
-    switch (result) {
-    case SaveResult::Saved:
-        return "";
-    case SaveResult::Busy:
-        return " busy";
-    case SaveResult::Failed:
-        return " failed";
-    case SaveResult::TooLarge:
-        return " too large";
-    case SaveResult::Unreadable:
-        return " unreadable";
-    case SaveResult::LockInTheWay:
-        return " lock in the way";
-    }
-    return " ?";
-}
+// How each SaveResult is printed after the total, in the order of its values.
+const char* const Reasons[] = {"",           " busy",       " failed",
+                               " too large", " unreadable", " lock in the way"};
 
 } // namespace
 
@@ -100,7 +86,7 @@ int main(int argc, char* argv[]) {
         for (long total = first; total < first + std::atol(argv[4]); ++total) {
             const SaveResult result =
                 table.AddHighScore(static_cast<std::int32_t>(total), [&] { return argv[2]; });
-            std::printf("%ld%s\n", total, Reason(result));
+            std::printf("%ld%s\n", total, Reasons[static_cast<int>(result)]);
             std::fflush(stdout);
         }
     } else if (mode == "stop" && argc == 4) {
