@@ -84,13 +84,10 @@ public:
             const Cell& price = vars.MarketItems[r][PriceField][vars.CurrentTown];
             check("the market grid shows the town's prices\n",
                   window->Grid1->TextMatrix(r, 1) == Money(CellNumber(price)));
-            const auto& holding = vars.Holdings[r];
-            check("the holdings grid shows the holdings\n",
-                  window->Grid2->TextMatrix(r, 0).toStdString() == CellText(holding[NameField]) &&
-                      window->Grid2->TextMatrix(r, 1).toStdString() ==
-                          CellText(holding[PriceField]) &&
-                      window->Grid2->TextMatrix(r, 2).toStdString() ==
-                          CellText(holding[QuantityField]));
+            for (const int field : {NameField, PriceField, QuantityField}) // the grid's columns
+                check("the holdings grid shows the holdings\n",
+                      window->Grid2->TextMatrix(r, field).toStdString() ==
+                          CellText(vars.Holdings[r][field]));
         }
         check("ItemsCarried is what the holdings add up to, within the slaves\n",
               vars.ItemsCarried == held && held <= vars.SlaveCount);
