@@ -175,16 +175,14 @@ TEST_F(LedgerTest, OneWindowFollowsTheGameUntilANewGameClearsIt) {
 
 TEST(LedgerPlace, BesideTheGameWhereTheScreenHasRoomAndAlwaysWhollyOnIt) {
     const QRect screen(0, 0, 1000, 700);
-    const struct {
-        QRect game;
-        QPoint ledger;
-    } cases[] = {
+    const std::pair<QRect, QPoint> cases[] = {
+        // the game's place, the ledger's
         {{100, 50, 300, 400}, {408, 50}},   // to the right
         {{600, 50, 300, 400}, {92, 50}},    // to the left
         {{496, 400, 300, 400}, {500, 200}}, // neither, by a few pixels: as far as it can
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Beside(c.game, QSize(500, 500), screen), c.ledger) << c.game.x();
+    for (const auto& [game, ledger] : cases)
+        EXPECT_EQ(Beside(game, QSize(500, 500), screen), ledger) << game.x();
 }
 
 // A module that is missing, not a plugin at all, or the ledger of another version: each time the
@@ -194,28 +192,25 @@ TEST(LedgerModuleTest, ALedgerThatCannotBeLoadedIsAMessageAndTheGameGoesOn) {
     QFile text(folder.filePath(QStringLiteral("ledger.so")));
     ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("<b>not a module</b>\n") > 0);
     text.close();
-    const struct {
-        QString file;
-        std::string why;
-    } cases[] = {
+    const std::pair<QString, std::string> cases[] = {
         {folder.filePath(QStringLiteral("gone/ledger.so")), "the file that holds it is missing"},
         {text.fileName(), "could not be loaded"},
         {QStringLiteral(DUNEMARK_OTHER_LEDGER), "belongs to another version of the game"},
         {DUNEMARK_OTHER_BUILD_LEDGER, "belongs to another version of the game"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file.toStdString());
+    for (const auto& [file, why] : cases) {
+        SCOPED_TRACE(file.toStdString());
         PlatformDoubles doubles;
         DeclareVars vars;
         frmMain window{vars, doubles.platform};
-        window.SetLedgerModule(c.file);
+        window.SetLedgerModule(file);
         window.mnuLedger->trigger();
         window.mnuLedger->trigger();
         ASSERT_EQ(doubles.messages.shown.size(), 2u);
         const ShownMessage& shown = doubles.messages.shown.back();
         EXPECT_EQ(shown.text.rfind("The ledger could not be opened: ", 0), 0u) << shown.text;
-        EXPECT_NE(shown.text.find(c.why), std::string::npos) << shown.text;
-        EXPECT_NE(shown.text.find(c.file.toStdString()), std::string::npos) << shown.text;
+        EXPECT_NE(shown.text.find(why), std::string::npos) << shown.text;
+        EXPECT_NE(shown.text.find(file.toStdString()), std::string::npos) << shown.text;
         EXPECT_EQ(std::tie(shown.title, shown.icon), std::tuple("Dunemark", MsgIcon::Exclamation));
         EXPECT_EQ(window.LedgerWindow(), nullptr);
         window.lblTown_Click(1);

@@ -370,11 +370,8 @@ TEST(ShortGame, SpeaksThePlayersLanguageWithItsNumbers) {
     const char* german = "&Datei|&Beenden|Dunemark - Tag 2|Die Preise für „Gold“ sind niedrig|Du "
                          "kannst dir 3.333 leisten und hast Platz für 100 weitere Stück|Kaufen - "
                          "Granit|3.000";
-    const struct {
-        const char* name;
-        const char* locale;
-        const char* expected; // the texts shown, in the order of the game
-    } games[] = {
+    // The language, the locale, and the texts shown in the order of the game.
+    const std::tuple<const char*, const char*, const char*> games[] = {
         {"", "en_US", english}, {"", "C", english}, {"de", "de_DE", german}, {"de", "C", german}};
     for (const auto& [name, locale, expected] : games) {
         PlatformDoubles doubles;

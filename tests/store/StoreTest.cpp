@@ -17,9 +17,9 @@
 #include <QThread>
 #include <QTimer>
 #include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <random>
-#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -91,10 +91,7 @@ TEST_F(StoreTest, TheFileReadsAsQSettingsWroteItAndABrokenOneIsMendedByTheNextEn
     for (int level = 0; level < 50'000; ++level)
         nested += "\\0\\0\\0\\t\\0\\0\\0\\x1"; // a list holding a list holding ...
     const QByteArray S = "[Scores]\n";
-    const struct {
-        QByteArray file;
-        HighScoreEntry first;
-    } cases[] = {
+    const std::pair<QByteArray, HighScoreEntry> cases[] = {
         {S + "Name0=Bob, Ann ,\" Cy \"\nTime0=12", {"Bob, Ann,  Cy ", "", 12}},
         {S + "\t Name0\t= Ann \r\n  Time0 =\t12", {"Ann", "", 12}}, // a hand-edited file's blanks
         // names coded as QSettings codes them
@@ -148,12 +145,8 @@ TEST_F(StoreTest, ASaveThatCannotBeMadeSafelyIsRefusedAndChangesNothing) {
         const rlimit room{256, 256};
         setrlimit(RLIMIT_FSIZE, &room);
     };
-    const struct {
-        QByteArray contents;
-        const char* fault;
-        std::function<void()> setUp;
-        const char* result;
-    } cases[] = {
+    // The file, the fault planted in the copy that saves, its set-up, and what it says.
+    const std::tuple<QByteArray, const char*, std::function<void()>, const char*> cases[] = {
         {table, "", littleRoom, "0:5000 failed\n"},
         {table, "read", {}, "0:5000 unreadable\n"},
         {table, "sync", {}, "0:5000 failed\n"},
@@ -326,24 +319,14 @@ TEST_F(StoreTest, TwoCopiesAddingAtOnceKeepEveryEntry) {
     }
 }
 
-// A copy stopped while it holds the lock (suspended, or in a debugger) keeps another copy waiting,
-// and the other's entry is still there once it resumes.
-TEST_F(StoreTest, ACopyStoppedHoldingTheLockNeverUndoesAnotherCopysSave) {
+// A copy stopped while it holds the lock (suspended, or in a debugger) keeps the others waiting,
+// with the windows' events running and the busy pointer shown. One that gives up in the end writes
+// nothing rather than over the other's work; one that waits on finds its entry kept once the
+// first resumes.
+TEST_F(StoreTest, ACopyStoppedHoldingTheLockKeepsTheOthersWaitingAndUndoesNoSave) {
     QProcess ann, bob;
     Start(ann, {"stop", "Ann", "5000"});
     ASSERT_TRUE(ann.waitForReadyRead()); // it holds the lock, and stops
-    Start(bob, {"add", "Bob", "98000", "1"});
-    bob.waitForFinished(12'000); // longer than a copy once waited before it wrote all the same
-    kill(static_cast<pid_t>(ann.processId()), SIGCONT);
-    ASSERT_TRUE(ann.waitForFinished() && bob.waitForFinished());
-    EXPECT_EQ(Run({"show"}).substr(0, 43), "0:Bob\t06/12/2026\t98000\nAnn\t06/12/2026\t5000\n");
-}
-
-// While another copy holds the lock, a change waits with the windows' events running and the
-// busy pointer shown, and in the end writes nothing rather than over the other's work.
-TEST_F(StoreTest, AChangeWaitsForALiveHolderAndNeverWritesWithoutTheLock) {
-    QFile holder(ConfPath() + QStringLiteral(".update.lock"));
-    ASSERT_TRUE(holder.open(QIODevice::WriteOnly) && flock(holder.handle(), LOCK_EX) == 0);
     Qt::CursorShape pointer = Qt::BlankCursor;
     QTimer::singleShot(100, [&] {
         if (const QCursor* shown = QGuiApplication::overrideCursor())
@@ -357,6 +340,11 @@ TEST_F(StoreTest, AChangeWaitsForALiveHolderAndNeverWritesWithoutTheLock) {
     EXPECT_EQ(pointer, Qt::WaitCursor);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(ReadConf().isEmpty());
+    Start(bob, {"add", "Bob", "98000", "1"});
+    bob.waitForFinished(12'000); // longer than a copy once waited before it wrote all the same
+    kill(static_cast<pid_t>(ann.processId()), SIGCONT);
+    ASSERT_TRUE(ann.waitForFinished() && bob.waitForFinished());
+    EXPECT_EQ(Run({"show"}).substr(0, 43), "0:Bob\t06/12/2026\t98000\nAnn\t06/12/2026\t5000\n");
 }
 
 } // namespace
