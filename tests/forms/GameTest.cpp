@@ -200,31 +200,5 @@ TEST_F(MainWindowTest, BuyAndSellFromTheGridsByKeys) {
     }
 }
 
-TEST_F(MainWindowTest, AScreenReaderFindsEveryControlNamedAndTheMoneyWithItsCaption) {
-    vars.Cash = 0;
-    vars.Debt = 1234567;
-    window->ShowStatus();
-    frmSpecial special(vars, platform, nullptr, nullptr);
-    const std::tuple<QWidget*, QAccessible::Role, std::string> cases[] = {
-        {window->lblCash, QAccessible::StaticText, "Cash: 0"},
-        {window->lblDebt, QAccessible::StaticText, "Debt: 1,234,567"},
-        {window->Grid1, QAccessible::Table, "Items you can buy"},
-        {special.OptGift[4], QAccessible::RadioButton, "Food & water"}};
-    for (const auto& [widget, role, name] : cases) {
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->role(), role) << name;
-        EXPECT_EQ(NameOf(widget), name);
-    }
-    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(window->Grid2);
-    const auto header = grid->tableInterface()->cellAt(0, 2)->tableCellInterface();
-    EXPECT_EQ(header->columnHeaderCells().value(0)->text(QAccessible::Name), "Qty");
-    // The towns are buttons that tell their shortcuts, and pressing one through the reader
-    // travels.
-    QAccessibleInterface* town = QAccessible::queryAccessibleInterface(window->lblTown[2]);
-    EXPECT_EQ(town->role(), QAccessible::Button);
-    EXPECT_EQ(town->text(QAccessible::Description), "Travel to Foxton (Ctrl+3)");
-    town->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_TRUE(QTest::qWaitFor([this] { return vars.CurrentTown == 2; }, 10'000));
-}
-
 } // namespace
 } // namespace dunemark

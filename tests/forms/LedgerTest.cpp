@@ -200,21 +200,19 @@ TEST(LedgerModuleTest, ALedgerThatCannotBeLoadedIsAMessageAndTheGameGoesOn) {
     };
     for (const auto& [file, why] : cases) {
         SCOPED_TRACE(file.toStdString());
-        PlatformDoubles doubles;
-        DeclareVars vars;
-        frmMain window{vars, doubles.platform};
-        window.SetLedgerModule(file);
-        window.mnuLedger->trigger();
-        window.mnuLedger->trigger();
-        ASSERT_EQ(doubles.messages.shown.size(), 2u);
-        const ShownMessage& shown = doubles.messages.shown.back();
+        MainWindow game;
+        game.window->SetLedgerModule(file);
+        game.window->mnuLedger->trigger();
+        game.window->mnuLedger->trigger();
+        ASSERT_EQ(game.messages.shown.size(), 2u);
+        const ShownMessage& shown = game.messages.shown.back();
         EXPECT_EQ(shown.text.rfind("The ledger could not be opened: ", 0), 0u) << shown.text;
         EXPECT_NE(shown.text.find(why), std::string::npos) << shown.text;
         EXPECT_NE(shown.text.find(file.toStdString()), std::string::npos) << shown.text;
         EXPECT_EQ(std::tie(shown.title, shown.icon), std::tuple("Dunemark", MsgIcon::Exclamation));
-        EXPECT_EQ(window.LedgerWindow(), nullptr);
-        window.lblTown_Click(1);
-        EXPECT_EQ(vars.CurrentTown, 1);
+        EXPECT_EQ(game.window->LedgerWindow(), nullptr);
+        game.window->lblTown_Click(1);
+        EXPECT_EQ(game.vars.CurrentTown, 1);
     }
 }
 

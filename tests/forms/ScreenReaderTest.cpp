@@ -47,12 +47,20 @@ TEST_F(ScreenReaderTest, AJourneyTellsTheTownTheDayAndTheMoney) {
     const std::tuple<int, std::string> cases[] = {
         {1, "Wailey, day 1 of 45. Cash 2,000, debt 5,500."},
         {1, "Wailey, day 1 of 45. Cash 2,000, debt 5,500."}, // already there: no new day
-        {2, "Foxton, day 2 of 45. Cash 2,000, debt 6,050."},
     };
     for (const auto& [town, told] : cases) {
         Type(window.get(), {Qt::ControlModifier | Qt::Key(Qt::Key_1 + town)});
         EXPECT_EQ(news.Told(), std::vector<std::string>{told});
     }
+    // The other towns are buttons that tell their shortcuts, and a press through the reader
+    // travels.
+    QAccessibleInterface* foxton = QAccessible::queryAccessibleInterface(window->lblTown[2]);
+    EXPECT_EQ(foxton->role(), QAccessible::Button);
+    EXPECT_EQ(NameOf(window->lblTown[2], QAccessible::Description), "Travel to Foxton (Ctrl+3)");
+    foxton->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return vars.CurrentTown == 2; }, 10'000));
+    EXPECT_EQ(news.Told(),
+              std::vector<std::string>{"Foxton, day 2 of 45. Cash 2,000, debt 6,050."});
     // With the focus on the town travelled to, its description tells the news, and only it.
     window->lblTown[0]->setFocus();
     QTest::keyClick(window->lblTown[0], Qt::Key_Return);
@@ -72,7 +80,8 @@ TEST_F(ScreenReaderTest, AJourneyTellsTheTownTheDayAndTheMoney) {
               "You are here. Origon, day 45 of 45. Cash 2,000, debt 364,467. Bank 1,000.");
 }
 
-// Return presses the picture buttons as Space does, and a trade is told with the new cash.
+// Return presses the picture buttons as Space does, and a trade is told with the new cash. Every
+// control has its name, the money its caption.
 TEST_F(ScreenReaderTest, ReturnPressesTheButtonsAndATradeIsTold) {
     window->Grid1->SetRow(3);
     const std::pair<QToolButton*, QString> buttons[] = {{window->cmdFinances, "Finances"},
@@ -95,8 +104,14 @@ TEST_F(ScreenReaderTest, ReturnPressesTheButtonsAndATradeIsTold) {
     std::vector<std::string> cells;
     for (const auto& [row, column] : {std::pair(2, 0), {2, 1}, {2, 2}, {3, 0}})
         cells.push_back(carried->cellAt(row, column)->text(QAccessible::Name).toStdString());
+    cells.push_back(carried->cellAt(0, 2)
+                        ->tableCellInterface()
+                        ->columnHeaderCells()
+                        .value(0)
+                        ->text(QAccessible::Name)
+                        .toStdString());
     EXPECT_EQ(cells, (std::vector<std::string>{"Grapes", "paid 20 each", "15 carried",
-                                               "Nothing carried"}));
+                                               "Nothing carried", "Qty"}));
     // Two payments off the loan, the second of all the cash left, which is told as 0.
     for (const char* amount : {"1000\r", "\r"}) {
         Next<frmFinances>([this, amount](frmFinances& finances) {
@@ -121,6 +136,16 @@ TEST_F(ScreenReaderTest, ReturnPressesTheButtonsAndATradeIsTold) {
                                         "Paid 1,000 of the loan. Cash 700, debt 4,000.",
                                         "Paid 700 of the loan. Cash 0, debt 3,300.",
                                         "Nothing there to sell", "Granite costs 3,000. Cash 0."}));
+    frmSpecial special(vars, platform, nullptr, nullptr);
+    const std::tuple<QWidget*, QAccessible::Role, std::string> named[] = {
+        {window->lblCash, QAccessible::StaticText, "Cash: 0"},
+        {window->lblDebt, QAccessible::StaticText, "Debt: 3,300"},
+        {window->Grid1, QAccessible::Table, "Items you can buy"},
+        {special.OptGift[4], QAccessible::RadioButton, "Food & water"}};
+    for (const auto& [widget, role, name] : named) {
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->role(), role) << name;
+        EXPECT_EQ(NameOf(widget), name);
+    }
 }
 
 // Every figure in a box is one stretch of text from its first character to its last.

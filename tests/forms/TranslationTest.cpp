@@ -374,32 +374,31 @@ TEST(ShortGame, SpeaksThePlayersLanguageWithItsNumbers) {
     const std::tuple<const char*, const char*, const char*> games[] = {
         {"", "en_US", english}, {"", "C", english}, {"de", "de_DE", german}, {"de", "C", german}};
     for (const auto& [name, locale, expected] : games) {
-        PlatformDoubles doubles;
         Language language;
         language.Install(QString::fromLatin1(name));
         const QLocale before;
         // The desktop's locale as Qt makes it: named after the language, numbers as `locale`.
         QLocale::setDefault(NumberLocale(QLocale(QString::fromLatin1(locale)),
                                          QString::fromLatin1(locale) + ".UTF-8", name));
-        DeclareVars vars;
-        frmMain window(vars, doubles.platform);
+        MainWindow game;
         // The first day's markets tell nothing: 5 draws for each entry, then one for a mugging.
         // On the second day the first draw, Gold's in the town entered, wins its low prices.
-        doubles.random.script.assign(5 * ItemCount * TownCount + 1, 0.0f);
-        doubles.random.script.push_back(ScriptedRandom::Wins(60));
-        window.lblTown_Click(1);
-        window.lblTown_Click(0);
-        vars.Cash = 10'000'000;
-        QStringList shown = {window.mnufile->title(), window.mnuExit->text(), window.windowTitle()};
-        for (const std::string& told : doubles.messages.Texts())
+        game.random.script.assign(5 * ItemCount * TownCount + 1, 0.0f);
+        game.random.script.push_back(ScriptedRandom::Wins(60));
+        game.window->lblTown_Click(1);
+        game.window->lblTown_Click(0);
+        game.vars.Cash = 10'000'000;
+        QStringList shown = {game.window->mnufile->title(), game.window->mnuExit->text(),
+                             game.window->windowTitle()};
+        for (const std::string& told : game.messages.Texts())
             shown << QString::fromStdString(told);
-        doubles.Next<frmBuy>([&](frmBuy& buy) {
+        game.Next<frmBuy>([&](frmBuy& buy) {
             shown << buy.lblInfo->text() << buy.windowTitle();
             QTest::keyClicks(buy.txtQuantity, "1\r");
         });
-        window.cmdBuy_Click();
+        game.window->cmdBuy_Click();
         QLocale::setDefault(before);
-        shown << window.Grid2->TextMatrix(window.Grid1->Row(), 1);
+        shown << game.window->Grid2->TextMatrix(game.window->Grid1->Row(), 1);
         EXPECT_EQ(shown.join(QLatin1Char('|')), QString::fromUtf8(expected)) << locale;
     }
 }

@@ -11,7 +11,7 @@
 namespace dunemark {
 namespace {
 
-class RandomPlayer : PlatformDoubles {
+class RandomPlayer : MainWindow {
 public:
     explicit RandomPlayer(std::uint32_t seed)
         : chance_(seed) {
@@ -22,7 +22,6 @@ public:
             newGame_ = message.buttons == MsgButtons::YesNo && OneIn(5);
             messages.answers.push_front(newGame_ ? MsgResult::Yes : MsgResult::No);
         };
-        window->show();
         StartAtTheLimits();
     }
 
@@ -194,8 +193,6 @@ private:
     bool OneIn(int n) { return Pick(1, n) == 1; }
 
     std::mt19937 chance_;
-    DeclareVars vars;
-    std::unique_ptr<frmMain> window = std::make_unique<frmMain>(vars, platform);
     bool finishing_ = false, newGame_ = false, endedByFinish_ = false, sellEnabled_ = true;
     std::string fault_;
 };

@@ -86,10 +86,16 @@ inline std::string NameOf(QWidget* control, QAccessible::Text kind = QAccessible
     return QAccessible::queryAccessibleInterface(control)->text(kind).toStdString();
 }
 
-class MainWindowTest : public ::testing::Test, protected PlatformDoubles {
-protected:
-    MainWindowTest() { window->show(); }
+// A shown main window with a fresh game, on the doubles.
+struct MainWindow : PlatformDoubles {
+    MainWindow() { window->show(); }
 
+    DeclareVars vars;
+    std::unique_ptr<frmMain> window = std::make_unique<frmMain>(vars, platform);
+};
+
+class MainWindowTest : public ::testing::Test, protected MainWindow {
+protected:
     // Moves back and forth between two towns until the given day has begun.
     void TravelUntilDay(int day) {
         while (window->Tables().CurrentDay < day)
@@ -99,9 +105,6 @@ protected:
         messages.answers = {MsgResult::Yes};
         window->mnuNewGame->trigger();
     }
-
-    DeclareVars vars;
-    std::unique_ptr<frmMain> window = std::make_unique<frmMain>(vars, platform);
 };
 
 } // namespace dunemark
