@@ -69,8 +69,7 @@ protected:
 TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenTheLastOfEachTownAndEachDaysMoneyAndWorth) {
     std::vector<int> towns;
     std::vector<QStringList> grids; // the market grid's prices, day by day
-    std::vector<double> money;
-    std::vector<double> worth;
+    std::vector<double> money, worth;
     int purchases = 0;
     for (int day = 0; day <= LastDay; ++day) {
         window.Grid2->SetRow(1 + day % ItemCount); // yesterday's purchase

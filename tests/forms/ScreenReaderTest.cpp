@@ -124,6 +124,7 @@ TEST_F(ScreenReaderTest, ReturnPressesTheButtonsAndATradeIsTold) {
         });
         window->cmdFinances->click();
     }
+    EXPECT_EQ(modal.shownTitles.back(), "Financial situation"); // the amount's window
     // Enter on an empty row of the goods carried, and a good the cash does not pay for.
     window->Grid2->SetRow(6);
     window->Grid2->setFocus();

@@ -28,7 +28,6 @@ namespace dunemark {
 namespace {
 
 struct Entry {
-    QString context;
     QString source;
     QStringList translations; // one, or one for each plural form
     bool unfinished = false;
@@ -39,15 +38,12 @@ std::vector<Entry> ReadTranslations(const QString& language) {
     QFile file(QStringLiteral(DUNEMARK_TRANSLATIONS "/dunemark_%1.ts").arg(language));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << language.toStdString();
     std::vector<Entry> entries;
-    QString context;
     for (QXmlStreamReader xml(&file); !xml.atEnd();) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         const auto name = xml.name();
-        if (name == QLatin1String("name"))
-            context = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-        else if (name == QLatin1String("message"))
-            entries.push_back({context, {}, {}, false});
+        if (name == QLatin1String("message"))
+            entries.push_back({});
         else if (name == QLatin1String("source"))
             entries.back().source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         else if (name == QLatin1String("translation"))
@@ -82,7 +78,7 @@ TEST_P(LanguageTest, EveryEntryIsTranslatedWithTheSourcesPlaceholders) {
     if (!*GetParam())
         return; // English is the source
     for (const Entry& e : ReadTranslations(QString::fromLatin1(GetParam()))) {
-        const std::string where = (e.context + QStringLiteral(": ") + e.source).toStdString();
+        const std::string where = e.source.toStdString();
         EXPECT_FALSE(e.unfinished) << where;
         ASSERT_FALSE(e.translations.isEmpty()) << where;
         for (const QString& t : e.translations) {
