@@ -59,14 +59,8 @@ TEST(StartUpTest, TheStoryComesFirstAndLeadsToTheGame) {
         {[](frmStory& s) { QTest::mouseClick(s.Image2, Qt::LeftButton); }, true},
         {[](frmStory&) { Key(Qt::Key_Comma, ","); }, true},
         {[](frmStory&) { Key(Qt::Key_Backspace, "\b"); }, true},
-        {[](frmStory&) {
-             for (const auto& [key, text] : {std::pair(Qt::Key_Tab, "\t"),
-                                             {Qt::Key_Delete, "\x7f"},
-                                             {Qt::Key_Left, ""},
-                                             {Qt::Key_F5, ""}})
-                 Key(key, text);
-         },
-         false},
+        {[](frmStory&) { Key(Qt::Key_Tab, "\t"), Key(Qt::Key_Delete, "\x7f"); }, false},
+        {[](frmStory&) { Key(Qt::Key_Left, ""), Key(Qt::Key_F5, ""); }, false},
         {[](frmStory& s) { s.close(); }, false},
     };
     for (const auto& [act, opensGame] : cases) {

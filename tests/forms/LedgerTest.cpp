@@ -21,8 +21,6 @@
 namespace dunemark {
 namespace {
 
-constexpr int LastDay = 45;
-
 double Number(const QString& money) {
     return ReadMoney(money.toStdString(), ",");
 }
@@ -71,7 +69,7 @@ TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenTheLastOfEachTownAndEachDaysMone
     std::vector<QStringList> grids; // the market grid's prices, day by day
     std::vector<double> money, worth;
     int purchases = 0;
-    for (int day = 0; day <= LastDay; ++day) {
+    for (int day = 0; day <= GameDays; ++day) {
         window.Grid2->SetRow(1 + day % ItemCount); // yesterday's purchase
         window.cmdSell->click();
         const double before = Worth(day);
@@ -93,7 +91,7 @@ TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenTheLastOfEachTownAndEachDaysMone
         worth.push_back(Money() + Goods());
         ASSERT_EQ(Number(Cell(ledger->grdFortune, day, 1)), money.back()) << "day " << day;
         ASSERT_EQ(Worth(day), worth.back()) << "day " << day;
-        if (day < LastDay)
+        if (day < GameDays)
             window.lblTown_Click((vars.CurrentTown + 1) % TownCount);
     }
     EXPECT_GT(purchases, 5);
@@ -107,7 +105,7 @@ TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenTheLastOfEachTownAndEachDaysMone
     for (int item = 1; item <= ItemCount; ++item) {
         ledger->lstItem->setCurrentRow(item - 1);
         std::vector<QList<QPointF>> lines(TownCount);
-        for (int day = 0; day <= LastDay; ++day) {
+        for (int day = 0; day <= GameDays; ++day) {
             const QString seen = grids[day][item - 1];
             lines[towns[day]].append(QPointF(day, Number(seen)));
             for (int t = 0; t < TownCount; ++t)
@@ -136,7 +134,7 @@ TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenTheLastOfEachTownAndEachDaysMone
         }
     }
     ledger->tabLedger->setCurrentIndex(frmLedger::FortuneTab);
-    for (int day = 0; day <= LastDay; ++day) {
+    for (int day = 0; day <= GameDays; ++day) {
         EXPECT_EQ(ledger->Fortune()->Lines()[0]->points().value(day), QPointF(day, money[day]));
         EXPECT_EQ(ledger->Fortune()->Lines()[1]->points().value(day), QPointF(day, worth[day]));
     }

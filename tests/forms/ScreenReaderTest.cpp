@@ -104,12 +104,8 @@ TEST_F(ScreenReaderTest, ReturnPressesTheButtonsAndATradeIsTold) {
     std::vector<std::string> cells;
     for (const auto& [row, column] : {std::pair(2, 0), {2, 1}, {2, 2}, {3, 0}})
         cells.push_back(carried->cellAt(row, column)->text(QAccessible::Name).toStdString());
-    cells.push_back(carried->cellAt(0, 2)
-                        ->tableCellInterface()
-                        ->columnHeaderCells()
-                        .value(0)
-                        ->text(QAccessible::Name)
-                        .toStdString());
+    const auto headers = carried->cellAt(0, 2)->tableCellInterface()->columnHeaderCells();
+    cells.push_back(headers.value(0)->text(QAccessible::Name).toStdString());
     EXPECT_EQ(cells, (std::vector<std::string>{"Grapes", "paid 20 each", "15 carried",
                                                "Nothing carried", "Qty"}));
     // Two payments off the loan, the second of all the cash left, which is told as 0.
@@ -151,8 +147,6 @@ TEST_F(ScreenReaderTest, ReturnPressesTheButtonsAndATradeIsTold) {
 
 // Every figure in a box is one stretch of text from its first character to its last.
 TEST_F(ScreenReaderTest, AFigureInABoxIsToldWhole) {
-    vars.Cash = 1820;
-    vars.Debt = 5500;
     frmFinances finances(vars, platform);
     frmBuy buy(vars, 3);
     for (QLineEdit* box : {finances.txtCash, finances.txtDebt, buy.txtQuantity}) {

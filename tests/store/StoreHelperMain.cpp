@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <filesystem>
 #include <string>
 #include <unistd.h>
 
@@ -33,11 +34,9 @@ bool Fault(const char* which) {
 }
 
 bool IsStoreFile(int fd) {
-    char target[4096];
-    const std::string link = "/proc/self/fd/" + std::to_string(fd);
-    const ssize_t size = readlink(link.c_str(), target, sizeof target - 1);
-    const std::string name(target, static_cast<std::size_t>(std::max<ssize_t>(size, 0)));
-    return name.ends_with("/Dunemark.conf");
+    std::error_code error;
+    return std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), error).filename() ==
+           "Dunemark.conf";
 }
 
 template <typename Function> Function Real(const char* name) {
