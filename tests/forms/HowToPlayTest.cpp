@@ -80,6 +80,7 @@ TEST_F(HowToPlayTest, F1OpensOneWindowBesideTheGameWhoseFiguresAreTheRulesOwn) {
             << Money(Gifts.GiftCost[i]) + "\n+" + Count(Gifts.GiftFavour[i]) + '%';
     for (int rank = 0; rank < DesertRank; ++rank)
         figures["Where you are buried"] << "above " + Money(BurialThreshold(rank));
+    figures["Where you are buried"] << Money(BurialThreshold(DesertRank - 1)) + " or less";
     auto sections = Sections(*help->txtRules->document());
     for (const auto& [section, shown] : figures)
         for (const QString& figure : shown)
