@@ -30,7 +30,9 @@ protected:
     DeclareVars vars;
 };
 
-TEST(Trade, MoneyIsTestedBeforeSpaceAndAPriceReadsBackWithItsSeparators) {
+// A purchase is refused for the money before the space; one that is not is offered the smaller
+// of what the cash pays for and the space left. A price reads back with its separators.
+TEST_F(TradeTest, ARefusalTestsMoneyBeforeSpaceAndAnOfferIsTheSmallerOfCashAndSpace) {
     EXPECT_EQ(InEnglish(*BuyRefusal({.Cash = 149, .ItemsCarried = 100}, 150)),
               "You aint got the dosh mate");
     EXPECT_EQ(InEnglish(*BuyRefusal({.Cash = 150, .ItemsCarried = 100}, 150)),
@@ -38,9 +40,6 @@ TEST(Trade, MoneyIsTestedBeforeSpaceAndAPriceReadsBackWithItsSeparators) {
     EXPECT_EQ(BuyRefusal({.Cash = 150, .ItemsCarried = 99}, 150), std::nullopt);
     EXPECT_EQ(InEnglish(*SellRefusal("")), "Nothing there to sell");
     EXPECT_EQ(ReadMoney("-4,857.5", ","), -4857.5);
-}
-
-TEST_F(TradeTest, APurchaseOfferIsTheSmallerOfWhatTheCashPaysForAndTheSpaceLeft) {
     const std::tuple<std::int32_t, double, std::int16_t, std::int16_t, std::int32_t, std::int16_t,
                      std::int32_t>
         cases[] = {{2000, 150, 100, 0, 13, 100, 13},   {6000, 150, 100, 95, 40, 5, 5},

@@ -21,8 +21,6 @@
 namespace dunemark {
 namespace {
 
-constexpr int LastDay = 45;
-
 double Number(const QString& money) {
     return ReadMoney(money.toStdString(), ",");
 }
@@ -69,10 +67,9 @@ protected:
 TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenTheLastOfEachTownAndEachDaysMoneyAndWorth) {
     std::vector<int> towns;
     std::vector<QStringList> grids; // the market grid's prices, day by day
-    std::vector<double> money;
-    std::vector<double> worth;
+    std::vector<double> money, worth;
     int purchases = 0;
-    for (int day = 0; day <= LastDay; ++day) {
+    for (int day = 0; day <= GameDays; ++day) {
         window.Grid2->SetRow(1 + day % ItemCount); // yesterday's purchase
         window.cmdSell->click();
         const double before = Worth(day);
@@ -94,7 +91,7 @@ TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenTheLastOfEachTownAndEachDaysMone
         worth.push_back(Money() + Goods());
         ASSERT_EQ(Number(Cell(ledger->grdFortune, day, 1)), money.back()) << "day " << day;
         ASSERT_EQ(Worth(day), worth.back()) << "day " << day;
-        if (day < LastDay)
+        if (day < GameDays)
             window.lblTown_Click((vars.CurrentTown + 1) % TownCount);
     }
     EXPECT_GT(purchases, 5);
@@ -108,7 +105,7 @@ TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenTheLastOfEachTownAndEachDaysMone
     for (int item = 1; item <= ItemCount; ++item) {
         ledger->lstItem->setCurrentRow(item - 1);
         std::vector<QList<QPointF>> lines(TownCount);
-        for (int day = 0; day <= LastDay; ++day) {
+        for (int day = 0; day <= GameDays; ++day) {
             const QString seen = grids[day][item - 1];
             lines[towns[day]].append(QPointF(day, Number(seen)));
             for (int t = 0; t < TownCount; ++t)
@@ -137,7 +134,7 @@ TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenTheLastOfEachTownAndEachDaysMone
         }
     }
     ledger->tabLedger->setCurrentIndex(frmLedger::FortuneTab);
-    for (int day = 0; day <= LastDay; ++day) {
+    for (int day = 0; day <= GameDays; ++day) {
         EXPECT_EQ(ledger->Fortune()->Lines()[0]->points().value(day), QPointF(day, money[day]));
         EXPECT_EQ(ledger->Fortune()->Lines()[1]->points().value(day), QPointF(day, worth[day]));
     }
@@ -175,16 +172,14 @@ TEST_F(LedgerTest, OneWindowFollowsTheGameUntilANewGameClearsIt) {
 
 TEST(LedgerPlace, BesideTheGameWhereTheScreenHasRoomAndAlwaysWhollyOnIt) {
     const QRect screen(0, 0, 1000, 700);
-    const struct {
-        QRect game;
-        QPoint ledger;
-    } cases[] = {
+    const std::pair<QRect, QPoint> cases[] = {
+        // the game's place, the ledger's
         {{100, 50, 300, 400}, {408, 50}},   // to the right
         {{600, 50, 300, 400}, {92, 50}},    // to the left
         {{496, 400, 300, 400}, {500, 200}}, // neither, by a few pixels: as far as it can
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Beside(c.game, QSize(500, 500), screen), c.ledger) << c.game.x();
+    for (const auto& [game, ledger] : cases)
+        EXPECT_EQ(Beside(game, QSize(500, 500), screen), ledger) << game.x();
 }
 
 // A module that is missing, not a plugin at all, or the ledger of another version: each time the
@@ -194,32 +189,27 @@ TEST(LedgerModuleTest, ALedgerThatCannotBeLoadedIsAMessageAndTheGameGoesOn) {
     QFile text(folder.filePath(QStringLiteral("ledger.so")));
     ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("<b>not a module</b>\n") > 0);
     text.close();
-    const struct {
-        QString file;
-        std::string why;
-    } cases[] = {
+    const std::pair<QString, std::string> cases[] = {
         {folder.filePath(QStringLiteral("gone/ledger.so")), "the file that holds it is missing"},
         {text.fileName(), "could not be loaded"},
         {QStringLiteral(DUNEMARK_OTHER_LEDGER), "belongs to another version of the game"},
         {DUNEMARK_OTHER_BUILD_LEDGER, "belongs to another version of the game"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file.toStdString());
-        PlatformDoubles doubles;
-        DeclareVars vars;
-        frmMain window{vars, doubles.platform};
-        window.SetLedgerModule(c.file);
-        window.mnuLedger->trigger();
-        window.mnuLedger->trigger();
-        ASSERT_EQ(doubles.messages.shown.size(), 2u);
-        const ShownMessage& shown = doubles.messages.shown.back();
+    for (const auto& [file, why] : cases) {
+        SCOPED_TRACE(file.toStdString());
+        MainWindow game;
+        game.window->SetLedgerModule(file);
+        game.window->mnuLedger->trigger();
+        game.window->mnuLedger->trigger();
+        ASSERT_EQ(game.messages.shown.size(), 2u);
+        const ShownMessage& shown = game.messages.shown.back();
         EXPECT_EQ(shown.text.rfind("The ledger could not be opened: ", 0), 0u) << shown.text;
-        EXPECT_NE(shown.text.find(c.why), std::string::npos) << shown.text;
-        EXPECT_NE(shown.text.find(c.file.toStdString()), std::string::npos) << shown.text;
+        EXPECT_NE(shown.text.find(why), std::string::npos) << shown.text;
+        EXPECT_NE(shown.text.find(file.toStdString()), std::string::npos) << shown.text;
         EXPECT_EQ(std::tie(shown.title, shown.icon), std::tuple("Dunemark", MsgIcon::Exclamation));
-        EXPECT_EQ(window.LedgerWindow(), nullptr);
-        window.lblTown_Click(1);
-        EXPECT_EQ(vars.CurrentTown, 1);
+        EXPECT_EQ(game.window->LedgerWindow(), nullptr);
+        game.window->lblTown_Click(1);
+        EXPECT_EQ(game.vars.CurrentTown, 1);
     }
 }
 

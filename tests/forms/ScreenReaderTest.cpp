@@ -40,28 +40,27 @@ protected:
     NewsListener news;
 };
 
-// The name a screen reader reads for a control.
-std::string NameOf(QWidget* control, QAccessible::Text kind = QAccessible::Name) {
-    return QAccessible::queryAccessibleInterface(control)->text(kind).toStdString();
-}
-
 // Each journey is told with the town, the day and the money, whatever has the focus; the town
 // the player is in says so, and a press on it tells where he is.
 TEST_F(ScreenReaderTest, AJourneyTellsTheTownTheDayAndTheMoney) {
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     window->Grid1->setFocus();
     const std::tuple<int, std::string> cases[] = {
         {1, "Wailey, day 1 of 45. Cash 2,000, debt 5,500."},
         {1, "Wailey, day 1 of 45. Cash 2,000, debt 5,500."}, // already there: no new day
-        {2, "Foxton, day 2 of 45. Cash 2,000, debt 6,050."},
     };
     for (const auto& [town, told] : cases) {
-        QTest::keyClick(window.get(), Qt::Key(Qt::Key_1 + town), Qt::ControlModifier);
-        QTest::qWait(150);
-        QApplication::processEvents();
+        Type(window.get(), {Qt::ControlModifier | Qt::Key(Qt::Key_1 + town)});
         EXPECT_EQ(news.Told(), std::vector<std::string>{told});
     }
+    // The other towns are buttons that tell their shortcuts, and a press through the reader
+    // travels.
+    QAccessibleInterface* foxton = QAccessible::queryAccessibleInterface(window->lblTown[2]);
+    EXPECT_EQ(foxton->role(), QAccessible::Button);
+    EXPECT_EQ(NameOf(window->lblTown[2], QAccessible::Description), "Travel to Foxton (Ctrl+3)");
+    foxton->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return vars.CurrentTown == 2; }, 10'000));
+    EXPECT_EQ(news.Told(),
+              std::vector<std::string>{"Foxton, day 2 of 45. Cash 2,000, debt 6,050."});
     // With the focus on the town travelled to, its description tells the news, and only it.
     window->lblTown[0]->setFocus();
     QTest::keyClick(window->lblTown[0], Qt::Key_Return);
@@ -81,25 +80,8 @@ TEST_F(ScreenReaderTest, AJourneyTellsTheTownTheDayAndTheMoney) {
               "You are here. Origon, day 45 of 45. Cash 2,000, debt 364,467. Bank 1,000.");
 }
 
-// Tab into the market tells the row that Enter buys, not only the table.
-TEST_F(ScreenReaderTest, TabbingIntoAGridTellsItsCurrentRow) {
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    std::vector<int> told;
-    for (Grid* grid : {window->Grid1, window->Grid2})
-        QObject::connect(grid, &Grid::rowTold, [&told](int row) { told.push_back(row); });
-    window->Grid2->SetRow(4);
-    window->cmdFinances->setFocus();
-    for (int tab = 0; tab < 3; ++tab) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QApplication::processEvents();
-    }
-    // The market offers its last item until a row is picked; the goods carried keep theirs. A
-    // town button has no row.
-    EXPECT_EQ(told, (std::vector<int>{10, 4}));
-}
-
-// Return presses the picture buttons as Space does, and a trade is told with the new cash.
+// Return presses the picture buttons as Space does, and a trade is told with the new cash. Every
+// control has its name, the money its caption.
 TEST_F(ScreenReaderTest, ReturnPressesTheButtonsAndATradeIsTold) {
     window->Grid1->SetRow(3);
     const std::pair<QToolButton*, QString> buttons[] = {{window->cmdFinances, "Finances"},
@@ -122,8 +104,10 @@ TEST_F(ScreenReaderTest, ReturnPressesTheButtonsAndATradeIsTold) {
     std::vector<std::string> cells;
     for (const auto& [row, column] : {std::pair(2, 0), {2, 1}, {2, 2}, {3, 0}})
         cells.push_back(carried->cellAt(row, column)->text(QAccessible::Name).toStdString());
+    const auto headers = carried->cellAt(0, 2)->tableCellInterface()->columnHeaderCells();
+    cells.push_back(headers.value(0)->text(QAccessible::Name).toStdString());
     EXPECT_EQ(cells, (std::vector<std::string>{"Grapes", "paid 20 each", "15 carried",
-                                               "Nothing carried"}));
+                                               "Nothing carried", "Qty"}));
     // Two payments off the loan, the second of all the cash left, which is told as 0.
     for (const char* amount : {"1000\r", "\r"}) {
         Next<frmFinances>([this, amount](frmFinances& finances) {
@@ -136,6 +120,7 @@ TEST_F(ScreenReaderTest, ReturnPressesTheButtonsAndATradeIsTold) {
         });
         window->cmdFinances->click();
     }
+    EXPECT_EQ(modal.shownTitles.back(), "Financial situation"); // the amount's window
     // Enter on an empty row of the goods carried, and a good the cash does not pay for.
     window->Grid2->SetRow(6);
     window->Grid2->setFocus();
@@ -148,12 +133,20 @@ TEST_F(ScreenReaderTest, ReturnPressesTheButtonsAndATradeIsTold) {
                                         "Paid 1,000 of the loan. Cash 700, debt 4,000.",
                                         "Paid 700 of the loan. Cash 0, debt 3,300.",
                                         "Nothing there to sell", "Granite costs 3,000. Cash 0."}));
+    frmSpecial special(vars, platform, nullptr, nullptr);
+    const std::tuple<QWidget*, QAccessible::Role, std::string> named[] = {
+        {window->lblCash, QAccessible::StaticText, "Cash: 0"},
+        {window->lblDebt, QAccessible::StaticText, "Debt: 3,300"},
+        {window->Grid1, QAccessible::Table, "Items you can buy"},
+        {special.OptGift[4], QAccessible::RadioButton, "Food & water"}};
+    for (const auto& [widget, role, name] : named) {
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->role(), role) << name;
+        EXPECT_EQ(NameOf(widget), name);
+    }
 }
 
 // Every figure in a box is one stretch of text from its first character to its last.
 TEST_F(ScreenReaderTest, AFigureInABoxIsToldWhole) {
-    vars.Cash = 1820;
-    vars.Debt = 5500;
     frmFinances finances(vars, platform);
     frmBuy buy(vars, 3);
     for (QLineEdit* box : {finances.txtCash, finances.txtDebt, buy.txtQuantity}) {
@@ -183,9 +176,7 @@ TEST_F(ScreenReaderTest, EveryHighScorePlaceIsHeard) {
     vars.FinalScore = 1500;
     input.answers = {"Orca Tester"};
     frmHighScores scores(vars, platform, window.get());
-    scores.show();
-    scores.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&scores));
+    ASSERT_TRUE(Activate(&scores));
     std::vector<std::string> names;
     for (int k = 0; k <= HighScorePlaces; ++k) {
         names.push_back(NameOf(QApplication::focusWidget()));

@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -28,7 +27,6 @@ namespace dunemark {
 namespace {
 
 struct Entry {
-    QString context;
     QString source;
     QStringList translations; // one, or one for each plural form
     bool unfinished = false;
@@ -39,15 +37,12 @@ std::vector<Entry> ReadTranslations(const QString& language) {
     QFile file(QStringLiteral(DUNEMARK_TRANSLATIONS "/dunemark_%1.ts").arg(language));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << language.toStdString();
     std::vector<Entry> entries;
-    QString context;
     for (QXmlStreamReader xml(&file); !xml.atEnd();) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         const auto name = xml.name();
-        if (name == QLatin1String("name"))
-            context = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-        else if (name == QLatin1String("message"))
-            entries.push_back({context, {}, {}, false});
+        if (name == QLatin1String("message"))
+            entries.push_back({});
         else if (name == QLatin1String("source"))
             entries.back().source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         else if (name == QLatin1String("translation"))
@@ -82,7 +77,7 @@ TEST_P(LanguageTest, EveryEntryIsTranslatedWithTheSourcesPlaceholders) {
     if (!*GetParam())
         return; // English is the source
     for (const Entry& e : ReadTranslations(QString::fromLatin1(GetParam()))) {
-        const std::string where = (e.context + QStringLiteral(": ") + e.source).toStdString();
+        const std::string where = e.source.toStdString();
         EXPECT_FALSE(e.unfinished) << where;
         ASSERT_FALSE(e.translations.isEmpty()) << where;
         for (const QString& t : e.translations) {
@@ -92,32 +87,33 @@ TEST_P(LanguageTest, EveryEntryIsTranslatedWithTheSourcesPlaceholders) {
     }
 }
 
-// The first cell or header of a table that its column cuts, with what it needs and gets; "" when
-// every one shows whole.
+// What a control needs to show `text` whole, against what it gets; "" when it shows whole.
+std::string Cut(const QWidget* w, const QString& text, int need, int room) {
+    if (text.isEmpty() || need <= room)
+        return {};
+    return (w->objectName() + QStringLiteral(" \"") + text + QStringLiteral("\" needs ") +
+            QString::number(need) + QStringLiteral(", gets ") + QString::number(room))
+        .toStdString();
+}
+
+// The first cell or header of a table that its column cuts; "" when every one shows whole.
 std::string CutCell(const QTableWidget* table) {
     const int cellPad =
         2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
     const int headerPad = 2 * table->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, table);
-    for (int c = 0; c < table->columnCount(); ++c) {
-        std::vector<std::pair<QString, int>> needs; // each text and the width it needs
-        if (const auto* header = table->horizontalHeaderItem(c);
-            header && table->horizontalHeader()->isVisible())
-            needs.emplace_back(
-                header->text(),
-                table->horizontalHeader()->fontMetrics().horizontalAdvance(header->text()) +
-                    headerPad);
-        for (int r = 0; r < table->rowCount(); ++r)
+    std::string cut;
+    for (int c = 0; c < table->columnCount() && cut.empty(); ++c) {
+        const int room = table->columnWidth(c);
+        const QHeaderView* top = table->horizontalHeader();
+        if (const auto* header = table->horizontalHeaderItem(c); header && top->isVisible())
+            cut = Cut(table, header->text(),
+                      top->fontMetrics().horizontalAdvance(header->text()) + headerPad, room);
+        for (int r = 0; r < table->rowCount() && cut.empty(); ++r)
             if (const auto* item = table->item(r, c))
-                needs.emplace_back(item->text(),
-                                   table->fontMetrics().horizontalAdvance(item->text()) + cellPad);
-        for (const auto& [text, need] : needs)
-            if (need > table->columnWidth(c))
-                return (table->objectName() + QStringLiteral(" \"") + text +
-                        QStringLiteral("\" needs ") + QString::number(need) +
-                        QStringLiteral(", gets ") + QString::number(table->columnWidth(c)))
-                    .toStdString();
+                cut = Cut(table, item->text(),
+                          table->fontMetrics().horizontalAdvance(item->text()) + cellPad, room);
     }
-    return {};
+    return cut;
 }
 
 // What a control needs to show its whole text, against what it gets; "" when it shows whole.
@@ -152,11 +148,7 @@ std::string CutText(const QWidget* w) {
         if (!button->icon().isNull() && !qobject_cast<const QToolButton*>(w))
             need += button->iconSize().width() + 4;
     }
-    if (text.isEmpty() || need <= room)
-        return {};
-    return (w->objectName() + QStringLiteral(" \"") + text + QStringLiteral("\" needs ") +
-            QString::number(need) + QStringLiteral(", gets ") + QString::number(room))
-        .toStdString();
+    return Cut(w, text, need, room);
 }
 
 // The accelerator letters of a group of texts: each may be used once.
@@ -343,15 +335,13 @@ INSTANTIATE_TEST_SUITE_P(Languages, LanguageTest,
                              return std::string(*info.param ? info.param : "en");
                          });
 
-// The faces of the design are installed, but those the run hides (DUNEMARK_ABSENT_FACES, the
-// fonts_without_* tests); the English story keeps its size wherever Liberation Sans is, in the
-// narrow face or else in Liberation Sans narrowed as much.
-TEST(Faces, AreThoseTheRunExpectsAndTheEnglishStoryKeepsItsSize) {
+// The English story keeps its size wherever Liberation Sans is, in the narrow face or else in
+// Liberation Sans narrowed as much, with every face of the design installed or with those the run
+// hides (DUNEMARK_ABSENT_FACES, the fonts_without_* tests). A face the run fails to hide shows
+// here as the wrong stretch or family.
+TEST(Faces, TheEnglishStoryKeepsItsSizeInWhicheverFacesTheRunLeaves) {
     const QStringList absent =
         qEnvironmentVariable("DUNEMARK_ABSENT_FACES").split(QLatin1Char(','), Qt::SkipEmptyParts);
-    for (const QString& face : absent + QStringList{QStringLiteral("Liberation Sans"),
-                                                    QStringLiteral("Liberation Sans Narrow")})
-        EXPECT_EQ(QFontDatabase::hasFamily(face), !absent.contains(face)) << face.toStdString();
     const frmStory story([] {});
     const QFont shown = story.lblStory->font();
     const bool narrowed = absent.contains(QStringLiteral("Liberation Sans Narrow"));
@@ -367,60 +357,42 @@ TEST(Faces, AreThoseTheRunExpectsAndTheEnglishStoryKeepsItsSize) {
 // price paid in the holdings, with the numbers as the player's locale writes them, or as the
 // game's language does under the C locale; in English exactly the game's own texts.
 TEST(ShortGame, SpeaksThePlayersLanguageWithItsNumbers) {
-    using Texts = std::array<const char*, 7>;
-    const Texts english = {"&File",
-                           "E&xit",
-                           "Dunemark - Day 2",
-                           "Gold prices are low",
-                           "You can afford 3333 and have space for 100 more items",
-                           "Buy - Granite",
-                           "3000"};
-    const Texts german = {"&Datei",
-                          "&Beenden",
-                          "Dunemark - Tag 2",
-                          "Die Preise für „Gold“ sind niedrig",
-                          "Du kannst dir 3.333 leisten und hast Platz für 100 weitere Stück",
-                          "Kaufen - Granit",
-                          "3.000"};
-    const struct {
-        const char* name;
-        const char* locale;
-        Texts expected;
-    } games[] = {
+    const char* english =
+        "&File|E&xit|Dunemark - Day 2|Gold prices are low|You can afford 3333 and "
+        "have space for 100 more items|Buy - Granite|3000";
+    const char* german = "&Datei|&Beenden|Dunemark - Tag 2|Die Preise für „Gold“ sind niedrig|Du "
+                         "kannst dir 3.333 leisten und hast Platz für 100 weitere Stück|Kaufen - "
+                         "Granit|3.000";
+    // The language, the locale, and the texts shown in the order of the game.
+    const std::tuple<const char*, const char*, const char*> games[] = {
         {"", "en_US", english}, {"", "C", english}, {"de", "de_DE", german}, {"de", "C", german}};
     for (const auto& [name, locale, expected] : games) {
-        const auto& [file, exit, day, event, info, title, paid] = expected;
-        PlatformDoubles doubles;
         Language language;
         language.Install(QString::fromLatin1(name));
         const QLocale before;
         // The desktop's locale as Qt makes it: named after the language, numbers as `locale`.
         QLocale::setDefault(NumberLocale(QLocale(QString::fromLatin1(locale)),
                                          QString::fromLatin1(locale) + ".UTF-8", name));
-        DeclareVars vars;
-        frmMain window(vars, doubles.platform);
+        MainWindow game;
         // The first day's markets tell nothing: 5 draws for each entry, then one for a mugging.
         // On the second day the first draw, Gold's in the town entered, wins its low prices.
-        doubles.random.script.assign(5 * ItemCount * TownCount + 1, 0.0f);
-        doubles.random.script.push_back(ScriptedRandom::Wins(60));
-        window.lblTown_Click(1);
-        window.lblTown_Click(0);
-        vars.Cash = 10'000'000;
-        QString shown;
-        doubles.Next<frmBuy>([&](frmBuy& buy) {
-            shown = buy.lblInfo->text() + QLatin1Char('|') + buy.windowTitle();
+        game.random.script.assign(5 * ItemCount * TownCount + 1, 0.0f);
+        game.random.script.push_back(ScriptedRandom::Wins(60));
+        game.window->lblTown_Click(1);
+        game.window->lblTown_Click(0);
+        game.vars.Cash = 10'000'000;
+        QStringList shown = {game.window->mnufile->title(), game.window->mnuExit->text(),
+                             game.window->windowTitle()};
+        for (const std::string& told : game.messages.Texts())
+            shown << QString::fromStdString(told);
+        game.Next<frmBuy>([&](frmBuy& buy) {
+            shown << buy.lblInfo->text() << buy.windowTitle();
             QTest::keyClicks(buy.txtQuantity, "1\r");
         });
-        window.cmdBuy_Click();
+        game.window->cmdBuy_Click();
         QLocale::setDefault(before);
-
-        EXPECT_EQ(
-            QStringList({window.mnufile->title(), window.mnuExit->text(), window.windowTitle()}),
-            QStringList({file, exit, QString::fromUtf8(day)}));
-        ASSERT_EQ(doubles.messages.shown.size(), 1u) << name;
-        EXPECT_EQ(doubles.messages.shown[0].text, event);
-        EXPECT_EQ(shown, QString::fromUtf8(info) + QLatin1Char('|') + QString::fromUtf8(title));
-        EXPECT_EQ(window.Grid2->TextMatrix(window.Grid1->Row(), 1), paid) << locale;
+        shown << game.window->Grid2->TextMatrix(game.window->Grid1->Row(), 1);
+        EXPECT_EQ(shown.join(QLatin1Char('|')), QString::fromUtf8(expected)) << locale;
     }
 }
 

@@ -11,7 +11,7 @@
 namespace dunemark {
 namespace {
 
-class RandomPlayer : PlatformDoubles {
+class RandomPlayer : MainWindow {
 public:
     explicit RandomPlayer(std::uint32_t seed)
         : chance_(seed) {
@@ -22,7 +22,6 @@ public:
             newGame_ = message.buttons == MsgButtons::YesNo && OneIn(5);
             messages.answers.push_front(newGame_ ? MsgResult::Yes : MsgResult::No);
         };
-        window->show();
         StartAtTheLimits();
     }
 
@@ -84,13 +83,10 @@ public:
             const Cell& price = vars.MarketItems[r][PriceField][vars.CurrentTown];
             check("the market grid shows the town's prices\n",
                   window->Grid1->TextMatrix(r, 1) == Money(CellNumber(price)));
-            const auto& holding = vars.Holdings[r];
-            check("the holdings grid shows the holdings\n",
-                  window->Grid2->TextMatrix(r, 0).toStdString() == CellText(holding[NameField]) &&
-                      window->Grid2->TextMatrix(r, 1).toStdString() ==
-                          CellText(holding[PriceField]) &&
-                      window->Grid2->TextMatrix(r, 2).toStdString() ==
-                          CellText(holding[QuantityField]));
+            for (const int field : {NameField, PriceField, QuantityField}) // the grid's columns
+                check("the holdings grid shows the holdings\n",
+                      window->Grid2->TextMatrix(r, field).toStdString() ==
+                          CellText(vars.Holdings[r][field]));
         }
         check("ItemsCarried is what the holdings add up to, within the slaves\n",
               vars.ItemsCarried == held && held <= vars.SlaveCount);
@@ -197,8 +193,6 @@ private:
     bool OneIn(int n) { return Pick(1, n) == 1; }
 
     std::mt19937 chance_;
-    DeclareVars vars;
-    std::unique_ptr<frmMain> window = std::make_unique<frmMain>(vars, platform);
     bool finishing_ = false, newGame_ = false, endedByFinish_ = false, sellEnabled_ = true;
     std::string fault_;
 };

@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <filesystem>
 #include <string>
 #include <unistd.h>
 
@@ -33,34 +34,18 @@ bool Fault(const char* which) {
 }
 
 bool IsStoreFile(int fd) {
-    char target[4096];
-    const std::string link = "/proc/self/fd/" + std::to_string(fd);
-    const ssize_t size = readlink(link.c_str(), target, sizeof target - 1);
-    const std::string name(target, static_cast<std::size_t>(std::max<ssize_t>(size, 0)));
-    return name.ends_with("/Dunemark.conf");
+    std::error_code error;
+    return std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), error).filename() ==
+           "Dunemark.conf";
 }
 
 template <typename Function> Function Real(const char* name) {
     return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
 }
 
-const char* Reason(SaveResult result) {
-    switch (result) {
-    case SaveResult::Saved:
-        return "";
-    case SaveResult::Busy:
-        return " busy";
-    case SaveResult::Failed:
-        return " failed";
-    case SaveResult::TooLarge:
-        return " too large";
-    case SaveResult::Unreadable:
-        return " unreadable";
-    case SaveResult::LockInTheWay:
-        return " lock in the way";
-    }
-    return " ?";
-}
+// How each SaveResult is printed after the total, in the order of its values.
+const char* const Reasons[] = {"",           " busy",       " failed",
+                               " too large", " unreadable", " lock in the way"};
 
 } // namespace
 
@@ -100,7 +85,7 @@ int main(int argc, char* argv[]) {
         for (long total = first; total < first + std::atol(argv[4]); ++total) {
             const SaveResult result =
                 table.AddHighScore(static_cast<std::int32_t>(total), [&] { return argv[2]; });
-            std::printf("%ld%s\n", total, Reason(result));
+            std::printf("%ld%s\n", total, Reasons[static_cast<int>(result)]);
             std::fflush(stdout);
         }
     } else if (mode == "stop" && argc == 4) {

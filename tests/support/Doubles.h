@@ -60,10 +60,42 @@ struct PlatformDoubles {
     Platform platform{messages, input, settings, clock, random, links, modal, clipboard};
 };
 
-class MainWindowTest : public ::testing::Test, protected PlatformDoubles {
-protected:
-    MainWindowTest() { window->show(); }
+// Shows `window` and makes it the active one, as the player's click would.
+inline bool Activate(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
 
+// Keys typed as the player does: each goes to whatever has the focus. A shortcut presses its
+// button once the button has shown itself pressed (100 ms), so Ctrl and Alt keys wait for it.
+inline void Type(QWidget* window, const std::vector<QKeyCombination>& keys) {
+    ASSERT_TRUE(Activate(window));
+    for (const QKeyCombination k : keys) {
+        QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
+        QTest::keyClick(focus, k.key(), k.keyboardModifiers());
+        if (k.keyboardModifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+            QTest::qWait(150);
+            QApplication::processEvents(); // the press is due now, however late the wait woke
+        }
+    }
+}
+
+// The name a screen reader reads for a control.
+inline std::string NameOf(QWidget* control, QAccessible::Text kind = QAccessible::Name) {
+    return QAccessible::queryAccessibleInterface(control)->text(kind).toStdString();
+}
+
+// A shown main window with a fresh game, on the doubles.
+struct MainWindow : PlatformDoubles {
+    MainWindow() { window->show(); }
+
+    DeclareVars vars;
+    std::unique_ptr<frmMain> window = std::make_unique<frmMain>(vars, platform);
+};
+
+class MainWindowTest : public ::testing::Test, protected MainWindow {
+protected:
     // Moves back and forth between two towns until the given day has begun.
     void TravelUntilDay(int day) {
         while (window->Tables().CurrentDay < day)
@@ -73,9 +105,6 @@ protected:
         messages.answers = {MsgResult::Yes};
         window->mnuNewGame->trigger();
     }
-
-    DeclareVars vars;
-    std::unique_ptr<frmMain> window = std::make_unique<frmMain>(vars, platform);
 };
 
 } // namespace dunemark
