@@ -54,6 +54,16 @@ TEST_F(TradeTest, ARefusalTestsMoneyBeforeSpaceAndAnOfferIsTheSmallerOfCashAndSp
     }
 }
 
+// Gold and Granite, the first and the last rows of the market, trade like any other good.
+TEST(Trade, TheFirstAndTheLastRowsTrade) {
+    for (const int row : {1, ItemCount}) {
+        DeclareVars vars;
+        vars.MarketItems[row] = {{{"Gold", "Gold", "Gold"}, {10.0, 10.0, 10.0}}};
+        ApplyPurchase(vars, row, 2, OpenPurchase(vars, row));
+        EXPECT_EQ(CellNumber(vars.Holdings[row][QuantityField]), 2) << row;
+    }
+}
+
 // Only the whole part of a quantity is bought; one below 1 changes nothing, as 0 does, and any
 // other records the item and today's price.
 TEST_F(TradeTest, APurchaseAddsToTheRowAndItsPriceReplacesTheOnePaidBefore) {
