@@ -27,14 +27,11 @@ public:
     std::vector<std::string> calls;
 };
 
-// A fresh game with scripted chance and a recording message box.
-class GameFixture : public ::testing::Test {
-protected:
-    GameFixture() { FillTables(tables); } // the other tables start as a new game does
+// A fresh game with scripted chance, a recording message box and a recording window.
+struct ScriptedGame {
+    ScriptedGame() { FillTables(tables); } // the other tables start as a new game does
     double Price(int k, int t = 0) const { return CellNumber(vars.MarketItems[k][PriceField][t]); }
-
     MoveResult Move(std::int16_t town) { return MoveToTown(vars, tables, town, services, view); }
-    MoveResult MoveOn() { return Move(vars.CurrentTown == 0 ? 1 : 0); }
 
     DeclareVars vars;
     MainTables tables;
@@ -43,6 +40,11 @@ protected:
     FakeClock clock;
     GameServices services{messages, random, clock, ","};
     RecordingView view;
+};
+
+class GameFixture : public ::testing::Test, protected ScriptedGame {
+protected:
+    MoveResult MoveOn() { return Move(vars.CurrentTown == 0 ? 1 : 0); }
 };
 
 } // namespace dunemark

@@ -25,9 +25,8 @@ TEST(MarketNumber, ReadsDigitsOnlyWithinTheRange) {
 }
 
 // One game of a market, driven as the main window drives it, that records what it shows.
-struct MarketPlayer {
+struct MarketPlayer : ScriptedGame {
     explicit MarketPlayer(std::uint32_t market) {
-        FillTables(tables);
         ResetGame(vars, tables);
         tables.MarketNumber = market;
         random.script = {0.5f}; // the clock's generator is never asked
@@ -36,25 +35,15 @@ struct MarketPlayer {
     std::string Prices(int town) const {
         std::string prices;
         for (int k = 1; k <= ItemCount; ++k)
-            prices +=
-                std::to_string(std::lround(CellNumber(vars.MarketItems[k][PriceField][town]))) +
-                ' ';
+            prices += std::to_string(std::lround(Price(k, town))) + ' ';
         prices.pop_back();
         return prices;
     }
-    std::vector<std::string> Move(int town) {
+    std::vector<std::string> Travel(int town) {
         messages.shown.clear();
-        MoveToTown(vars, tables, static_cast<std::int16_t>(town), services, view);
+        Move(static_cast<std::int16_t>(town));
         return messages.Texts();
     }
-
-    DeclareVars vars;
-    MainTables tables;
-    FakeMessageBox messages;
-    ScriptedRandom random;
-    FakeClock clock;
-    GameServices services{messages, random, clock, ","};
-    RecordingView view;
 };
 
 // "Gold high", "Grapes glut": a market event's message, short.
@@ -159,8 +148,8 @@ TEST(MarketGame, RoutesAndPurchasesDoNotChangeTheMarkets) {
             second.vars.Favour = 100;
         const int town1 = d % 2 == 1 ? (d / 2) % 3 : 2 - (d / 2) % 3;
         const int town2 = d % 3;
-        auto said1 = first.Move(town1 == first.vars.CurrentTown ? (town1 + 1) % 3 : town1);
-        auto said2 = second.Move(town2 == second.vars.CurrentTown ? (town2 + 2) % 3 : town2);
+        auto said1 = first.Travel(town1 == first.vars.CurrentTown ? (town1 + 1) % 3 : town1);
+        auto said2 = second.Travel(town2 == second.vars.CurrentTown ? (town2 + 2) % 3 : town2);
         // The bank's robberies and the bonus are the second player's alone.
         std::erase_if(said2, [](const std::string& s) {
             return s.starts_with("Your pyramid") || s.starts_with("The Pharoah is pleased");
