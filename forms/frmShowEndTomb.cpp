@@ -132,13 +132,13 @@ void frmShowEndTomb::OfferResultLine(std::uint32_t market, int days, Clipboard& 
         cmdCopy->setAutoDefault(false);
         setFocusPolicy(Qt::StrongFocus);
         setFocus();
-        cmdCopy->setToolTip(resultLine_);
         cmdCopy->setGeometry(Margin, lblCaption->geometry().bottom() + 1 + Margin,
                              PictureSize.width(), cmdCopy->sizeHint().height());
         connect(cmdCopy, &QPushButton::clicked, this, &frmShowEndTomb::cmdCopy_Click);
         news_ = new SpokenNews(this);
         SetHeight(cmdCopy->geometry().bottom() + 1 + Margin);
     }
+    cmdCopy->setToolTip(resultLine_);
     cmdCopy->setAccessibleDescription(resultLine_);
 }
 
