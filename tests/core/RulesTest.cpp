@@ -4,6 +4,7 @@
 #include "core/Market.h"
 #include "core/NumberText.h"
 #include "core/Travel.h"
+#include "core/VersionText.h"
 #include "platform/ClockSeededRandom.h"
 
 #include <limits>
@@ -43,6 +44,8 @@ TEST(NumberText, ReadsWritesAndBoxesNumbers) {
         {"99.9", 100, Exact, "99.9"}, {"100.5", 100, Exact, "100"}, {"1e999", 9, Whole, "9"}};
     for (const auto& [typed, limit, check, shown] : boxed)
         EXPECT_EQ(NumberBoxText(typed, limit, check), shown) << typed << " " << limit;
+    // The version as About writes it: the minor part in two digits, the revision in four.
+    EXPECT_EQ(VersionText(1, 0, 0) + " " + VersionText(2, 15, 12345), "1.00.0000 2.15.12345");
 }
 
 // The total is bank plus cash minus the loan and never wraps; each burial rank must be beaten, not
