@@ -1,14 +1,15 @@
-#include "forms/Assets.h"
-#include "forms/Language.h"
 #include "forms/StartUp.h"
 #include "platform/ClockSeededRandom.h"
+#include "platform/qt/Language.h"
+#include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtInputBox.h"
 #include "platform/qt/QtLinkOpener.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtModalShower.h"
 #include "platform/qt/QtSettingsStore.h"
-#include "platform/qt/QtClipboard.h"
 #include "platform/qt/SystemClock.h"
+#include "screenreader/Accessibility.h"
+#include "widgets/Assets.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
     // Ties the windows to the installed desktop entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("org.example.Dunemark"));
     dunemark::InitAssets();
+    dunemark::InstallAccessibility();
     // The desktop's language, or the next in its list that the game speaks, else English.
     dunemark::Language language;
     const QString chosen = dunemark::ChooseLanguage(QLocale::system().uiLanguages());
@@ -37,8 +39,7 @@ int main(int argc, char* argv[]) {
     dunemark::QtLinkOpener links;
     dunemark::QtModalShower modal;
     dunemark::QtClipboard clipboard;
-    dunemark::Platform platform{messages, input, settings, clock, random, links, modal,
-                                clipboard};
+    dunemark::Platform platform{messages, input, settings, clock, random, links, modal, clipboard};
 
     dunemark::StartUp startUp(platform);
     startUp.Begin();

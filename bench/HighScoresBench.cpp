@@ -4,7 +4,6 @@
 // the game does.
 //   highscores_bench [RUNS]
 #include "core/DeclareVars.h"
-#include "forms/Assets.h"
 #include "forms/frmHighScores.h"
 #include "platform/ClockSeededRandom.h"
 #include "platform/qt/QtInputBox.h"
@@ -13,6 +12,7 @@
 #include "platform/qt/QtModalShower.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/SystemClock.h"
+#include "widgets/Assets.h"
 
 #include <QApplication>
 #include <QDir>

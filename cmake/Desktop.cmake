@@ -18,7 +18,7 @@ set(DUNEMARK_MODULEDIR lib/games/dunemark)
 install(TARGETS dunemark_ledger LIBRARY DESTINATION ${DUNEMARK_MODULEDIR}
         PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 file(RELATIVE_PATH DUNEMARK_MODULE_PLACE /${DUNEMARK_GAMESDIR} /${DUNEMARK_MODULEDIR})
-set_source_files_properties(forms/LedgerLoader.cpp PROPERTIES
+set_source_files_properties(ledger/LedgerLoader.cpp PROPERTIES
                             COMPILE_DEFINITIONS DUNEMARK_LEDGER_PLACE="${DUNEMARK_MODULE_PLACE}")
 # Each install writes its own copy, so that a package and an install made at once do not mix.
 install(CODE "

@@ -13,6 +13,9 @@ endforeach()
 file(GLOB DUNEMARK_TEXT_SOURCES CONFIGURE_DEPENDS
      ${CMAKE_CURRENT_SOURCE_DIR}/core/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/core/*.h
      ${CMAKE_CURRENT_SOURCE_DIR}/forms/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/forms/*.h
+     ${CMAKE_CURRENT_SOURCE_DIR}/widgets/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/widgets/*.h
+     ${CMAKE_CURRENT_SOURCE_DIR}/screenreader/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/screenreader/*.h
+     ${CMAKE_CURRENT_SOURCE_DIR}/ledger/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/ledger/*.h
      ${CMAKE_CURRENT_SOURCE_DIR}/platform/qt/*.cpp)
 
 qt_add_translations(dunemark_ui

@@ -1,6 +1,6 @@
 #include "core/Chance.h"
 
-#include "core/SplitMix.h"
+#include "platform/SplitMix.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
 #include "forms/QuantityDialog.h"
 
 #include "core/NumberText.h"
-#include "forms/Look.h"
-#include "forms/NumberBox.h"
-#include "forms/NumberEdit.h"
-#include "forms/SpokenNews.h"
+#include "screenreader/SpokenNews.h"
+#include "widgets/Look.h"
+#include "widgets/NumberBox.h"
+#include "widgets/NumberEdit.h"
 
 #include <QGroupBox>
 #include <QLabel>

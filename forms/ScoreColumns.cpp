@@ -1,6 +1,6 @@
 #include "forms/ScoreColumns.h"
 
-#include "forms/FitLabel.h"
+#include "widgets/FitLabel.h"
 
 #include <QFontMetricsF>
 #include <algorithm>

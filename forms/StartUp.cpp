@@ -2,6 +2,7 @@
 
 #include "forms/frmMain.h"
 #include "forms/frmStory.h"
+#include "platform/qt/CentreOver.h"
 
 namespace dunemark {
 
@@ -24,9 +25,7 @@ void StartUp::Begin() {
 void StartUp::ShowMain() {
     if (!main_)
         main_ = std::make_unique<frmMain>(vars_, platform_);
-    main_->show();
-    main_->raise();
-    main_->activateWindow();
+    BringToFront(*main_);
 }
 
 } // namespace dunemark

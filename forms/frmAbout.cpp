@@ -3,8 +3,8 @@
 #include "core/GameServices.h"
 #include "core/ProgramVersion.h"
 #include "core/VersionText.h"
-#include "forms/Look.h"
-#include "forms/RenderSvg.h"
+#include "widgets/Look.h"
+#include "widgets/RenderSvg.h"
 
 #include <QCursor>
 #include <QFrame>

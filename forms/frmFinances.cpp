@@ -1,11 +1,11 @@
 #include "forms/frmFinances.h"
 
 #include "core/Finances.h"
-#include "forms/Look.h"
-#include "forms/NumberEdit.h"
-#include "forms/SpokenNews.h"
-#include "forms/SvgPicture.h"
 #include "forms/frmGetNumber.h"
+#include "screenreader/SpokenNews.h"
+#include "widgets/Look.h"
+#include "widgets/NumberEdit.h"
+#include "widgets/SvgPicture.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -2,10 +2,10 @@
 
 #include "core/NumberText.h"
 #include "core/Saturate.h"
-#include "forms/Look.h"
-#include "forms/NumberBox.h"
-#include "forms/NumberEdit.h"
-#include "forms/SvgPicture.h"
+#include "widgets/Look.h"
+#include "widgets/NumberBox.h"
+#include "widgets/NumberEdit.h"
+#include "widgets/SvgPicture.h"
 
 #include <QKeyEvent>
 #include <QLabel>

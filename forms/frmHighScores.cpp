@@ -1,10 +1,10 @@
 #include "forms/frmHighScores.h"
 
 #include "core/GameServices.h"
-#include "forms/FitLabel.h"
-#include "forms/Look.h"
-#include "forms/RenderSvg.h"
 #include "forms/ScoreColumns.h"
+#include "widgets/FitLabel.h"
+#include "widgets/Look.h"
+#include "widgets/RenderSvg.h"
 
 #include <QFontMetricsF>
 #include <QPushButton>

@@ -40,9 +40,7 @@ void frmHowToPlay::Open() {
             PlaceBeside(*this, *parentWidget());
         txtRules->setFocus();
     }
-    show();
-    raise();
-    activateWindow();
+    BringToFront(*this);
 }
 
 } // namespace dunemark

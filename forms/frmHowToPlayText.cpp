@@ -4,11 +4,11 @@
 #include "core/Market.h"
 #include "core/SpecialProducts.h"
 #include "core/Travel.h"
-#include "forms/Keys.h"
-#include "forms/Look.h"
-#include "forms/Speech.h"
 #include "forms/frmHowToPlay.h"
 #include "scores/HighScoreTable.h"
+#include "widgets/Keys.h"
+#include "widgets/Look.h"
+#include "widgets/Speech.h"
 
 #include <QCoreApplication>
 #include <QKeySequence>

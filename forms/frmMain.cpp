@@ -1,26 +1,20 @@
 #include "forms/frmMain.h"
 
-#include "core/GameOver.h"
 #include "core/Market.h"
-#include "core/MarketNumber.h"
-#include "core/NewGame.h"
 #include "core/Trade.h"
-#include "forms/Grid.h"
-#include "forms/LedgerModule.h"
-#include "forms/Look.h"
-#include "forms/Speech.h"
-#include "forms/SpokenNews.h"
-#include "forms/SvgPicture.h"
-#include "forms/TownLabel.h"
-#include "forms/frmAbout.h"
 #include "forms/frmBuy.h"
 #include "forms/frmFinances.h"
-#include "forms/frmHighScores.h"
 #include "forms/frmHowToPlay.h"
 #include "forms/frmSell.h"
-#include "forms/frmShowEndTomb.h"
 #include "forms/frmSpecial.h"
 #include "forms/frmStory.h"
+#include "ledger/LedgerModule.h"
+#include "screenreader/SpokenNews.h"
+#include "widgets/Grid.h"
+#include "widgets/Look.h"
+#include "widgets/Speech.h"
+#include "widgets/SvgPicture.h"
+#include "widgets/TownLabel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -91,23 +85,6 @@ void frmMain::TellDone(const QString& done) {
 
 void frmMain::Form_Load() {
     StartGame(std::nullopt);
-}
-
-void frmMain::StartGame(std::optional<std::uint32_t> market) {
-    FillTables(tables_);
-    Grid1->setHorizontalHeaderLabels({tr("Item"), tr("Price")});
-    Grid2->setHorizontalHeaderLabels({tr("Item"), tr("Price"), tr("Qty")});
-    for (int i = 0; i < TownCount; ++i)
-        lblTown[i]->SetTown(QString::fromStdString(tables_.TownNames[i]),
-                            QKeySequence(Qt::ControlModifier | Qt::Key(Qt::Key_1 + i)));
-    ResetGame(vars_, tables_);
-    tables_.MarketNumber = market;
-    setWindowTitle(WindowCaption(QString::fromUtf8(AppTitle.data(), AppTitle.size())));
-    GenerateMarket(vars_, tables_, services_, tables_.CurrentDay);
-    ShowMarket();
-    lblTown_Click(0);
-    ColourTowns();
-    ShowHoldings();
 }
 
 void frmMain::ColourTowns() {
@@ -207,14 +184,6 @@ void frmMain::ShowDay(std::int16_t day) {
     setWindowTitle(WindowCaption(Say(DayCaption(day))));
 }
 
-QString frmMain::WindowCaption(const QString& day) const {
-    if (!tables_.MarketNumber)
-        return day;
-    return tr("%1 - Market %2", "the caption of a market game: the day's caption, the number")
-        .arg(day)
-        .arg(*tables_.MarketNumber);
-}
-
 void frmMain::LastDayReached() {
     cmdBuy->setEnabled(false);
     CoverMap(true);
@@ -305,79 +274,6 @@ void frmMain::DescribeGrids() {
     Grid2->setAccessibleDescription(gameIsOver_ ? over : tr("Enter sells the selected item"));
 }
 
-void frmMain::GameOver() {
-    gameIsOver_ = true;
-    DescribeGrids();
-    noJourney_->setEnabled(false);
-    for (TownLabel* town : lblTown)
-        town->setEnabled(false);
-    for (QToolButton* button : {cmdBuy, cmdSell, cmdFinances, cmdSpecial})
-        button->setEnabled(false);
-
-    const std::int32_t total = FinalTotal(vars_.BankBalance, vars_.Cash, vars_.Debt);
-    platform_.messages.Show(Say(GameOverMessage(total, services_.groupSeparator)).toStdString(),
-                            tr("Game Over").toStdString(), MsgIcon::Information, MsgButtons::Ok);
-    vars_.FinalScore = total;
-    {
-        frmShowEndTomb tomb(vars_, this);
-        if (tables_.MarketNumber)
-            tomb.OfferResultLine(*tables_.MarketNumber, tables_.LastDay, platform_.clipboard);
-        platform_.modal.ShowModal(tomb);
-    }
-    if (total >= 0) {
-        frmHighScores scores(vars_, platform_, this);
-        platform_.modal.ShowModal(scores);
-        vars_.FinalScore = 0;
-    }
-    news_->Tell(Grid1->accessibleDescription());
-}
-
-void frmMain::mnuNewGame_Click() {
-    PlayAfresh(std::nullopt);
-}
-
-void frmMain::mnuMarketOfDay_Click() {
-    PlayAfresh(MarketOfTheDay(platform_.clock.Today()));
-}
-
-void frmMain::mnuMarketNumber_Click() {
-    const std::string typed =
-        platform_.input.Ask(tr("The number of the market to play (digits only, from %1 to %2):")
-                                .arg(LowestMarketNumber)
-                                .arg(HighestMarketNumber)
-                                .toStdString(),
-                            std::string(AppTitle));
-    if (typed.empty()) // Cancel
-        return;
-    const std::optional<std::uint32_t> market = ReadMarketNumber(typed);
-    if (!market) {
-        platform_.messages.Show(tr("A market number is written in digits only, from %1 to %2.")
-                                    .arg(LowestMarketNumber)
-                                    .arg(HighestMarketNumber)
-                                    .toStdString(),
-                                std::string(AppTitle), MsgIcon::Exclamation, MsgButtons::Ok);
-        return;
-    }
-    PlayAfresh(market);
-}
-
-void frmMain::PlayAfresh(std::optional<std::uint32_t> market) {
-    const MsgResult answer =
-        platform_.messages.Show(tr("Are you sure you wish to start a new game?").toStdString(),
-                                std::string(AppTitle), MsgIcon::Question, MsgButtons::YesNo);
-    if (answer != MsgResult::Yes)
-        return;
-    StartGame(market);
-    gameIsOver_ = false;
-    DescribeGrids();
-    for (TownLabel* town : lblTown)
-        town->setEnabled(true);
-    for (QToolButton* button : {cmdBuy, cmdSell, cmdFinances, cmdSpecial})
-        button->setEnabled(true);
-    CoverMap(false);
-    cmdFinish->setEnabled(true);
-}
-
 void frmMain::mnuExit_Click() {
     close();
 }
@@ -387,52 +283,6 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
     delete story_;
     QApplication::quit();
-}
-
-void frmMain::mnuHighS_Click() {
-    frmHighScores scores(vars_, platform_, this);
-    platform_.modal.ShowModal(scores);
-}
-
-void frmMain::mnuStory_Click() {
-    if (!story_) {
-        story_ = new frmStory([this] {
-            raise();
-            activateWindow();
-        });
-        story_->move(frameGeometry().topRight() + QPoint(8, 0));
-    }
-    story_->show();
-    story_->raise();
-    story_->activateWindow();
-}
-
-void frmMain::mnuLedger_Click() {
-    if (!ledger_) {
-        // The first opening loads the ledger's module; without it the game goes on.
-        QString why;
-        LedgerModule* module = ledgerModule_.Module(why);
-        if (!module) {
-            platform_.messages.Show(why.toStdString(), std::string(AppTitle), MsgIcon::Exclamation,
-                                    MsgButtons::Ok);
-            return;
-        }
-        ledger_ = module->CreateLedger(tables_, this);
-    }
-    ledger_->show();
-    ledger_->raise();
-    ledger_->activateWindow();
-}
-
-void frmMain::mnuHowToPlay_Click() {
-    if (!howToPlay_)
-        howToPlay_ = new frmHowToPlay(tables_, this);
-    howToPlay_->Open();
-}
-
-void frmMain::mnuAbout_Click() {
-    frmAbout about(platform_.links, this);
-    platform_.modal.ShowModal(about);
 }
 
 } // namespace dunemark

@@ -4,9 +4,9 @@
 #include "core/GameServices.h"
 #include "core/MainTables.h"
 #include "core/Travel.h"
-#include "forms/LedgerLoader.h"
-#include "forms/Speech.h"
+#include "ledger/LedgerLoader.h"
 #include "platform/Platform.h"
+#include "widgets/Speech.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -1,15 +1,15 @@
 // The controls of the main window, at their places.
 #include "core/NewGame.h"
-#include "forms/FitLabel.h"
-#include "forms/Grid.h"
-#include "forms/Keys.h"
-#include "forms/Look.h"
-#include "forms/Speech.h"
-#include "forms/SpokenNews.h"
-#include "forms/SvgPicture.h"
-#include "forms/TownLabel.h"
-#include "forms/ValueLabel.h"
 #include "forms/frmMain.h"
+#include "screenreader/SpokenNews.h"
+#include "widgets/FitLabel.h"
+#include "widgets/Grid.h"
+#include "widgets/Keys.h"
+#include "widgets/Look.h"
+#include "widgets/Speech.h"
+#include "widgets/SvgPicture.h"
+#include "widgets/TownLabel.h"
+#include "widgets/ValueLabel.h"
 
 #include <QAction>
 #include <QFontMetrics>

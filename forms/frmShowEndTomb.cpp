@@ -1,10 +1,10 @@
 #include "forms/frmShowEndTomb.h"
 
-#include "forms/FitLabel.h"
-#include "forms/Look.h"
-#include "forms/RenderSvg.h"
-#include "forms/Speech.h"
-#include "forms/SpokenNews.h"
+#include "screenreader/SpokenNews.h"
+#include "widgets/FitLabel.h"
+#include "widgets/Look.h"
+#include "widgets/RenderSvg.h"
+#include "widgets/Speech.h"
 
 #include <QKeyEvent>
 #include <QLabel>

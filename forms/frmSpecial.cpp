@@ -2,13 +2,13 @@
 
 #include "core/GameServices.h"
 #include "core/SpecialProducts.h"
-#include "forms/Look.h"
-#include "forms/NumberEdit.h"
-#include "forms/Speech.h"
-#include "forms/SpokenNews.h"
-#include "forms/SvgPicture.h"
-#include "forms/ValueLabel.h"
 #include "platform/qt/CentreOver.h"
+#include "screenreader/SpokenNews.h"
+#include "widgets/Look.h"
+#include "widgets/NumberEdit.h"
+#include "widgets/Speech.h"
+#include "widgets/SvgPicture.h"
+#include "widgets/ValueLabel.h"
 
 #include <QButtonGroup>
 #include <QFrame>

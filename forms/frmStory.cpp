@@ -1,8 +1,8 @@
 #include "forms/frmStory.h"
 
-#include "forms/FitLabel.h"
-#include "forms/Look.h"
-#include "forms/SvgPicture.h"
+#include "widgets/FitLabel.h"
+#include "widgets/Look.h"
+#include "widgets/SvgPicture.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "platform/ClockSeededRandom.h"
 
-#include "core/SplitMix.h"
+#include "platform/SplitMix.h"
 
 #include <bit>
 

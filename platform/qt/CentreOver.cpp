@@ -49,6 +49,12 @@ void PlaceBeside(QWidget& window, const QWidget& owner) {
     window.move(Beside(game->frameGeometry(), frame.boundedTo(room.size()), room));
 }
 
+void BringToFront(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 int TitleBarWidth(const QString& title) {
     // Desktops draw titles in bold, often a point or two larger than their text; the icon and
     // the three buttons take about seven lines' height beside it.

@@ -46,4 +46,7 @@ QPoint Beside(const QRect& game, QSize size, const QRect& room);
 // Places a top-level window, at its present size, beside the window of `owner`.
 void PlaceBeside(QWidget& window, const QWidget& owner);
 
+// Shows a top-level window in front of the game's others, with the keyboard's focus.
+void BringToFront(QWidget& window);
+
 } // namespace dunemark

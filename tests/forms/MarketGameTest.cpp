@@ -1,9 +1,9 @@
 // Market games from the File menu: started by the date or by a number, named in the caption, and
 // a result line to copy when they end.
 #include "Doubles.h"
-#include "forms/Language.h"
-#include "forms/SpokenNews.h"
+#include "platform/qt/Language.h"
 #include "platform/qt/QtClipboard.h"
+#include "screenreader/SpokenNews.h"
 
 namespace dunemark {
 namespace {

@@ -2,10 +2,10 @@
 // accelerator letters alike in a menu or a window, and a short game in German.
 #include "Doubles.h"
 #include "core/MarketNumber.h"
-#include "forms/Language.h"
 #include "forms/frmHowToPlay.h"
-#include "forms/frmLedger.h"
+#include "ledger/frmLedger.h"
 #include "platform/qt/CentreOver.h"
+#include "platform/qt/Language.h"
 #include "platform/qt/QtInputBox.h"
 
 #include <QCheckBox>

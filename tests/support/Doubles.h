@@ -4,13 +4,8 @@
 // double, and a shown main window with a fresh game.
 #include "core/Burial.h"
 #include "core/SpecialProducts.h"
-#include "forms/FitLabel.h"
-#include "forms/Grid.h"
-#include "forms/Look.h"
 #include "forms/QuantityDialog.h"
 #include "forms/StartUp.h"
-#include "forms/SvgPicture.h"
-#include "forms/TownLabel.h"
 #include "forms/frmAbout.h"
 #include "forms/frmBuy.h"
 #include "forms/frmFinances.h"
@@ -25,6 +20,11 @@
 #include "platform/doubles/Fakes.h"
 #include "platform/doubles/ScriptedModalShower.h"
 #include "platform/qt/QtMessageBox.h"
+#include "widgets/FitLabel.h"
+#include "widgets/Grid.h"
+#include "widgets/Look.h"
+#include "widgets/SvgPicture.h"
+#include "widgets/TownLabel.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,6 +1,6 @@
 // A ledger module of this very version from another build: its declarations may differ from
 // this build's, so the game must not take it.
-#include "forms/LedgerModule.h"
+#include "ledger/LedgerModule.h"
 
 #include <QObject>
 

@@ -1,4 +1,5 @@
-#include "forms/Assets.h"
+#include "screenreader/Accessibility.h"
+#include "widgets/Assets.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QApplication app(argc, argv);
     dunemark::InitAssets();
+    dunemark::InstallAccessibility();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

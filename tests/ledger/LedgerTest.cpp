@@ -1,0 +1,217 @@
+// The ledger through a whole game: every price seen, the last one of each town, and every day's
+// money and worth, as the main window showed them.
+#include "Doubles.h"
+#include "core/GameOver.h"
+#include "core/Trade.h"
+#include "ledger/FortuneChart.h"
+#include "ledger/LastSeenTable.h"
+#include "ledger/PriceChart.h"
+#include "ledger/frmLedger.h"
+#include "platform/ClockSeededRandom.h"
+#include "platform/qt/CentreOver.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+namespace dunemark {
+namespace {
+
+double Number(const QString& money) {
+    return ReadMoney(money.toStdString(), ",");
+}
+
+QString Cell(const QTableWidget* table, int row, int column) {
+    const QTableWidgetItem* cell = table->item(row, column);
+    return cell ? cell->text() : QStringLiteral("(none)");
+}
+
+// A game played through the real windows with the ledger open, on a fixed stream of draws.
+class LedgerTest : public ::testing::Test, protected PlatformDoubles {
+protected:
+    LedgerTest() {
+        modal.fallback = [](QDialog& dialog) {
+            if (auto* quantity = qobject_cast<QuantityDialog*>(&dialog))
+                quantity->cmdOK->click(); // as many as proposed
+        };
+        window.SetLedgerModule(QStringLiteral(DUNEMARK_LEDGER_MODULE));
+        window.mnuLedger->trigger();
+        ledger = qobject_cast<frmLedger*>(window.LedgerWindow());
+    }
+
+    ClockSeededRandom chance{20261206};
+    Platform seeded{messages, input, settings, clock, chance, links, modal, clipboard};
+    DeclareVars vars;
+    frmMain window{vars, seeded};
+    frmLedger* ledger = nullptr;
+
+    // Cash + bank - debt as the labels show them, and the goods carried at the market's prices.
+    double Money() const {
+        return Number(window.lblCash->text()) + Number(window.lblBank->text()) -
+               Number(window.lblDebt->text());
+    }
+    double Goods() const {
+        double goods = 0;
+        for (int r = 1; r <= ItemCount; ++r)
+            goods +=
+                Number(window.Grid2->TextMatrix(r, 2)) * Number(window.Grid1->TextMatrix(r, 1));
+        return goods;
+    }
+    double Worth(int day) const { return Number(Cell(ledger->grdFortune, day, 2)); }
+};
+
+TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenTheLastOfEachTownAndEachDaysMoneyAndWorth) {
+    std::vector<int> towns;
+    std::vector<QStringList> grids; // the market grid's prices, day by day
+    std::vector<double> money, worth;
+    int purchases = 0;
+    for (int day = 0; day <= GameDays; ++day) {
+        window.Grid2->SetRow(1 + day % ItemCount); // yesterday's purchase
+        window.cmdSell->click();
+        const double before = Worth(day);
+        const int carried = vars.ItemsCarried;
+        window.Grid1->SetRow(1 + (day + 1) % ItemCount);
+        window.cmdBuy->click();
+        purchases += vars.ItemsCarried > carried;
+        ASSERT_EQ(Worth(day), before) << "a purchase on day " << day;
+        if (day == 3) { // a bank, as the special products window leaves it, with money in it
+            vars.HasPyramidBank = VbTrue;
+            vars.BankBalance = 5000;
+            window.ShowStatus();
+        }
+        towns.push_back(vars.CurrentTown);
+        grids.push_back({});
+        for (int r = 1; r <= ItemCount; ++r)
+            grids.back() << window.Grid1->TextMatrix(r, 1);
+        money.push_back(Money());
+        worth.push_back(Money() + Goods());
+        ASSERT_EQ(Number(Cell(ledger->grdFortune, day, 1)), money.back()) << "day " << day;
+        ASSERT_EQ(Worth(day), worth.back()) << "day " << day;
+        if (day < GameDays)
+            window.lblTown_Click((vars.CurrentTown + 1) % TownCount);
+    }
+    EXPECT_GT(purchases, 5);
+    EXPECT_NE(money, worth);
+    window.cmdFinish_Click();
+    EXPECT_EQ(messages.shown.back().text,
+              InEnglish(GameOverMessage(static_cast<std::int32_t>(money.back()), ",")));
+
+    // After the game every figure is still there, in the tables and in the charts.
+    ledger->tabLedger->setCurrentIndex(frmLedger::PricesTab);
+    for (int item = 1; item <= ItemCount; ++item) {
+        ledger->lstItem->setCurrentRow(item - 1);
+        std::vector<QList<QPointF>> lines(TownCount);
+        for (int day = 0; day <= GameDays; ++day) {
+            const QString seen = grids[day][item - 1];
+            lines[towns[day]].append(QPointF(day, Number(seen)));
+            for (int t = 0; t < TownCount; ++t)
+                EXPECT_EQ(Cell(ledger->grdPrices, day, t + 1), t == towns[day] ? seen : "");
+        }
+        for (int t = 0; t < TownCount; ++t)
+            EXPECT_EQ(ledger->Prices()->Lines()[t]->points(), lines[t]) << "item " << item;
+
+        // The last price of each town, the row's lowest and highest marked.
+        double low = 1e12, high = -1;
+        for (const QList<QPointF>& line : lines) {
+            low = std::min(low, line.back().y());
+            high = std::max(high, line.back().y());
+        }
+        for (int t = 0; t < TownCount; ++t) {
+            const QPointF last = lines[t].back();
+            const QString text =
+                grids[int(last.x())][item - 1] + " (day " + QString::number(last.x()) + ")";
+            const QTableWidgetItem* cell = ledger->grdLastSeen->item(item - 1, t + 1);
+            const int mark = last.y() == low ? 1 : last.y() == high ? 2 : 0;
+            const QString marks[] = {"", LastSeenTable::LowMark() + " ",
+                                     LastSeenTable::HighMark() + " "};
+            const char* said[] = {"", ", the lowest", ", the highest"};
+            EXPECT_EQ(cell->text(), marks[mark] + text) << "item " << item << ", town " << t;
+            EXPECT_EQ(cell->data(Qt::AccessibleTextRole).toString(), text + said[mark]);
+        }
+    }
+    ledger->tabLedger->setCurrentIndex(frmLedger::FortuneTab);
+    for (int day = 0; day <= GameDays; ++day) {
+        EXPECT_EQ(ledger->Fortune()->Lines()[0]->points().value(day), QPointF(day, money[day]));
+        EXPECT_EQ(ledger->Fortune()->Lines()[1]->points().value(day), QPointF(day, worth[day]));
+    }
+    // The burial just above the best figure is named on the chart.
+    const double best = std::max(*std::max_element(money.begin(), money.end()),
+                                 *std::max_element(worth.begin(), worth.end()));
+    const int next = std::max(0, BurialRank(static_cast<std::int32_t>(best)) - 1);
+    EXPECT_TRUE(ledger->Fortune()->RankLabelsShown().contains(
+        QString::fromStdString(InEnglish(BurialShortCaption(next)))));
+}
+
+TEST_F(LedgerTest, OneWindowFollowsTheGameUntilANewGameClearsIt) {
+    EXPECT_TRUE(ledger->lblEmpty->isVisibleTo(ledger));
+    ledger->tabLedger->setCurrentIndex(frmLedger::PricesTab);
+    window.lblTown_Click(1);
+    EXPECT_FALSE(ledger->lblEmpty->isVisibleTo(ledger));
+    window.mnuLedger->trigger();
+    EXPECT_EQ(window.LedgerWindow(), ledger);
+
+    PriceChart* chart = ledger->Prices();
+    const QPointF point = chart->Lines()[1]->points().at(0);
+    const QPoint at = chart->mapFromScene(chart->chart()->mapToPosition(point, chart->Lines()[1]));
+    EXPECT_EQ(chart->PointTextAt(at), "Wailey, day 1: " + window.Grid1->TextMatrix(1, 1));
+    EXPECT_EQ(chart->PointTextAt(QPoint(0, 0)), "");
+
+    ledger->chkTable->setChecked(true);
+    EXPECT_EQ(ledger->stkPrices->currentWidget(), ledger->grdPrices);
+    EXPECT_EQ(ledger->grdPrices->accessibleName(), "Prices of Gold day by day");
+    messages.answers.push_back(MsgResult::Yes);
+    window.mnuNewGame_Click();
+    EXPECT_EQ(ledger->grdFortune->rowCount(), 1);
+    EXPECT_EQ(Cell(ledger->grdFortune, 0, 1), "-3,000");
+    EXPECT_EQ(ledger->grdLastSeen->item(0, 2)->text(), "");
+}
+
+TEST(LedgerPlace, BesideTheGameWhereTheScreenHasRoomAndAlwaysWhollyOnIt) {
+    const QRect screen(0, 0, 1000, 700);
+    const std::pair<QRect, QPoint> cases[] = {
+        // the game's place, the ledger's
+        {{100, 50, 300, 400}, {408, 50}},   // to the right
+        {{600, 50, 300, 400}, {92, 50}},    // to the left
+        {{496, 400, 300, 400}, {500, 200}}, // neither, by a few pixels: as far as it can
+    };
+    for (const auto& [game, ledger] : cases)
+        EXPECT_EQ(Beside(game, QSize(500, 500), screen), ledger) << game.x();
+}
+
+// A module that is missing, not a plugin at all, or the ledger of another version: each time the
+// player asks for the ledger he is told why it cannot open, and the game goes on without it.
+TEST(LedgerModuleTest, ALedgerThatCannotBeLoadedIsAMessageAndTheGameGoesOn) {
+    QTemporaryDir folder;
+    QFile text(folder.filePath(QStringLiteral("ledger.so")));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("<b>not a module</b>\n") > 0);
+    text.close();
+    const std::pair<QString, std::string> cases[] = {
+        {folder.filePath(QStringLiteral("gone/ledger.so")), "the file that holds it is missing"},
+        {text.fileName(), "could not be loaded"},
+        {QStringLiteral(DUNEMARK_OTHER_LEDGER), "belongs to another version of the game"},
+        {DUNEMARK_OTHER_BUILD_LEDGER, "belongs to another version of the game"},
+    };
+    for (const auto& [file, why] : cases) {
+        SCOPED_TRACE(file.toStdString());
+        MainWindow game;
+        game.window->SetLedgerModule(file);
+        game.window->mnuLedger->trigger();
+        game.window->mnuLedger->trigger();
+        ASSERT_EQ(game.messages.shown.size(), 2u);
+        const ShownMessage& shown = game.messages.shown.back();
+        EXPECT_EQ(shown.text.rfind("The ledger could not be opened: ", 0), 0u) << shown.text;
+        EXPECT_NE(shown.text.find(why), std::string::npos) << shown.text;
+        EXPECT_NE(shown.text.find(file.toStdString()), std::string::npos) << shown.text;
+        EXPECT_EQ(std::tie(shown.title, shown.icon), std::tuple("Dunemark", MsgIcon::Exclamation));
+        EXPECT_EQ(game.window->LedgerWindow(), nullptr);
+        game.window->lblTown_Click(1);
+        EXPECT_EQ(game.vars.CurrentTown, 1);
+    }
+}
+
+} // namespace
+} // namespace dunemark

@@ -1,0 +1,327 @@
+// The per-user high-score store: what it keeps, what it makes of a broken file, and how it holds
+// up when copies of the game are killed halfway or save at once.
+#include "platform/doubles/Fakes.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "scores/HighScoreTable.h"
+
+#include <QCursor>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QSettings>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <random>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace dunemark {
+namespace {
+
+constexpr char OddName[] = "\x06\uFEFF\x01"
+                           "0Smith, \"J\" = [x]; \\ \r\n@Variant(\\0) Ωμέγα 🐪 \0! ";
+const std::string Odd(OddName, sizeof OddName - 1);
+
+class StoreTest : public ::testing::Test {
+protected:
+    StoreTest() { UseNewDir(); }
+
+    // A fresh directory for the store, never read by this process: what is read next comes from
+    // the file, as in the next run of the game, not from what QSettings remembers.
+    void UseNewDir(const QByteArray& contents = {}) {
+        dir_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_->path()));
+        QDir().mkpath(QFileInfo(ConfPath()).path());
+        if (QFile file(ConfPath()); !contents.isNull() && file.open(QIODevice::WriteOnly))
+            file.write(contents);
+    }
+    QString ConfPath() const { return dir_->path() + QStringLiteral("/Dunemark/Dunemark.conf"); }
+    QByteArray ReadConf() const {
+        QFile file(ConfPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    HighScoreEntry First() {
+        HighScoreTable table(store, clock);
+        table.LoadHighScores();
+        return table.Entries()[0];
+    }
+
+    // Another run of the game on this store (tests/platform/StoreHelperMain.cpp); `setUp` runs in
+    // it before it starts.
+    static void Start(QProcess& helper, const QStringList& arguments,
+                      const std::function<void()>& setUp = {}) {
+        helper.setChildProcessModifier(setUp ? setUp : [] {});
+        helper.start(QStringLiteral(DUNEMARK_STORE_HELPER), arguments);
+        ASSERT_TRUE(helper.waitForStarted());
+    }
+    // Its exit code and what it printed, or "hung" when it has not finished in 25 s: less than Qt
+    // waits for a lock left empty, more than a loaded machine needs.
+    static std::string Run(const QStringList& arguments, const std::function<void()>& setUp = {}) {
+        QProcess helper;
+        Start(helper, arguments, setUp);
+        if (!helper.waitForFinished(25'000) || helper.exitStatus() != QProcess::NormalExit)
+            return "hung";
+        return std::to_string(helper.exitCode()) + ':' + helper.readAll().toStdString();
+    }
+    std::unique_ptr<QTemporaryDir> dir_;
+    QtSettingsStore store;
+    FakeClock clock;
+};
+
+// A file that QSettings wrote, or a player edited, reads as QSettings read it, and nothing in it
+// is decoded into an object, however deep; a broken file reads as the default table. Either is
+// mended by the next entry, whose name reads back exactly, whatever it holds, and what the game
+// writes QSettings reads back the same.
+TEST_F(StoreTest, TheFileReadsAsQSettingsWroteItAndABrokenOneIsMendedByTheNextEntry) {
+    QByteArray nested;
+    for (int level = 0; level < 50'000; ++level)
+        nested += "\\0\\0\\0\\t\\0\\0\\0\\x1"; // a list holding a list holding ...
+    const QByteArray S = "[Scores]\n";
+    const std::pair<QByteArray, HighScoreEntry> cases[] = {
+        {S + "Name0=Bob, Ann ,\" Cy \"\nTime0=12", {"Bob, Ann,  Cy ", "", 12}},
+        {S + "\t Name0\t= Ann \r\n  Time0 =\t12", {"Ann", "", 12}}, // a hand-edited file's blanks
+        // names coded as QSettings codes them
+        {S + "Name0=Bob\n[Sc%6Fr%U0065s]\nNa%6De0=Ann\nTime%30=12", {"Ann", "", 12}},
+        {S + "Name0=Ann\\t\r\nTime0=12", {"Ann\t", "", 12}}, // an escape just before a CR LF
+        {S + "Name0=a=b\\x041\nTime0=5", {"a=bA", "", 5}},   // an "=" in a value, a hex 0 first
+        {S + "Name0=@@x\\x41\\102\nDate0=\"a;b\" ; note\nTime0=7\\\n0", {"@xAB", "a;b", 70}},
+        {S + "Name0=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\nTime0=@Variant("
+             "\\0\\0\\0\\x2\\0\\0\\0\\x5)",
+         DefaultHighScore()},
+        {S + "Time0=@Variant(" + nested + ")", DefaultHighScore()},
+        {QByteArray("\x00\xff\xfe garbage \x01", 12), DefaultHighScore()}, // broken files
+        {"[Scores\nName0\n=\n", DefaultHighScore()},
+        {"[Scores]\nTime0\nName2=\"open\n", DefaultHighScore()},
+        {QByteArray(5000, '\xaa'), DefaultHighScore()},
+    };
+    for (const auto& [file, first] : cases) {
+        UseNewDir(file + '\n');
+        EXPECT_EQ(First(), first) << file.left(40).toStdString();
+        HighScoreTable(store, clock).AddHighScore(2000, [] { return Odd; });
+        UseNewDir(ReadConf());
+        EXPECT_EQ(First(), (HighScoreEntry{Odd, "06/12/2026", 2000}))
+            << file.left(40).toStdString();
+    }
+    UseNewDir();
+    {
+        QSettings written(ConfPath(), QSettings::IniFormat);
+        written.setValue("Scores/Name0", QString::fromStdString(Odd));
+        written.setValue("Scores/Time0", "9");
+        written.setValue("Other/Kept", QStringList{"a", "b"});
+    }
+    EXPECT_EQ(First(), (HighScoreEntry{Odd, "", 9}));
+    HighScoreTable(store, clock).AddHighScore(200, [] { return "\\" + Odd; });
+    UseNewDir(ReadConf());
+    const QSettings read(ConfPath(), QSettings::IniFormat);
+    EXPECT_EQ(read.value("Scores/Name0").toString().toStdString(),
+              "\\" + Odd); // an escape first of all
+    EXPECT_EQ(read.value("Scores/Name1").toString().toStdString(), Odd);
+    EXPECT_EQ(read.value("Other/Kept").toStringList(), (QStringList{"a", "b"}));
+    EXPECT_TRUE(ReadConf().contains("\nName1=")) << "plain names written plain";
+}
+
+// A save that cannot be made whole and safe is refused, says why, and leaves the file exactly as
+// it was: a write without room on the disk, a read that fails part-way, a sync that fails, a file
+// too large to be read whole (its table lies past what is read).
+TEST_F(StoreTest, ASaveThatCannotBeMadeSafelyIsRefusedAndChangesNothing) {
+    const QByteArray table = "[Scores]\nName0=Zed\nDate0=01/01/2026\nTime0=99999\n";
+    const QByteArray large = "[Junk]\n" + QByteArray(17 << 20, 'x') + '\n' + table;
+    const auto littleRoom = [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit room{256, 256};
+        setrlimit(RLIMIT_FSIZE, &room);
+    };
+    // The file, the fault planted in the copy that saves, its set-up, and what it says.
+    const std::tuple<QByteArray, const char*, std::function<void()>, const char*> cases[] = {
+        {table, "", littleRoom, "0:5000 failed\n"},
+        {table, "read", {}, "0:5000 unreadable\n"},
+        {table, "sync", {}, "0:5000 failed\n"},
+        {large, "", {}, "0:5000 too large\n"},
+    };
+    for (const auto& [contents, fault, setUp, result] : cases) {
+        UseNewDir(contents);
+        qputenv("DUNEMARK_STORE_FAULT", fault);
+        EXPECT_EQ(Run({"add", "Ann", "5000", "1"}, setUp), result) << result;
+        qunsetenv("DUNEMARK_STORE_FAULT");
+        EXPECT_EQ(ReadConf(), contents) << result;
+        EXPECT_FALSE(QFileInfo::exists(ConfPath() + QStringLiteral(".update.new"))) << result;
+    }
+    EXPECT_EQ(QtSettingsStore().FileBehind("Dunemark", SaveResult::LockInTheWay),
+              (ConfPath() + QStringLiteral(".update.lock")).toStdString());
+}
+
+// A save changes no file but the store and its own: the player's copies beside the store stay
+// as they are, whatever their names, and the store keeps its permissions.
+TEST_F(StoreTest, ASaveKeepsThePlayersOwnFilesAndTheStoresPermissions) {
+    const char* copies[] = {".backup", ".241207",  ".old123", ".BACKUP", ".before",
+                            ".bak",    ".backup1", ".orig",   ".tar.gz", ".Ab12Cd"};
+    for (const char* copy : copies) {
+        QFile file(ConfPath() + copy);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(copy) > 0);
+    }
+    ASSERT_EQ(Run({"add", "Ann", "1000", "1"}), "0:1000\n");
+    // Run as root, a save also keeps the player's ownership of his file.
+    const uid_t owner = geteuid() == 0 ? 4321 : geteuid();
+    ASSERT_EQ(chown(QFile::encodeName(ConfPath()).constData(), owner, static_cast<gid_t>(-1)), 0);
+    for (const mode_t mode : {0444, 0604}) {
+        ASSERT_EQ(chmod(QFile::encodeName(ConfPath()).constData(), mode), 0);
+        ASSERT_EQ(Run({"add", "Ann", QString::number(2000 + mode), "1"}),
+                  "0:" + std::to_string(2000 + mode) + '\n');
+        struct stat info {};
+        ASSERT_EQ(stat(QFile::encodeName(ConfPath()).constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, mode);
+        EXPECT_EQ(info.st_uid, owner);
+    }
+    for (const char* copy : copies) {
+        QFile file(ConfPath() + copy);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == copy) << copy;
+    }
+}
+
+// A file of an odd shape costs no more to read than an ordinary one of its size: one long
+// section name over many keys once took gigabytes.
+TEST_F(StoreTest, AStoreOfAnyShapeIsReadInLittleMemory) {
+    QByteArray crafted = '[' + QByteArray(64 << 10, 's') + "]\n";
+    for (int k = 0; k < 40'000; ++k)
+        crafted += QByteArray::number(k, 36) + "=\n";
+    UseNewDir(crafted + "[Scores]\nName0=Ann\nTime0=9000\n");
+    const auto littleMemory = [] {
+#if !defined(__SANITIZE_ADDRESS__)
+        const rlimit memory{1ul << 30, 1ul << 30}; // the sanitizers reserve more for themselves
+        setrlimit(RLIMIT_AS, &memory);
+#endif
+    };
+    EXPECT_EQ(Run({"show"}, littleMemory).substr(0, 6), "0:Ann\t");
+}
+
+TEST_F(StoreTest, AKilledSaveLeavesEitherTheOldTableOrTheNewAndHoldsUpNobody) {
+    std::mt19937 chance(20261207);
+    // Kills land anywhere from the writer's start to well past its first save, however slow the
+    // machine is today.
+    QElapsedTimer firstSave;
+    firstSave.start();
+    ASSERT_EQ(Run({"add", "W", "1000", "1"}), "0:1000\n");
+    const auto latest = static_cast<unsigned>(std::max<qint64>(80, 3 * firstSave.elapsed()));
+    long stored = 1;
+    for (int round = 0; round < 40; ++round) {
+        QProcess writer; // adds one entry after another, each a new table, until it is killed
+        Start(writer, {"add", "W", QString::number(1000 + stored), "1000000"});
+        QThread::usleep(std::uniform_int_distribution<unsigned>(0, latest * 1000)(chance));
+        writer.kill();
+        ASSERT_TRUE(writer.waitForFinished());
+        const long finished = writer.readAll().trimmed().split('\n').last().toLong() - 999;
+        const std::string shown = Run({"show"});
+        const long added = std::atol(shown.c_str() + 15) - 999; // "0:W\t06/12/2026\t<total>"
+        std::string whole = "0:"; // W's totals 1000 ... up to the last added, then the defaults
+        for (long k = 0; k < HighScorePlaces; ++k)
+            whole += k < added ? "W\t06/12/2026\t" + std::to_string(999 + added - k) + '\n'
+                               : "Nobody\t00/00/00\t100\n";
+        ASSERT_EQ(shown, whole) << "not one whole table after round " << round;
+        ASSERT_GE(added, std::max(stored, finished)) << "an older table came back";
+        stored = added;
+    }
+    EXPECT_GT(stored, 1) << "no save ever got through";
+}
+
+// Nothing that a copy killed halfway leaves behind holds up a save: a lock file, empty or naming
+// a process that is running, or its half-written table, which the next save removes. Anything but
+// a regular file as the lock (a pipe, a folder) is never waited on: that save is not made. A pipe
+// or a folder as the store, or a link to a pipe, reads as the default table at once and is never
+// written; a link to a regular file is read and written through, and stays a link.
+TEST_F(StoreTest, NothingLeftBehindHoldsUpASaveAndOnlyARegularFileIsTheStore) {
+    const QByteArray live =
+        QByteArray::number(getpid()) + "\nui_tests\n" + QSysInfo::machineHostName().toUtf8() + '\n';
+    const struct {
+        const char* suffix;
+        QByteArray contents; // "|" a pipe, "/" a folder
+        bool linked;         // made elsewhere, with a link to it here
+        const char* refusal; // "" when the save is made
+        bool left;
+    } cases[] = {
+        {".update.lock", "", false, "", false},
+        {".update.lock", live, false, "", false},
+        {".update.lock", "|", false, " lock in the way", true},
+        {".update.lock", "/", false, " lock in the way", true},
+        {".lock", "|", false, "", true},
+        {".update.lock.rmlock", "|", false, "", true},
+        {".update.new", "[Scores]\nName0=", false, "", false},
+        {"", "|", false, " failed", true},
+        {"", "/", false, " failed", true},
+        {"", "|", true, " failed", true},
+        {"", "", true, "", true},
+    };
+    for (const auto& [suffix, contents, linked, refusal, left] : cases) {
+        UseNewDir();
+        const QString path = ConfPath() + suffix;
+        const QString made = linked ? dir_->path() + "/elsewhere" : path;
+        if (contents == "|")
+            ASSERT_EQ(mkfifo(QFile::encodeName(made).constData(), 0600), 0);
+        else if (QFile file(made); contents == "/" ? !QDir().mkpath(made)
+                                                   : !file.open(QIODevice::WriteOnly) ||
+                                                         file.write(contents) != contents.size())
+            FAIL() << suffix;
+        ASSERT_TRUE(!linked || QFile::link(made, path));
+        const std::string what = suffix + contents.toStdString() + (linked ? " linked" : "");
+        ASSERT_EQ(Run({"add", "Ann", "9000", "1"}), "0:9000" + std::string(refusal) + '\n') << what;
+        EXPECT_EQ(Run({"show"}).substr(0, 6), *refusal ? "0:Nobo" : "0:Ann\t") << what;
+        EXPECT_EQ(QFileInfo::exists(path), left) << what;
+        EXPECT_EQ(QFileInfo(path).isSymLink(), linked) << what;
+        EXPECT_EQ(QFileInfo(made).isFile(), left && contents != "|" && contents != "/") << what;
+    }
+}
+
+// Two copies add five entries each, in falling order so that they land between each other's, all
+// within a second, where the file's time could not tell their saves apart: each save reads the
+// table afresh under the lock.
+TEST_F(StoreTest, TwoCopiesAddingAtOnceKeepEveryEntry) {
+    for (int base = 1000; base <= 10'000; base += 1000) {
+        QProcess ann, bob;
+        Start(ann, {"add", "Ann ", QString::number(base), "5"}); // a blank last
+        Start(bob, {"add", "Bob", QString::number(base + 5), "5"});
+        ASSERT_TRUE(ann.waitForFinished() && bob.waitForFinished());
+        std::string expected = "0:";
+        for (int total = base + HighScorePlaces - 1; total >= base; --total)
+            expected += (total < base + 5 ? "Ann " : "Bob") + std::string("\t06/12/2026\t") +
+                        std::to_string(total) + '\n';
+        ASSERT_EQ(Run({"show"}), expected);
+    }
+}
+
+// A copy stopped while it holds the lock (suspended, or in a debugger) keeps the others waiting,
+// with the windows' events running and the busy pointer shown. One that gives up in the end writes
+// nothing rather than over the other's work; one that waits on finds its entry kept once the
+// first resumes.
+TEST_F(StoreTest, ACopyStoppedHoldingTheLockKeepsTheOthersWaitingAndUndoesNoSave) {
+    QProcess ann, bob;
+    Start(ann, {"stop", "Ann", "5000"});
+    ASSERT_TRUE(ann.waitForReadyRead()); // it holds the lock, and stops
+    Qt::CursorShape pointer = Qt::BlankCursor;
+    QTimer::singleShot(100, [&] {
+        if (const QCursor* shown = QGuiApplication::overrideCursor())
+            pointer = shown->shape();
+    });
+    const SaveResult result = QtSettingsStore(std::chrono::milliseconds(3000))
+                                  .Update("Dunemark", [](SettingsStore& locked) {
+                                      locked.SaveSetting("Dunemark", "Scores", "A", "b");
+                                  });
+    EXPECT_EQ(result, SaveResult::Busy);
+    EXPECT_EQ(pointer, Qt::WaitCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(ReadConf().isEmpty());
+    Start(bob, {"add", "Bob", "98000", "1"});
+    bob.waitForFinished(12'000); // longer than a copy once waited before it wrote all the same
+    kill(static_cast<pid_t>(ann.processId()), SIGCONT);
+    ASSERT_TRUE(ann.waitForFinished() && bob.waitForFinished());
+    EXPECT_EQ(Run({"show"}).substr(0, 43), "0:Bob\t06/12/2026\t98000\nAnn\t06/12/2026\t5000\n");
+}
+
+} // namespace
+} // namespace dunemark

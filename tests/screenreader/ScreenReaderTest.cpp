@@ -1,0 +1,194 @@
+// What a screen reader hears, as the events and texts Qt hands it: Orca speaks a focus change,
+// a notification that shows, and the text of a box as the stretches of formatting it is told.
+#include "Doubles.h"
+#include "screenreader/SpokenNews.h"
+
+#include <utility>
+
+namespace dunemark {
+namespace {
+
+// What a screen reader is told without a move of the focus: each time a window's notification
+// shows, Orca speaks its name.
+class NewsListener : public QObject {
+public:
+    void Listen(QWidget* window) {
+        for (SpokenNews* news : window->findChildren<SpokenNews*>()) {
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(news)->role(),
+                      QAccessible::Notification);
+            news->installEventFilter(this);
+        }
+    }
+    // What was told since the last call.
+    std::vector<std::string> Told() { return std::exchange(told_, {}); }
+
+protected:
+    bool eventFilter(QObject* news, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            told_.push_back(static_cast<SpokenNews*>(news)->News().toStdString());
+        return false;
+    }
+
+private:
+    std::vector<std::string> told_;
+};
+
+class ScreenReaderTest : public MainWindowTest {
+protected:
+    ScreenReaderTest() { news.Listen(window.get()); }
+
+    NewsListener news;
+};
+
+// Each journey is told with the town, the day and the money, whatever has the focus; the town
+// the player is in says so, and a press on it tells where he is.
+TEST_F(ScreenReaderTest, AJourneyTellsTheTownTheDayAndTheMoney) {
+    window->Grid1->setFocus();
+    const std::tuple<int, std::string> cases[] = {
+        {1, "Wailey, day 1 of 45. Cash 2,000, debt 5,500."},
+        {1, "Wailey, day 1 of 45. Cash 2,000, debt 5,500."}, // already there: no new day
+    };
+    for (const auto& [town, told] : cases) {
+        Type(window.get(), {Qt::ControlModifier | Qt::Key(Qt::Key_1 + town)});
+        EXPECT_EQ(news.Told(), std::vector<std::string>{told});
+    }
+    // The other towns are buttons that tell their shortcuts, and a press through the reader
+    // travels.
+    QAccessibleInterface* foxton = QAccessible::queryAccessibleInterface(window->lblTown[2]);
+    EXPECT_EQ(foxton->role(), QAccessible::Button);
+    EXPECT_EQ(NameOf(window->lblTown[2], QAccessible::Description), "Travel to Foxton (Ctrl+3)");
+    foxton->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return vars.CurrentTown == 2; }, 10'000));
+    EXPECT_EQ(news.Told(),
+              std::vector<std::string>{"Foxton, day 2 of 45. Cash 2,000, debt 6,050."});
+    // With the focus on the town travelled to, its description tells the news, and only it.
+    window->lblTown[0]->setFocus();
+    QTest::keyClick(window->lblTown[0], Qt::Key_Return);
+    EXPECT_EQ(news.Told(), std::vector<std::string>{});
+    EXPECT_EQ(NameOf(window->lblTown[0], QAccessible::Description),
+              "You are here. Origon, day 3 of 45. Cash 2,000, debt 6,655.");
+    // The last day says how the game ends, and the towns' keys that no longer travel say why.
+    TravelUntilDay(45);
+    EXPECT_EQ(news.Told().back(), "Origon, day 45 of 45. Cash 2,000, debt 364,467. Sell your "
+                                  "goods, then press Finish to end the game.");
+    QTest::keyClick(window.get(), Qt::Key_1, Qt::ControlModifier);
+    EXPECT_EQ(news.Told(), std::vector<std::string>{"No more journeys: this is the last day."});
+    vars.HasPyramidBank = VbTrue;
+    vars.BankBalance = 1000;
+    window->ShowStatus();
+    EXPECT_EQ(NameOf(window->lblTown[0], QAccessible::Description),
+              "You are here. Origon, day 45 of 45. Cash 2,000, debt 364,467. Bank 1,000.");
+}
+
+// Return presses the picture buttons as Space does, and a trade is told with the new cash. Every
+// control has its name, the money its caption.
+TEST_F(ScreenReaderTest, ReturnPressesTheButtonsAndATradeIsTold) {
+    window->Grid1->SetRow(3);
+    const std::pair<QToolButton*, QString> buttons[] = {{window->cmdFinances, "Finances"},
+                                                        {window->cmdBuy, "Buy - Grapes"},
+                                                        {window->cmdSpecial, "Special items"}};
+    for (const auto& [button, title] : buttons) {
+        modal.shownTitles.clear();
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
+        EXPECT_EQ(modal.shownTitles, std::vector<QString>{title});
+    }
+    Next<frmBuy>([](frmBuy& buy) { QTest::keyClicks(buy.txtQuantity, "20\r"); });
+    window->cmdBuy->click();
+    window->Grid2->SetRow(3);
+    Next<frmSell>([](frmSell& sell) { QTest::keyClicks(sell.txtQuantity, "5\r"); });
+    window->cmdSell->click();
+    // The goods carried say what each figure is, and that a row is empty.
+    QAccessibleTableInterface* carried =
+        QAccessible::queryAccessibleInterface(window->Grid2)->tableInterface();
+    std::vector<std::string> cells;
+    for (const auto& [row, column] : {std::pair(2, 0), {2, 1}, {2, 2}, {3, 0}})
+        cells.push_back(carried->cellAt(row, column)->text(QAccessible::Name).toStdString());
+    const auto headers = carried->cellAt(0, 2)->tableCellInterface()->columnHeaderCells();
+    cells.push_back(headers.value(0)->text(QAccessible::Name).toStdString());
+    EXPECT_EQ(cells, (std::vector<std::string>{"Grapes", "paid 20 each", "15 carried",
+                                               "Nothing carried", "Qty"}));
+    // Two payments off the loan, the second of all the cash left, which is told as 0.
+    for (const char* amount : {"1000\r", "\r"}) {
+        Next<frmFinances>([this, amount](frmFinances& finances) {
+            news.Listen(&finances);
+            Next<frmGetNumber>([amount](frmGetNumber& box) {
+                box.txtMoney->selectAll();
+                QTest::keyClicks(box.txtMoney, amount);
+            });
+            finances.cmdPayLoan->click();
+        });
+        window->cmdFinances->click();
+    }
+    EXPECT_EQ(modal.shownTitles.back(), "Financial situation"); // the amount's window
+    // Enter on an empty row of the goods carried, and a good the cash does not pay for.
+    window->Grid2->SetRow(6);
+    window->Grid2->setFocus();
+    QTest::keyClick(window->Grid2, Qt::Key_Return);
+    window->Grid1->SetRow(10);
+    window->cmdBuy->click();
+    EXPECT_EQ(news.Told(),
+              (std::vector<std::string>{"Bought 20 Grapes for 400. Cash 1,600.",
+                                        "Sold 5 Grapes for 100. Cash 1,700.",
+                                        "Paid 1,000 of the loan. Cash 700, debt 4,000.",
+                                        "Paid 700 of the loan. Cash 0, debt 3,300.",
+                                        "Nothing there to sell", "Granite costs 3,000. Cash 0."}));
+    frmSpecial special(vars, platform, nullptr, nullptr);
+    const std::tuple<QWidget*, QAccessible::Role, std::string> named[] = {
+        {window->lblCash, QAccessible::StaticText, "Cash: 0"},
+        {window->lblDebt, QAccessible::StaticText, "Debt: 3,300"},
+        {window->Grid1, QAccessible::Table, "Items you can buy"},
+        {special.OptGift[4], QAccessible::RadioButton, "Food & water"}};
+    for (const auto& [widget, role, name] : named) {
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->role(), role) << name;
+        EXPECT_EQ(NameOf(widget), name);
+    }
+}
+
+// Every figure in a box is one stretch of text from its first character to its last.
+TEST_F(ScreenReaderTest, AFigureInABoxIsToldWhole) {
+    frmFinances finances(vars, platform);
+    frmBuy buy(vars, 3);
+    for (QLineEdit* box : {finances.txtCash, finances.txtDebt, buy.txtQuantity}) {
+        QAccessibleTextInterface* text =
+            QAccessible::queryAccessibleInterface(box)->textInterface();
+        ASSERT_NE(text, nullptr);
+        EXPECT_EQ(text->text(0, text->characterCount()), box->text());
+        for (int offset = 0; offset <= box->text().size(); ++offset) {
+            int start = -1, end = -1;
+            text->attributes(offset, &start, &end);
+            EXPECT_EQ(std::pair(start, end), std::pair(0, static_cast<int>(box->text().size())))
+                << box->text().toStdString() << " at " << offset;
+        }
+    }
+}
+
+// Every place of the high-score table is reached with Tab and read whole; the player's new place
+// has the focus when the table opens.
+TEST_F(ScreenReaderTest, EveryHighScorePlaceIsHeard) {
+    for (int k = 0; k < 3; ++k) {
+        settings.SaveSetting("Dunemark", "Scores", "Name" + std::to_string(k),
+                             "Ra " + std::to_string(k));
+        settings.SaveSetting("Dunemark", "Scores", "Date" + std::to_string(k), "7 Dec 2026");
+        settings.SaveSetting("Dunemark", "Scores", "Time" + std::to_string(k),
+                             std::to_string(3000 - 1000 * k));
+    }
+    vars.FinalScore = 1500;
+    input.answers = {"Orca Tester"};
+    frmHighScores scores(vars, platform, window.get());
+    ASSERT_TRUE(Activate(&scores));
+    std::vector<std::string> names;
+    for (int k = 0; k <= HighScorePlaces; ++k) {
+        names.push_back(NameOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(names[0], "3. Orca Tester, 06/12/2026, 1,500") << "the new place first";
+    EXPECT_EQ(names[1], "4. Ra 2, 7 Dec 2026, 1,000");
+    EXPECT_EQ(names[7], "10. Nobody, 00/00/00, 100");
+    EXPECT_EQ(names[8], "Close");
+    EXPECT_EQ(names[9], "1. Ra 0, 7 Dec 2026, 3,000");
+    EXPECT_EQ(names[10], "2. Ra 1, 7 Dec 2026, 2,000");
+}
+
+} // namespace
+} // namespace dunemark

@@ -1,0 +1,99 @@
+#include "widgets/Grid.h"
+
+#include "widgets/Keys.h"
+#include "widgets/Look.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
+
+namespace dunemark {
+
+namespace {
+constexpr int RowHeight = 16;
+}
+
+Grid::Grid(const QStringList& headers, QWidget* parent)
+    : QTableWidget(DataRows, static_cast<int>(headers.size()), parent) {
+    setFont(SansSerif());
+    setHorizontalHeaderLabels(headers);
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(RowHeight);
+    verticalHeader()->setMinimumSectionSize(RowHeight);
+    horizontalHeader()->setFont(SansSerif());
+    horizontalHeader()->setFixedHeight(RowHeight);
+    horizontalHeader()->setStretchLastSection(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setTabKeyNavigation(false);
+    for (int r = 0; r < DataRows; ++r)
+        for (int c = 0; c < columnCount(); ++c)
+            setItem(r, c, new QTableWidgetItem);
+
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int, int oldRow, int) {
+        if (row >= 0 && row != oldRow)
+            emit rowSelected(row + 1);
+    });
+    connect(this, &QTableWidget::cellClicked, this,
+            [this](int row, int) { emit rowSelected(row + 1); });
+}
+
+void Grid::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    QTableWidget::scrollTo(index, hint);
+    horizontalScrollBar()->setValue(0);
+}
+
+void Grid::keyPressEvent(QKeyEvent* event) {
+    if (IsPlainEnter(event)) {
+        emit rowChosen(Row());
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+void Grid::focusInEvent(QFocusEvent* event) {
+    QTableWidget::focusInEvent(event);
+    // Qt tells a screen reader of the table only, once this event is over: the row Enter acts
+    // on is told after it, as if the player had just moved to it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const QModelIndex current = currentIndex();
+            if (!hasFocus() || !current.isValid())
+                return;
+            currentChanged(current, current);
+            emit rowTold(current.row() + 1);
+        },
+        Qt::QueuedConnection);
+}
+
+int Grid::Row() const {
+    const int row = currentRow();
+    return row < 0 ? 1 : row + 1;
+}
+
+void Grid::SetRow(int row) {
+    setCurrentCell(row - 1, std::max(currentColumn(), 0));
+}
+
+void Grid::SetSpokenText(int row, int col, const QString& text) {
+    item(row - 1, col)->setData(Qt::AccessibleTextRole, text.isEmpty() ? QVariant() : text);
+}
+
+QString Grid::TextMatrix(int row, int col) const {
+    return item(row - 1, col)->text();
+}
+
+void Grid::SetTextMatrix(int row, int col, const QString& text) {
+    item(row - 1, col)->setText(text);
+}
+
+} // namespace dunemark

@@ -1,0 +1,8 @@
+#include "widgets/NumberEdit.h"
+
+namespace dunemark {
+
+NumberEdit::NumberEdit(QWidget* parent)
+    : QLineEdit(parent) {}
+
+} // namespace dunemark
