@@ -32,7 +32,8 @@ class frmHowToPlay;
 class frmStory;
 
 // The game's main window: the money, the map with the three towns, the market and the goods
-// carried, and the buttons and menus that reach everything else.
+// carried, and the buttons and menus that reach everything else. Its controls are made in
+// frmMainLayout.cpp, its games and the windows its menus open are in frmMainMenus.cpp.
 class frmMain : public QMainWindow, private TravelView {
     Q_OBJECT
 public:
