@@ -15,7 +15,6 @@
 #include <map>
 #include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 namespace dunemark {
@@ -28,8 +27,7 @@ template <typename T> T TakeFront(std::deque<T>& queue, T otherwise) {
 }
 
 struct ShownMessage {
-    std::string text;
-    std::string title;
+    std::string text, title;
     MsgIcon icon;
     MsgButtons buttons;
     bool operator==(const ShownMessage&) const = default;
@@ -37,8 +35,7 @@ struct ShownMessage {
 
 // Records every message box in order and answers from a queue; with the queue empty an OK box
 // answers OK and a Yes/No box No. `onShow` runs while a box is "open".
-class FakeMessageBox final : public MessageBox {
-public:
+struct FakeMessageBox final : MessageBox {
     MsgResult Show(const std::string& text, const std::string& title, MsgIcon icon,
                    MsgButtons buttons) override {
         shown.push_back({text, title, icon, buttons});
@@ -59,8 +56,7 @@ public:
 };
 
 // Records every prompt and answers from a queue; an empty queue answers as Cancel does.
-class FakeInputBox final : public InputBox {
-public:
+struct FakeInputBox final : InputBox {
     std::string Ask(const std::string& prompt, const std::string& title) override {
         asked.push_back({prompt, title});
         return TakeFront(answers, std::string());
@@ -72,8 +68,7 @@ public:
 
 // A settings store held in memory. There is one copy of the program in memory, so an update
 // just runs; with `refusal` set to anything but Saved, what it writes is dropped and it says so.
-class MemorySettingsStore final : public SettingsStore {
-public:
+struct MemorySettingsStore final : SettingsStore {
     std::string GetSetting(const std::string& app, const std::string& section,
                            const std::string& key) override {
         const auto found = values.find({app, section, key});
@@ -101,8 +96,7 @@ public:
 
 // Hands out the scripted draws in order, then `fallback` (0 by default: no chance event, the
 // lowest price). Records every clock reading folded in.
-class ScriptedRandom final : public RandomSource {
-public:
+struct ScriptedRandom final : RandomSource {
     float Rnd() override { return TakeFront(script, fallback); }
     void Randomize(double seed) override { seeds.push_back(seed); }
     // A draw that wins a chance of one in n.
@@ -113,26 +107,22 @@ public:
     std::vector<double> seeds;
 };
 
-class FakeClock final : public Clock {
-public:
+struct FakeClock final : Clock {
     double SecondsSinceMidnight() override { return seconds; }
     std::string ShortDate() override { return date; }
     std::chrono::year_month_day Today() override { return today; }
 
     double seconds = 43200.0;
     std::string date = "06/12/2026";
-    std::chrono::year_month_day today{std::chrono::year(2026), std::chrono::December,
-                                      std::chrono::day(6)};
+    std::chrono::year_month_day today = std::chrono::year(2026) / std::chrono::December / 6;
 };
 
-class FakeClipboard final : public Clipboard {
-public:
+struct FakeClipboard final : Clipboard {
     void Copy(const std::string& text) override { copied.push_back(text); }
     std::vector<std::string> copied;
 };
 
-class FakeLinkOpener final : public LinkOpener {
-public:
+struct FakeLinkOpener final : LinkOpener {
     void Open(const std::string& link) override { opened.push_back(link); }
     std::vector<std::string> opened;
 };

@@ -4,9 +4,6 @@
 #include "platform/doubles/Fakes.h"
 
 #include <QDialog>
-#include <deque>
-#include <functional>
-#include <vector>
 
 namespace dunemark {
 
@@ -14,8 +11,7 @@ namespace dunemark {
 // types, clicks and closes, and the caller then goes on as after a real modal showing. A dialog
 // still open once its script has run (or with no script) is closed with its close box. With the
 // queue empty, `fallback` (when set) plays the dialog instead, however many open.
-class ScriptedModalShower final : public ModalShower {
-public:
+struct ScriptedModalShower final : ModalShower {
     using Script = std::function<void(QDialog&)>;
 
     int ShowModal(QDialog& dialog) override {

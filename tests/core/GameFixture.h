@@ -14,8 +14,7 @@ namespace dunemark {
 inline constexpr float HighestDraw = 0x1.fffffep-1f;
 
 // Records what a move asked of the window, in order.
-class RecordingView final : public TravelView {
-public:
+struct RecordingView final : TravelView {
     void MarkTowns(std::int16_t town) override { calls.push_back("mark " + std::to_string(town)); }
     void SuspendMarketRepaint() override { calls.push_back("suspend"); }
     void ShowMarket() override { calls.push_back("market"); }
@@ -32,6 +31,7 @@ struct ScriptedGame {
     ScriptedGame() { FillTables(tables); } // the other tables start as a new game does
     double Price(int k, int t = 0) const { return CellNumber(vars.MarketItems[k][PriceField][t]); }
     MoveResult Move(std::int16_t town) { return MoveToTown(vars, tables, town, services, view); }
+    MoveResult MoveOn() { return Move(vars.CurrentTown == 0 ? 1 : 0); }
 
     DeclareVars vars;
     MainTables tables;
@@ -40,11 +40,6 @@ struct ScriptedGame {
     FakeClock clock;
     GameServices services{messages, random, clock, ","};
     RecordingView view;
-};
-
-class GameFixture : public ::testing::Test, protected ScriptedGame {
-protected:
-    MoveResult MoveOn() { return Move(vars.CurrentTown == 0 ? 1 : 0); }
 };
 
 } // namespace dunemark

@@ -1,6 +1,5 @@
 // A market game: every chance decided by the market's number, the day, the town and the item.
 #include "GameFixture.h"
-#include "core/Chance.h"
 #include "core/Market.h"
 #include "core/MarketNumber.h"
 
@@ -48,11 +47,10 @@ struct MarketPlayer : ScriptedGame {
 
 // "Gold high", "Grapes glut": a market event's message, short.
 std::string EventSaid(const std::string& said) {
-    const std::pair<Phrase, const char*> events[] = {{Phrase::PricesLow, "low"},
-                                                     {Phrase::MarketFlooded, "glut"},
-                                                     {Phrase::PharaohNeeds, "demand"},
-                                                     {Phrase::PricesHigh, "high"}};
-    for (const auto& [phrase, word] : events) {
+    for (const auto& [phrase, word] : {std::pair(Phrase::PricesLow, "low"),
+                                       {Phrase::MarketFlooded, "glut"},
+                                       {Phrase::PharaohNeeds, "demand"},
+                                       {Phrase::PricesHigh, "high"}}) {
         const std::string_view pattern = EnglishPattern(phrase);
         const auto at = pattern.find("%1");
         if (said.starts_with(pattern.substr(0, at)) && said.ends_with(pattern.substr(at + 2)))
@@ -61,22 +59,18 @@ std::string EventSaid(const std::string& said) {
     return said;
 }
 
-// The market of a day as a player in `town` meets it.
-std::string MarketSeen(std::uint32_t market, std::int16_t day, int town) {
-    MarketPlayer player(market);
-    player.vars.CurrentTown = static_cast<std::int16_t>(town);
-    GenerateMarket(player.vars, player.tables, player.services, day);
-    return player.Prices(town);
-}
-
 // The definition of a market game, pinned: a change of the rules or of the generator that moves
 // any of these figures changes every market number's game, and must change this test on purpose.
 TEST(MarketGame, TheSameNumberGivesTheSameGameOnEveryBuild) {
     std::vector<std::string> seen;
     for (const std::uint32_t market : {20261207u, 30u})
         for (std::int16_t d = 0; d < 2; ++d)
-            for (int town = 0; town < TownCount; ++town)
-                seen.push_back(MarketSeen(market, d, town));
+            for (std::int16_t town = 0; town < TownCount; ++town) { // as a player there meets it
+                MarketPlayer player(market);
+                player.vars.CurrentTown = town;
+                GenerateMarket(player.vars, player.tables, player.services, d);
+                seen.push_back(player.Prices(town));
+            }
     EXPECT_EQ(seen, (std::vector<std::string>{
                         // market 20261207, day 0: Origon, Wailey, Foxton
                         "2238 2087 24 19 273 1078 139006 82319 2020 5196",
@@ -119,11 +113,8 @@ TEST(MarketGame, TheSameNumberGivesTheSameGameOnEveryBuild) {
     for (const std::uint32_t market : {20261207u, 30u})
         for (std::int16_t d = 1; d <= GameDays; ++d) {
             player.tables.MarketNumber = market;
-            player.vars = {.Cash = 1000,
-                           .HasPyramidBank = VbTrue,
-                           .BankBalance = 1000,
-                           .Favour = static_cast<std::int16_t>(d <= 2 ? 100 : 0)};
-            player.tables.CurrentDay = d;
+            player.vars = {.Cash = 1000, .HasPyramidBank = VbTrue, .BankBalance = 1000};
+            player.vars.Favour = d <= 2 ? 100 : 0, player.tables.CurrentDay = d;
             player.messages.shown.clear();
             CarryOutDay(player.vars, player.tables, player.services);
             for (const std::string& said : player.messages.Texts())

@@ -1,7 +1,20 @@
 // A whole game played through the real windows, the start of the program, playing without the
-// mouse and what a screen reader finds. The sums are the rules' business: here, what the windows
-// add to them.
+// mouse and what a screen reader finds, market games from the File menu (started by the date or
+// by a number, named in the caption, and a result line to copy when they end), and How to Play
+// (every figure it gives is the one the rules use, and F1 opens one window beside the game at any
+// time). The sums are the rules' business: here, what the windows add to them.
 #include "Doubles.h"
+#include "core/Market.h"
+#include "forms/frmHowToPlay.h"
+#include "platform/qt/CentreOver.h"
+#include "platform/qt/QtClipboard.h"
+#include "screenreader/SpokenNews.h"
+
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <cmath>
+#include <map>
 
 namespace dunemark {
 namespace {
@@ -23,11 +36,10 @@ TEST_F(MainWindowTest, AScriptedGameFromTheFirstMarketToTheHighScores) {
     const QPoint mapMiddle = window->Picture1->geometry().center() + window->centralWidget()->pos();
     EXPECT_EQ(window->childAt(mapMiddle), window->cmdFinish);
 
-    // Finish: the total, the burial, then the name for the table.
-    vars.Cash = 1'000'000;
-    vars.Debt = 0;
-    vars.BankBalance = 234'567;
+    // Finish: the total, the burial (without a result line to copy), then the name for the table.
+    vars.Cash = 1'000'000, vars.Debt = 0, vars.BankBalance = 234'567;
     modal.shownTitles.clear();
+    Next<frmShowEndTomb>([](frmShowEndTomb& tomb) { EXPECT_EQ(tomb.cmdCopy, nullptr); });
     input.answers = {"Nefertiti"};
     window->cmdFinish->click();
     EXPECT_EQ(messages.shown.back(),
@@ -61,8 +73,7 @@ TEST(StartUpTest, TheStoryComesFirstAndLeadsToTheGame) {
         {[](frmStory&) { Key(Qt::Key_Backspace, "\b"); }, true},
         {[](frmStory&) { Key(Qt::Key_Tab, "\t"), Key(Qt::Key_Delete, "\x7f"); }, false},
         {[](frmStory&) { Key(Qt::Key_Left, ""), Key(Qt::Key_F5, ""); }, false},
-        {[](frmStory& s) { s.close(); }, false},
-    };
+        {[](frmStory& s) { s.close(); }, false}};
     for (const auto& [act, opensGame] : cases) {
         PlatformDoubles doubles;
         StartUp startUp(doubles.platform);
@@ -143,14 +154,14 @@ TEST_F(MainWindowTest, TabGoesRoundTheWindowAndTownsAreReachedByKeys) {
     }
     EXPECT_EQ(told, (std::vector<int>{10, 1}));
     // Space or the keypad's Enter on a town travels there, and so does its shortcut from
-    // anywhere; the town already there begins no day.
+    // anywhere (the town already there begins no day: ScreenReaderTest).
     const std::tuple<std::vector<QKeyCombination>, int, int> cases[] = {
         {{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}, 2, 1},
         {{Qt::Key_Tab, Qt::KeypadModifier | Qt::Key_Enter}, 1, 1},
-        {{Qt::Key_Backtab, Qt::ControlModifier | Qt::Key_3}, 2, 1},
-        {{Qt::ControlModifier | Qt::Key_1}, 0, 0}};
+        {{Qt::Key_Backtab, Qt::ControlModifier | Qt::Key_3}, 2, 1}};
     for (const auto& [keys, town, day] : cases) {
-        NewGame();
+        messages.answers = {MsgResult::Yes};
+        window->mnuNewGame->trigger();
         window->lblTown[0]->setFocus();
         Type(window.get(), keys);
         EXPECT_EQ(vars.CurrentTown * 100 + window->Tables().CurrentDay, town * 100 + day);
@@ -166,27 +177,156 @@ TEST_F(MainWindowTest, TabGoesRoundTheWindowAndTownsAreReachedByKeys) {
 }
 
 TEST_F(MainWindowTest, BuyAndSellFromTheGridsByKeys) {
-    constexpr int Water = 4, Grapes = 3, Empty = 6;
+    constexpr int Water = 4, Grapes = 3;
     vars.Holdings[Grapes] = {std::string("Grapes"), 20.0, 5.0};
     vars.ItemsCarried = 5;
     window->ShowHoldings();
-    const QKeyCombination altB = Qt::AltModifier | Qt::Key_B, altS = Qt::AltModifier | Qt::Key_S;
-    const std::tuple<Grid*, int, QKeyCombination, QString> cases[] = {
-        {window->Grid2, Grapes, altB, "Buy - Water"},
-        {window->Grid1, Water, Qt::Key_Return, "Buy - Water"},
-        {window->Grid1, Water, altS, "Sell - Grapes"},
-        {window->Grid2, Grapes, Qt::Key_Return, "Sell - Grapes"},
-        {window->Grid2, Empty, Qt::Key_Return, ""},
-    };
-    for (const auto& [grid, row, key, opened] : cases) {
+    // (Enter on an empty row of the goods carried opens nothing: ScreenReaderTest.)
+    const std::tuple<Grid*, QKeyCombination, QString> cases[] = {
+        {window->Grid2, Qt::AltModifier | Qt::Key_B, "Buy - Water"},
+        {window->Grid1, Qt::Key_Return, "Buy - Water"},
+        {window->Grid1, Qt::AltModifier | Qt::Key_S, "Sell - Grapes"},
+        {window->Grid2, Qt::Key_Return, "Sell - Grapes"}};
+    for (const auto& [grid, key, opened] : cases) {
         modal.shownTitles = {""};
         window->Grid1->SetRow(Water);
         window->Grid2->SetRow(Grapes);
-        grid->SetRow(row);
         grid->setFocus();
         Type(window.get(), {key});
-        EXPECT_EQ(modal.shownTitles.back(), opened) << row;
+        EXPECT_EQ(modal.shownTitles.back(), opened);
     }
+}
+
+using MarketGameTest = MainWindowTest;
+
+// A market game's end offers its result line to copy (an ordinary game's burial offers none: the
+// scripted game above).
+TEST_F(MarketGameTest, TheFileMenuStartsAMarketByItsNumberOrByTheDateAndItsEndCopiesItsLine) {
+    TravelUntilDay(2);
+    const std::string refusal = "A market number is written in digits only, from 1 to 99999999.";
+    // Cancel asks nothing more; anything but a number in the range is refused; the last number
+    // is refused at the question that follows it.
+    input.answers = {"", "12a", "100000000", "0", "30"};
+    for (int ask = 0; ask < 5; ++ask)
+        window->mnuMarketNumber->trigger();
+    const std::pair<std::string, std::string> prompt{
+        "The number of the market to play (digits only, from 1 to 99999999):", "Dunemark"};
+    EXPECT_EQ(input.asked.front(), prompt);
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{refusal, refusal, refusal,
+                                                          "Are you sure you wish to start a new "
+                                                          "game?"}));
+    EXPECT_EQ(window->windowTitle(), "Dunemark - Day 2");
+    EXPECT_FALSE(window->Tables().MarketNumber);
+
+    input.answers = {" 30 "};
+    messages.answers = {MsgResult::Yes};
+    window->mnuMarketNumber->trigger();
+    EXPECT_EQ(window->windowTitle(), "Dunemark - Market 30");
+    window->lblTown_Click(1); // (its caption from then on: ShortGame)
+    // Market 30's Gold on the first day in Wailey, at twice its usual price: the window shows
+    // the market of the number, not of the clock's generator.
+    EXPECT_EQ(window->Grid1->TextMatrix(1, 1), "6,926");
+    EXPECT_EQ(random.seeds.size(), 90u) << "only the ordinary game's three markets are seeded";
+
+    TravelUntilDay(GameDays);
+    vars.Cash = 1'234'567, vars.Debt = 0;
+    Next<frmShowEndTomb>([](frmShowEndTomb& tomb) {
+        EXPECT_EQ(tomb.focusWidget(), &tomb) << "Enter, Space and Escape still close it";
+        tomb.cmdCopy->click();
+        // On the button, and told to a screen reader.
+        EXPECT_EQ(tomb.cmdCopy->text() + '|' + tomb.findChild<SpokenNews*>()->News(),
+                  "Copied|Copied");
+    });
+    input.answers = {"Ann"};
+    window->cmdFinish->click();
+    EXPECT_EQ(clipboard.copied,
+              (std::vector<std::string>{"Dunemark, market 30: 1,234,567 in 45 days, buried with "
+                                        "the common folk"}));
+    // Every rank has its line; a total of nothing is written as 0.
+    EXPECT_EQ(frmShowEndTomb::ResultLine(20261207, 0, 45),
+              "Dunemark, market 20261207: 0 in 45 days, tossed into the desert");
+    EXPECT_EQ(frmShowEndTomb::ResultLine(7, 50'000'001, 45),
+              "Dunemark, market 7: 50,000,001 in 45 days, buried next to the Gods");
+    QtClipboard().Copy("Dunemark, market 7");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Dunemark, market 7");
+
+    messages.answers = {MsgResult::Yes, MsgResult::Yes};
+    window->mnuMarketOfDay->trigger();
+    EXPECT_EQ(window->windowTitle(), "Dunemark - Market 20261206");
+    window->mnuNewGame->trigger();
+    EXPECT_EQ(window->windowTitle(), "Dunemark");
+    EXPECT_FALSE(window->Tables().MarketNumber);
+}
+
+QString Count(double value) {
+    return QLocale().toString(std::lround(value));
+}
+
+QString Chance(int chance, double percent, const char* between = ": ") {
+    return "one in " + Count(chance) + between + Count(percent) + '%';
+}
+
+using HowToPlayTest = MainWindowTest;
+
+TEST_F(HowToPlayTest, F1OpensOneWindowBesideTheGameWhoseFiguresAreTheRulesOwn) {
+    window->GameOver(); // the end of a game leaves the menus, and the help, at hand
+    for (int opening = 0; opening < 2; ++opening)
+        Type(window.get(), {Qt::Key_F1});
+    frmHowToPlay* help = window->HowToPlay();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible() && !help->isModal());
+    EXPECT_EQ(window->findChildren<frmHowToPlay*>().size(), 1);
+    // Beside the game, as the ledger opens, so that the map stays in sight, and wholly on the
+    // screen (LedgerPlace).
+    EXPECT_EQ(help->pos(), Beside(window->frameGeometry(), help->frameGeometry().size(),
+                                  help->screen()->availableGeometry()));
+
+    // Each section and the figures it must give.
+    std::map<QString, QStringList> figures = {
+        {"The game",
+         {Count(GameDays), Money(StartingCash), Money(StartingLoan), Count(StartingSlaves),
+          "between Origon, Wailey and Foxton"}},
+        {"Travel", {Count(GameDays)}},
+        {"The market",
+         {Money(4857), // the dearest Gold of a day without an event
+          Chance(LowPrices.chance, 50, ": about "), Chance(Glut.chance, 10),
+          Chance(PharaohsDemand.chance, 300), Chance(HighPrices.chance, 200)}},
+        {"The loan and the pyramid bank",
+         {Count(LoanInterestPercent) + '%', Count(BankInterestPercent) + '%',
+          Money(PyramidBankPrice)}},
+        {"Favour and special products",
+         {Count(SaleFavourStep) + '%', Count(FavourForBonus) + '%', Money(BonusCeiling - 1),
+          Count(SlavesPerPack), Money(SlavePackPrice), Count(SlaveLimit)}},
+        {"Dangers",
+         {Chance(MuggingChance, MuggingLossPercent, " that you are mugged and lose "),
+          Chance(RobberyChance, RobberyLossPercent, " each day that it is robbed and loses ")}},
+        {"High scores", {Count(HighScorePlaces), Money(DefaultHighScore().Total)}}};
+    for (int i = 0; i < GiftCount; ++i)
+        figures["Favour and special products"]
+            << Money(Gifts.GiftCost[i]) + "\n+" + Count(Gifts.GiftFavour[i]) + '%';
+    for (int rank = 0; rank < DesertRank; ++rank)
+        figures["Where you are buried"] << "above " + Money(BurialThreshold(rank));
+    figures["Where you are buried"] << Money(BurialThreshold(DesertRank - 1)) + " or less";
+    std::map<QString, QString> sections; // the text under each heading
+    QString heading;
+    for (QTextBlock block = help->txtRules->document()->begin(); block.isValid();
+         block = block.next())
+        if (block.blockFormat().headingLevel() == 2)
+            heading = block.text();
+        else if (!heading.isEmpty())
+            sections[heading] += block.text() + QLatin1Char('\n');
+    for (const auto& [section, shown] : figures)
+        for (const QString& figure : shown)
+            EXPECT_TRUE(sections[section].contains(figure))
+                << section.toStdString() << ": " << figure.toStdString();
+
+    // Closed and opened again, it keeps the size the player gave it.
+    help->resize(help->width() - 40, help->height() - 30);
+    const QSize size = help->size();
+    help->close();
+    window->mnuHowToPlay->trigger();
+    EXPECT_EQ(window->HowToPlay(), help);
+    EXPECT_EQ(help->size(), size);
 }
 
 } // namespace

@@ -20,41 +20,10 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 namespace dunemark {
 namespace {
-
-struct Entry {
-    QString source;
-    QStringList translations; // one, or one for each plural form
-    bool unfinished = false;
-};
-
-// A translation file as the translator leaves it.
-std::vector<Entry> ReadTranslations(const QString& language) {
-    QFile file(QStringLiteral(DUNEMARK_TRANSLATIONS "/dunemark_%1.ts").arg(language));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << language.toStdString();
-    std::vector<Entry> entries;
-    for (QXmlStreamReader xml(&file); !xml.atEnd();) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        const auto name = xml.name();
-        if (name == QLatin1String("message"))
-            entries.push_back({});
-        else if (name == QLatin1String("source"))
-            entries.back().source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-        else if (name == QLatin1String("translation"))
-            entries.back().unfinished =
-                xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
-        if (name == QLatin1String("numerusform") ||
-            (name == QLatin1String("translation") && !entries.back().source.contains("%n")))
-            entries.back().translations
-                << xml.readElementText(QXmlStreamReader::IncludeChildElements);
-    }
-    return entries;
-}
 
 // "%1", "%n" and their localised forms "%L1", "%Ln", sorted.
 QStringList Placeholders(const QString& text) {
@@ -65,24 +34,42 @@ QStringList Placeholders(const QString& text) {
     return found;
 }
 
-class LanguageTest : public ::testing::TestWithParam<const char*>, protected PlatformDoubles {
-protected:
+struct LanguageTest : ::testing::TestWithParam<const char*>, PlatformDoubles {
     void SetUp() override {
         ASSERT_EQ(language.Install(QString::fromLatin1(GetParam())), *GetParam() != 0);
     }
     Language language;
 };
 
+// Each file as the translator leaves it: every entry finished, translated in each of its forms
+// (one, or one for each plural form) with the source's placeholders.
 TEST_P(LanguageTest, EveryEntryIsTranslatedWithTheSourcesPlaceholders) {
     if (!*GetParam())
         return; // English is the source
-    for (const Entry& e : ReadTranslations(QString::fromLatin1(GetParam()))) {
-        const std::string where = e.source.toStdString();
-        EXPECT_FALSE(e.unfinished) << where;
-        ASSERT_FALSE(e.translations.isEmpty()) << where;
-        for (const QString& t : e.translations) {
-            EXPECT_FALSE(t.isEmpty()) << where;
-            EXPECT_EQ(Placeholders(t), Placeholders(e.source)) << where;
+    QFile file(
+        QStringLiteral(DUNEMARK_TRANSLATIONS "/dunemark_%1.ts").arg(QLatin1String(GetParam())));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QString source;
+    int forms = 0; // of the entry being read
+    for (QXmlStreamReader xml(&file); !xml.atEnd();) {
+        const auto token = xml.readNext();
+        const QString name = xml.name().toString();
+        const std::string where = source.toStdString();
+        const bool ended = token == QXmlStreamReader::EndElement && name == "message";
+        EXPECT_FALSE(ended && std::exchange(forms, 0) == 0) << where << ": not translated";
+        if (token != QXmlStreamReader::StartElement)
+            continue;
+        if (name == QLatin1String("source"))
+            source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        EXPECT_FALSE(name == "translation" &&
+                     xml.attributes().value("type") == QLatin1String("unfinished"))
+            << where;
+        if (name == QLatin1String("numerusform") ||
+            (name == QLatin1String("translation") && !source.contains("%n"))) {
+            const QString translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            ++forms;
+            EXPECT_FALSE(translation.isEmpty()) << where;
+            EXPECT_EQ(Placeholders(translation), Placeholders(source)) << where;
         }
     }
 }
@@ -91,8 +78,8 @@ TEST_P(LanguageTest, EveryEntryIsTranslatedWithTheSourcesPlaceholders) {
 std::string Cut(const QWidget* w, const QString& text, int need, int room) {
     if (text.isEmpty() || need <= room)
         return {};
-    return (w->objectName() + QStringLiteral(" \"") + text + QStringLiteral("\" needs ") +
-            QString::number(need) + QStringLiteral(", gets ") + QString::number(room))
+    return QStringLiteral("%1 \"%2\" needs %3, gets %4")
+        .arg(w->objectName(), text, QString::number(need), QString::number(room))
         .toStdString();
 }
 
@@ -122,26 +109,21 @@ std::string CutText(const QWidget* w) {
         return CutCell(table);
     QString text;
     QFont font = w->font();
-    int need = 0;
-    int room = w->width();
+    int need = 0, room = w->width();
     if (const auto* label = qobject_cast<const QLabel*>(w)) {
         text = label->text();
         if (const auto* fit = qobject_cast<const FitLabel*>(label))
             font = fit->FittedFont();
         const QRect inside = label->contentsRect();
-        if (label->wordWrap()) {
-            need = label->heightForWidth(label->width());
-            room = label->height();
-        } else {
-            const QSize size = QFontMetrics(font).size(Qt::TextShowMnemonic, text);
-            if (size.height() > inside.height() + 1)
-                return "too low";
-            need = size.width();
-            room = inside.width();
-        }
+        if (label->wordWrap())
+            need = label->heightForWidth(label->width()), room = label->height();
+        else if (const QSize size = QFontMetrics(font).size(Qt::TextShowMnemonic, text);
+                 size.height() > inside.height() + 1)
+            return "too low";
+        else
+            need = size.width(), room = inside.width();
     } else if (const auto* check = qobject_cast<const QCheckBox*>(w)) {
-        text = check->text();
-        need = check->sizeHint().width();
+        text = check->text(), need = check->sizeHint().width();
     } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
         text = button->text();
         need = QFontMetrics(font).size(Qt::TextShowMnemonic, text).width() + 4;
@@ -183,15 +165,12 @@ void ExpectWhole(QWidget& window) {
     };
     window.show();
     shownWhole();
-    if (!(window.windowFlags() & Qt::FramelessWindowHint)) {
-        EXPECT_LE(TitleBarWidth(window.windowTitle()), window.frameGeometry().width())
-            << window.metaObject()->className() << ": " << window.windowTitle().toStdString();
-    }
+    EXPECT_TRUE((window.windowFlags() & Qt::FramelessWindowHint) ||
+                TitleBarWidth(window.windowTitle()) <= window.frameGeometry().width())
+        << window.metaObject()->className() << ": " << window.windowTitle().toStdString();
     for (QTabWidget* tabs : window.findChildren<QTabWidget*>())
-        for (int i = 0; i < tabs->count(); ++i) {
-            tabs->setCurrentIndex(i);
-            shownWhole();
-        }
+        for (int i = 0; i < tabs->count(); ++i)
+            tabs->setCurrentIndex(i), shownWhole();
     QStringList keys; // the window's own accelerators, its menu bar's included
     for (QWidget* w : window.findChildren<QWidget*>()) {
         if (const auto* button = qobject_cast<const QAbstractButton*>(w))
@@ -233,9 +212,8 @@ TEST_P(LanguageTest, EveryWindowShowsEveryTextWholeWithoutAcceleratorClashes) {
         frmHighScores scores(vars, platform, &main);
         ExpectWhole(scores);
         // A place nobody has won: as stored in English, else the language's word and a dash.
-        const bool english = !*GetParam();
-        EXPECT_EQ(scores.lblHighDate[9]->text(), english ? "00/00/00" : "\u2013");
-        EXPECT_EQ(scores.lblHighName[9]->text() == "Nobody", english);
+        EXPECT_EQ(scores.lblHighDate[9]->text(), *GetParam() ? "\u2013" : "00/00/00");
+        EXPECT_EQ(scores.lblHighName[9]->text() == "Nobody", !*GetParam());
     }
     ExpectWhole(*std::make_unique<frmLedger>(main.Tables(), &main));
     main.mnuHowToPlay->trigger();
@@ -255,13 +233,31 @@ TEST_P(LanguageTest, TheStoryAndTheBurialsShowWhole) {
     }
 }
 
-// Every message the game shows in a box, in the language installed: each of the rules' (a good's
-// with every good, money at its widest), then the windows' own, gathered as the windows ask (a
-// missing module's path longer than a line).
-std::vector<std::string> EveryMessage(PlatformDoubles& doubles, const QTemporaryDir& folder) {
+// Every message the game shows in a box, in the language installed, opens in a box that shows all
+// of its text, its lines broken but nothing cut: the windows' own, gathered as the windows ask (a
+// missing module's path longer than a line, a module that is not a library, one not the ledger),
+// then each of the rules' (a good's with every good, money at its widest).
+TEST_P(LanguageTest, EveryMessageShowsWholeInItsBox) {
     DeclareVars vars;
-    frmMain main(vars, doubles.platform);
-    std::vector<std::string> texts;
+    auto main = std::make_unique<frmMain>(vars, platform);
+    main->mnuNewGame->trigger();
+    input.answers = {"market"};
+    main->mnuMarketNumber->trigger();
+    for (const QString& module :
+         {"/" + QString(150, QLatin1Char('g')) + "/ledger.so",
+          QStringLiteral(DUNEMARK_TRANSLATIONS "/dunemark_de.ts"),
+          QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/imageformats/libqsvg.so"}) {
+        main->SetLedgerModule(module);
+        main->mnuLedger->trigger();
+    }
+    vars.FinalScore = 5000;
+    for (const SaveResult refusal : {SaveResult::Busy, SaveResult::Failed}) {
+        settings.refusal = refusal;
+        input.answers = {"Ann"};
+        frmHighScores scores(vars, platform);
+    }
+    main.reset();
+    std::vector<std::string> texts = messages.Texts();
     for (int p = 0; p <= static_cast<int>(Phrase::BankTooDear); ++p) {
         const auto phrase = static_cast<Phrase>(p);
         for (int item = 1; item <= (NamesAGood(phrase) ? ItemCount : 1); ++item)
@@ -270,37 +266,8 @@ std::vector<std::string> EveryMessage(PlatformDoubles& doubles, const QTemporary
                                                 : Money(-2'147'483'648.0).toStdString()})
                     .toStdString());
     }
-    main.mnuNewGame->trigger();
-    doubles.input.answers = {"market"};
-    main.mnuMarketNumber->trigger();
-    QFile junk(folder.filePath(QStringLiteral("ledger.so")));
-    EXPECT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write("not a module") > 0);
-    junk.close();
-    for (const QString& module :
-         {folder.filePath(QString(150, QLatin1Char('g')) + "/ledger.so"), junk.fileName(),
-          QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/imageformats/libqsvg.so"}) {
-        main.SetLedgerModule(module);
-        main.mnuLedger->trigger();
-    }
-    vars.FinalScore = 5000;
-    for (const SaveResult refusal : {SaveResult::Busy, SaveResult::Failed}) {
-        doubles.settings.refusal = refusal;
-        doubles.input.answers = {"Ann"};
-        frmHighScores scores(vars, doubles.platform);
-    }
-    const std::vector<std::string> asked = doubles.messages.Texts();
-    texts.insert(texts.end(), asked.begin(), asked.end());
-    return texts;
-}
-
-// Each message opens in a box that shows all of its text, its lines broken but nothing cut.
-TEST_P(LanguageTest, EveryMessageShowsWholeInItsBox) {
-    const QTemporaryDir folder;
-    const std::vector<std::string> texts = EveryMessage(*this, folder);
     EXPECT_EQ(texts.size(), 60u);
-    const auto letters = [](QString text) {
-        return text.remove(QRegularExpression(QStringLiteral("\\s")));
-    };
+    const auto letters = [](QString text) { return text.remove(QRegularExpression("\\s")); };
     // The market number's prompt and the name prompt: whole, their titles in the window
     // manager's bar too.
     ASSERT_EQ(input.asked.size(), 3u);
@@ -354,15 +321,18 @@ TEST(Faces, TheEnglishStoryKeepsItsSizeInWhicheverFacesTheRunLeaves) {
 }
 
 // A short game: the menus, the day, a market event on arriving, the Buy dialog's line and the
-// price paid in the holdings, with the numbers as the player's locale writes them, or as the
-// game's language does under the C locale; in English exactly the game's own texts.
+// price paid in the holdings, then a market game's caption and its result line, with the numbers
+// as the player's locale writes them, or as the game's language does under the C locale (the
+// market's number in plain digits); in English exactly the game's own texts.
 TEST(ShortGame, SpeaksThePlayersLanguageWithItsNumbers) {
     const char* english =
-        "&File|E&xit|Dunemark - Day 2|Gold prices are low|You can afford 3333 and "
-        "have space for 100 more items|Buy - Granite|3000";
+        "&File|E&xit|Dunemark - Day 2|Gold prices are low|You can afford 3333 and have space for "
+        "100 more items|Buy - Granite|3000|Dunemark - Day 1 - Market 20261207|Dunemark, market "
+        "20261207: 1,234,567 in 45 days, buried with the common folk";
     const char* german = "&Datei|&Beenden|Dunemark - Tag 2|Die Preise für „Gold“ sind niedrig|Du "
                          "kannst dir 3.333 leisten und hast Platz für 100 weitere Stück|Kaufen - "
-                         "Granit|3.000";
+                         "Granit|3.000|Dunemark - Tag 1 - Markt 20261207|Dunemark, Markt 20261207: "
+                         "1.234.567 in 45 Tagen, begraben beim einfachen Volk";
     // The language, the locale, and the texts shown in the order of the game.
     const std::tuple<const char*, const char*, const char*> games[] = {
         {"", "en_US", english}, {"", "C", english}, {"de", "de_DE", german}, {"de", "C", german}};
@@ -390,8 +360,14 @@ TEST(ShortGame, SpeaksThePlayersLanguageWithItsNumbers) {
             QTest::keyClicks(buy.txtQuantity, "1\r");
         });
         game.window->cmdBuy_Click();
-        QLocale::setDefault(before);
         shown << game.window->Grid2->TextMatrix(game.window->Grid1->Row(), 1);
+        game.input.answers = {"20261207"};
+        game.messages.answers = {MsgResult::Yes};
+        game.window->mnuMarketNumber->trigger();
+        game.window->lblTown_Click(2);
+        shown << game.window->windowTitle()
+              << frmShowEndTomb::ResultLine(20261207, 1'234'567, GameDays);
+        QLocale::setDefault(before);
         EXPECT_EQ(shown.join(QLatin1Char('|')), QString::fromUtf8(expected)) << locale;
     }
 }

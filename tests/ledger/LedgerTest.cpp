@@ -2,7 +2,6 @@
 // money and worth, as the main window showed them.
 #include "Doubles.h"
 #include "core/GameOver.h"
-#include "core/Trade.h"
 #include "ledger/FortuneChart.h"
 #include "ledger/LastSeenTable.h"
 #include "ledger/PriceChart.h"
@@ -11,28 +10,16 @@
 #include "platform/qt/CentreOver.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTemporaryDir>
 
 namespace dunemark {
 namespace {
 
-double Number(const QString& money) {
-    return ReadMoney(money.toStdString(), ",");
-}
-
-QString Cell(const QTableWidget* table, int row, int column) {
-    const QTableWidgetItem* cell = table->item(row, column);
-    return cell ? cell->text() : QStringLiteral("(none)");
-}
-
 // A game played through the real windows with the ledger open, on a fixed stream of draws.
-class LedgerTest : public ::testing::Test, protected PlatformDoubles {
-protected:
+struct LedgerTest : ::testing::Test, PlatformDoubles {
     LedgerTest() {
         modal.fallback = [](QDialog& dialog) {
             if (auto* quantity = qobject_cast<QuantityDialog*>(&dialog))
@@ -49,6 +36,11 @@ protected:
     frmMain window{vars, seeded};
     frmLedger* ledger = nullptr;
 
+    static double Number(const QString& money) { return ReadMoney(money.toStdString(), ","); }
+    static QString Cell(const QTableWidget* table, int row, int column) {
+        return table->item(row, column) ? table->item(row, column)->text() : "(none)";
+    }
+
     // Cash + bank - debt as the labels show them, and the goods carried at the market's prices.
     double Money() const {
         return Number(window.lblCash->text()) + Number(window.lblBank->text()) -
@@ -64,10 +56,12 @@ protected:
     double Worth(int day) const { return Number(Cell(ledger->grdFortune, day, 2)); }
 };
 
+// One window follows the whole game, and a new game clears it.
 TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenTheLastOfEachTownAndEachDaysMoneyAndWorth) {
     std::vector<int> towns;
     std::vector<QStringList> grids; // the market grid's prices, day by day
-    std::vector<double> money, worth;
+    QList<QPointF> money, worth;    // cash + bank - debt, and with the goods, day by day
+    double best = 0;                // the highest of them
     int purchases = 0;
     for (int day = 0; day <= GameDays; ++day) {
         window.Grid2->SetRow(1 + day % ItemCount); // yesterday's purchase
@@ -78,27 +72,28 @@ TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenTheLastOfEachTownAndEachDaysMone
         window.cmdBuy->click();
         purchases += vars.ItemsCarried > carried;
         ASSERT_EQ(Worth(day), before) << "a purchase on day " << day;
-        if (day == 3) { // a bank, as the special products window leaves it, with money in it
-            vars.HasPyramidBank = VbTrue;
-            vars.BankBalance = 5000;
-            window.ShowStatus();
-        }
+        if (day == 3) // a bank, as the special products window leaves it, with money in it
+            vars.HasPyramidBank = VbTrue, vars.BankBalance = 5000, window.ShowStatus();
         towns.push_back(vars.CurrentTown);
+        EXPECT_EQ(ledger->lblEmpty->isVisibleTo(ledger), day == 0) << "until the first journey";
         grids.push_back({});
         for (int r = 1; r <= ItemCount; ++r)
             grids.back() << window.Grid1->TextMatrix(r, 1);
-        money.push_back(Money());
-        worth.push_back(Money() + Goods());
-        ASSERT_EQ(Number(Cell(ledger->grdFortune, day, 1)), money.back()) << "day " << day;
-        ASSERT_EQ(Worth(day), worth.back()) << "day " << day;
+        money << QPointF(day, Money());
+        worth << QPointF(day, Money() + Goods());
+        best = std::max({best, money.back().y(), worth.back().y()});
+        ASSERT_EQ(Number(Cell(ledger->grdFortune, day, 1)), money.back().y()) << "day " << day;
+        ASSERT_EQ(Worth(day), worth.back().y()) << "day " << day;
         if (day < GameDays)
             window.lblTown_Click((vars.CurrentTown + 1) % TownCount);
     }
     EXPECT_GT(purchases, 5);
     EXPECT_NE(money, worth);
+    window.mnuLedger->trigger();
+    EXPECT_EQ(window.LedgerWindow(), ledger) << "one window follows the game";
     window.cmdFinish_Click();
     EXPECT_EQ(messages.shown.back().text,
-              InEnglish(GameOverMessage(static_cast<std::int32_t>(money.back()), ",")));
+              InEnglish(GameOverMessage(static_cast<std::int32_t>(money.back().y()), ",")));
 
     // After the game every figure is still there, in the tables and in the charts.
     ledger->tabLedger->setCurrentIndex(frmLedger::PricesTab);
@@ -115,11 +110,8 @@ TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenTheLastOfEachTownAndEachDaysMone
             EXPECT_EQ(ledger->Prices()->Lines()[t]->points(), lines[t]) << "item " << item;
 
         // The last price of each town, the row's lowest and highest marked.
-        double low = 1e12, high = -1;
-        for (const QList<QPointF>& line : lines) {
-            low = std::min(low, line.back().y());
-            high = std::max(high, line.back().y());
-        }
+        const auto [low, high] =
+            std::minmax({lines[0].back().y(), lines[1].back().y(), lines[2].back().y()});
         for (int t = 0; t < TownCount; ++t) {
             const QPointF last = lines[t].back();
             const QString text =
@@ -133,33 +125,21 @@ TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenTheLastOfEachTownAndEachDaysMone
             EXPECT_EQ(cell->data(Qt::AccessibleTextRole).toString(), text + said[mark]);
         }
     }
-    ledger->tabLedger->setCurrentIndex(frmLedger::FortuneTab);
-    for (int day = 0; day <= GameDays; ++day) {
-        EXPECT_EQ(ledger->Fortune()->Lines()[0]->points().value(day), QPointF(day, money[day]));
-        EXPECT_EQ(ledger->Fortune()->Lines()[1]->points().value(day), QPointF(day, worth[day]));
-    }
-    // The burial just above the best figure is named on the chart.
-    const double best = std::max(*std::max_element(money.begin(), money.end()),
-                                 *std::max_element(worth.begin(), worth.end()));
-    const int next = std::max(0, BurialRank(static_cast<std::int32_t>(best)) - 1);
-    EXPECT_TRUE(ledger->Fortune()->RankLabelsShown().contains(
-        QString::fromStdString(InEnglish(BurialShortCaption(next)))));
-}
-
-TEST_F(LedgerTest, OneWindowFollowsTheGameUntilANewGameClearsIt) {
-    EXPECT_TRUE(ledger->lblEmpty->isVisibleTo(ledger));
-    ledger->tabLedger->setCurrentIndex(frmLedger::PricesTab);
-    window.lblTown_Click(1);
-    EXPECT_FALSE(ledger->lblEmpty->isVisibleTo(ledger));
-    window.mnuLedger->trigger();
-    EXPECT_EQ(window.LedgerWindow(), ledger);
-
+    // A point of the chart tells its town, day and price.
+    ledger->lstItem->setCurrentRow(0);
     PriceChart* chart = ledger->Prices();
     const QPointF point = chart->Lines()[1]->points().at(0);
     const QPoint at = chart->mapFromScene(chart->chart()->mapToPosition(point, chart->Lines()[1]));
-    EXPECT_EQ(chart->PointTextAt(at), "Wailey, day 1: " + window.Grid1->TextMatrix(1, 1));
+    EXPECT_EQ(chart->PointTextAt(at), "Wailey, day 1: " + grids[1][0]);
     EXPECT_EQ(chart->PointTextAt(QPoint(0, 0)), "");
-
+    ledger->tabLedger->setCurrentIndex(frmLedger::FortuneTab);
+    EXPECT_EQ(ledger->Fortune()->Lines()[0]->points(), money);
+    EXPECT_EQ(ledger->Fortune()->Lines()[1]->points(), worth);
+    // The burial just above the best figure is named on the chart.
+    const int next = std::max(0, BurialRank(static_cast<std::int32_t>(best)) - 1);
+    EXPECT_TRUE(ledger->Fortune()->RankLabelsShown().contains(
+        QString::fromStdString(InEnglish(BurialShortCaption(next)))));
+    // The table in the chart's place is named for the good; a new game clears the ledger.
     ledger->chkTable->setChecked(true);
     EXPECT_EQ(ledger->stkPrices->currentWidget(), ledger->grdPrices);
     EXPECT_EQ(ledger->grdPrices->accessibleName(), "Prices of Gold day by day");
@@ -185,16 +165,12 @@ TEST(LedgerPlace, BesideTheGameWhereTheScreenHasRoomAndAlwaysWhollyOnIt) {
 // A module that is missing, not a plugin at all, or the ledger of another version: each time the
 // player asks for the ledger he is told why it cannot open, and the game goes on without it.
 TEST(LedgerModuleTest, ALedgerThatCannotBeLoadedIsAMessageAndTheGameGoesOn) {
-    QTemporaryDir folder;
-    QFile text(folder.filePath(QStringLiteral("ledger.so")));
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("<b>not a module</b>\n") > 0);
-    text.close();
     const std::pair<QString, std::string> cases[] = {
-        {folder.filePath(QStringLiteral("gone/ledger.so")), "the file that holds it is missing"},
-        {text.fileName(), "could not be loaded"},
+        {QStringLiteral("/gone/ledger.so"), "the file that holds it is missing"},
+        // A file that is not a library at all.
+        {QStringLiteral(DUNEMARK_TRANSLATIONS "/dunemark_de.ts"), "could not be loaded"},
         {QStringLiteral(DUNEMARK_OTHER_LEDGER), "belongs to another version of the game"},
-        {DUNEMARK_OTHER_BUILD_LEDGER, "belongs to another version of the game"},
-    };
+        {DUNEMARK_OTHER_BUILD_LEDGER, "belongs to another version of the game"}};
     for (const auto& [file, why] : cases) {
         SCOPED_TRACE(file.toStdString());
         MainWindow game;

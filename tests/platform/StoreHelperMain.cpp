@@ -21,7 +21,6 @@
 #include <cstring>
 #include <dlfcn.h>
 #include <filesystem>
-#include <string>
 #include <unistd.h>
 
 using namespace dunemark;
@@ -55,10 +54,8 @@ extern "C" ssize_t read(int fd, void* buffer, size_t size) {
     static const auto real = Real<ssize_t (*)(int, void*, size_t)>("read");
     if (Fault("read") && IsStoreFile(fd)) {
         const off_t at = lseek(fd, 0, SEEK_CUR);
-        if (at >= Readable) {
-            errno = EIO;
-            return -1;
-        }
+        if (at >= Readable)
+            return errno = EIO, -1;
         size = std::min<size_t>(size, static_cast<size_t>(Readable - at));
     }
     return real(fd, buffer, size);
@@ -66,10 +63,8 @@ extern "C" ssize_t read(int fd, void* buffer, size_t size) {
 
 extern "C" int fsync(int fd) {
     static const auto real = Real<int (*)(int)>("fsync");
-    if (Fault("sync")) {
-        errno = EIO;
-        return -1;
-    }
+    if (Fault("sync"))
+        return errno = EIO, -1;
     return real(fd);
 }
 
@@ -78,15 +73,15 @@ int main(int argc, char* argv[]) {
     QtSettingsStore store;
     FakeClock clock;
     HighScoreTable table(store, clock);
+    table.LoadHighScores();
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // each line out as soon as it is printed
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "add" && argc == 5) {
-        table.LoadHighScores();
         const long first = std::atol(argv[3]);
         for (long total = first; total < first + std::atol(argv[4]); ++total) {
             const SaveResult result =
                 table.AddHighScore(static_cast<std::int32_t>(total), [&] { return argv[2]; });
             std::printf("%ld%s\n", total, Reasons[static_cast<int>(result)]);
-            std::fflush(stdout);
         }
     } else if (mode == "stop" && argc == 4) {
         store.Update("Dunemark", [&](SettingsStore& locked) {
@@ -94,16 +89,12 @@ int main(int argc, char* argv[]) {
             held.LoadHighScores();
             held.AddHighScore(std::atoi(argv[3]), [&] { return argv[2]; });
             std::puts("stopping");
-            std::fflush(stdout);
             raise(SIGSTOP);
         });
     } else if (mode == "show" && argc == 2) {
-        table.LoadHighScores();
         for (const HighScoreEntry& entry : table.Entries())
             std::printf("%s\t%s\t%d\n", entry.Name.c_str(), entry.Date.c_str(), entry.Total);
-    } else {
-        std::fputs("usage: store_helper add NAME FIRST COUNT | stop NAME TOTAL | show\n", stderr);
-        return 2;
-    }
+    } else
+        return 2; // not one of the uses above
     return 0;
 }

@@ -30,8 +30,7 @@ constexpr char OddName[] = "\x06\uFEFF\x01"
                            "0Smith, \"J\" = [x]; \\ \r\n@Variant(\\0) Ωμέγα 🐪 \0! ";
 const std::string Odd(OddName, sizeof OddName - 1);
 
-class StoreTest : public ::testing::Test {
-protected:
+struct StoreTest : ::testing::Test {
     StoreTest() { UseNewDir(); }
 
     // A fresh directory for the store, never read by this process: what is read next comes from
@@ -100,8 +99,7 @@ TEST_F(StoreTest, TheFileReadsAsQSettingsWroteItAndABrokenOneIsMendedByTheNextEn
         {QByteArray("\x00\xff\xfe garbage \x01", 12), DefaultHighScore()}, // broken files
         {"[Scores\nName0\n=\n", DefaultHighScore()},
         {"[Scores]\nTime0\nName2=\"open\n", DefaultHighScore()},
-        {QByteArray(5000, '\xaa'), DefaultHighScore()},
-    };
+        {QByteArray(5000, '\xaa'), DefaultHighScore()}};
     for (const auto& [file, first] : cases) {
         UseNewDir(file + '\n');
         EXPECT_EQ(First(), first) << file.left(40).toStdString();
@@ -121,8 +119,8 @@ TEST_F(StoreTest, TheFileReadsAsQSettingsWroteItAndABrokenOneIsMendedByTheNextEn
     HighScoreTable(store, clock).AddHighScore(200, [] { return "\\" + Odd; });
     UseNewDir(ReadConf());
     const QSettings read(ConfPath(), QSettings::IniFormat);
-    EXPECT_EQ(read.value("Scores/Name0").toString().toStdString(),
-              "\\" + Odd); // an escape first of all
+    // An escape first of all.
+    EXPECT_EQ(read.value("Scores/Name0").toString().toStdString(), "\\" + Odd);
     EXPECT_EQ(read.value("Scores/Name1").toString().toStdString(), Odd);
     EXPECT_EQ(read.value("Other/Kept").toStringList(), (QStringList{"a", "b"}));
     EXPECT_TRUE(ReadConf().contains("\nName1=")) << "plain names written plain";
@@ -144,8 +142,7 @@ TEST_F(StoreTest, ASaveThatCannotBeMadeSafelyIsRefusedAndChangesNothing) {
         {table, "", littleRoom, "0:5000 failed\n"},
         {table, "read", {}, "0:5000 unreadable\n"},
         {table, "sync", {}, "0:5000 failed\n"},
-        {large, "", {}, "0:5000 too large\n"},
-    };
+        {large, "", {}, "0:5000 too large\n"}};
     for (const auto& [contents, fault, setUp, result] : cases) {
         UseNewDir(contents);
         qputenv("DUNEMARK_STORE_FAULT", fault);
@@ -239,13 +236,9 @@ TEST_F(StoreTest, AKilledSaveLeavesEitherTheOldTableOrTheNewAndHoldsUpNobody) {
 TEST_F(StoreTest, NothingLeftBehindHoldsUpASaveAndOnlyARegularFileIsTheStore) {
     const QByteArray live =
         QByteArray::number(getpid()) + "\nui_tests\n" + QSysInfo::machineHostName().toUtf8() + '\n';
-    const struct {
-        const char* suffix;
-        QByteArray contents; // "|" a pipe, "/" a folder
-        bool linked;         // made elsewhere, with a link to it here
-        const char* refusal; // "" when the save is made
-        bool left;
-    } cases[] = {
+    // The file's suffix, what it holds ("|" a pipe, "/" a folder), whether it is made elsewhere
+    // with a link to it here, the refusal ("" when the save is made), and whether it is left.
+    const std::tuple<const char*, QByteArray, bool, const char*, bool> cases[] = {
         {".update.lock", "", false, "", false},
         {".update.lock", live, false, "", false},
         {".update.lock", "|", false, " lock in the way", true},
@@ -256,8 +249,7 @@ TEST_F(StoreTest, NothingLeftBehindHoldsUpASaveAndOnlyARegularFileIsTheStore) {
         {"", "|", false, " failed", true},
         {"", "/", false, " failed", true},
         {"", "|", true, " failed", true},
-        {"", "", true, "", true},
-    };
+        {"", "", true, "", true}};
     for (const auto& [suffix, contents, linked, refusal, left] : cases) {
         UseNewDir();
         const QString path = ConfPath() + suffix;

@@ -11,8 +11,7 @@
 namespace dunemark {
 namespace {
 
-class RandomPlayer : MainWindow {
-public:
+struct RandomPlayer : MainWindow {
     explicit RandomPlayer(std::uint32_t seed)
         : chance_(seed) {
         modal.fallback = [this](QDialog& dialog) { PlayDialog(dialog); };
@@ -51,10 +50,9 @@ public:
             Press(grid == window->Grid1 ? window->cmdBuy : window->cmdSell);
         } else if (action < 19) {
             finishing_ = action == 18;
-            QAbstractButton* buttons[] = {window->cmdFinances, window->cmdFinances,
-                                          window->cmdSpecial, window->cmdSpecial,
+            QAbstractButton* buttons[] = {window->cmdFinances, window->cmdSpecial,
                                           window->cmdFinish};
-            Press(buttons[action - 14]);
+            Press(buttons[(action - 14) / 2]); // Finances and Special twice as often
             if (std::int64_t{vars.Cash} + vars.BankBalance - vars.Debt != worth && action < 16)
                 fault_ = "the finances window changed cash + bank - debt\n";
         } else {
@@ -66,8 +64,7 @@ public:
                 window->Story()->close();
         }
         if (newGame_) {
-            over = endedByFinish_ = false;
-            sellEnabled_ = true;
+            over = endedByFinish_ = false, sellEnabled_ = true;
             StartAtTheLimits();
         }
     }
@@ -80,9 +77,9 @@ public:
         double held = 0;
         for (int r = 1; r <= ItemCount; ++r) {
             held += CellNumber(vars.Holdings[r][QuantityField]);
-            const Cell& price = vars.MarketItems[r][PriceField][vars.CurrentTown];
             check("the market grid shows the town's prices\n",
-                  window->Grid1->TextMatrix(r, 1) == Money(CellNumber(price)));
+                  window->Grid1->TextMatrix(r, 1) ==
+                      Money(CellNumber(vars.MarketItems[r][PriceField][vars.CurrentTown])));
             for (const int field : {NameField, PriceField, QuantityField}) // the grid's columns
                 check("the holdings grid shows the holdings\n",
                       window->Grid2->TextMatrix(r, field).toStdString() ==
@@ -134,7 +131,6 @@ public:
 
     bool over = false; // a "Game Over" box since the last new game
 
-private:
     // Now and then the player starts at the limits of the numbers, as a run of luck might leave
     // him: nothing may wrap round, and every figure must still show whole.
     void StartAtTheLimits() {
@@ -201,11 +197,9 @@ private:
 // DUNEMARK_SOAK_GAMES asks for more (or fewer), DUNEMARK_SEED plays the games that begin at
 // another seed (DUNEMARK_SEED=$RANDOM for new ones).
 TEST(RandomPlayTest, GamesPlayedAtRandomKeepEveryRule) {
-    const auto setting = [](const char* name, std::uint32_t otherwise) {
-        return qEnvironmentVariableIsSet(name) ? qgetenv(name).toUInt() : otherwise;
-    };
-    const std::uint32_t games = setting("DUNEMARK_SOAK_GAMES", 300);
-    const std::uint32_t first = setting("DUNEMARK_SEED", 20261207);
+    const QByteArray soak = qgetenv("DUNEMARK_SOAK_GAMES"), from = qgetenv("DUNEMARK_SEED");
+    const std::uint32_t games = soak.isEmpty() ? 300 : soak.toUInt(),
+                        first = from.isEmpty() ? 20261207 : from.toUInt();
     std::printf("Random play: %u games from seed %u\n", games, first);
     for (std::uint32_t seed = first; seed != first + games; ++seed) {
         RandomPlayer player(seed);

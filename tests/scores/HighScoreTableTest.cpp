@@ -13,8 +13,7 @@ namespace {
 using Totals = std::vector<std::int32_t>;
 const Totals Full = {900, 800, 700, 600, 500, 400, 300, 200, 150, 120};
 
-class HighScoreTableTest : public ::testing::Test {
-protected:
+struct HighScoreTableTest : ::testing::Test {
     std::string& At(const std::string& field, std::size_t place) {
         return store.values[{"Dunemark", "Scores", field + std::to_string(place)}];
     }

@@ -2,9 +2,7 @@
 
 // What the tests of the windows share: every window, every seam of the platform replaced by a
 // double, and a shown main window with a fresh game.
-#include "core/Burial.h"
 #include "core/SpecialProducts.h"
-#include "forms/QuantityDialog.h"
 #include "forms/StartUp.h"
 #include "forms/frmAbout.h"
 #include "forms/frmBuy.h"
@@ -16,8 +14,6 @@
 #include "forms/frmShowEndTomb.h"
 #include "forms/frmSpecial.h"
 #include "forms/frmStory.h"
-#include "platform/Platform.h"
-#include "platform/doubles/Fakes.h"
 #include "platform/doubles/ScriptedModalShower.h"
 #include "platform/qt/QtMessageBox.h"
 #include "widgets/FitLabel.h"
@@ -33,13 +29,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSvgRenderer>
 #include <QTest>
 #include <QTextDocumentFragment>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace dunemark {
 
@@ -74,10 +68,9 @@ inline void Type(QWidget* window, const std::vector<QKeyCombination>& keys) {
     for (const QKeyCombination k : keys) {
         QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
         QTest::keyClick(focus, k.key(), k.keyboardModifiers());
-        if (k.keyboardModifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
-            QTest::qWait(150);
-            QApplication::processEvents(); // the press is due now, however late the wait woke
-        }
+        // The press is due once the wait is over, however late the wait woke.
+        if (k.keyboardModifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            QTest::qWait(150), QApplication::processEvents();
     }
 }
 
@@ -94,16 +87,11 @@ struct MainWindow : PlatformDoubles {
     std::unique_ptr<frmMain> window = std::make_unique<frmMain>(vars, platform);
 };
 
-class MainWindowTest : public ::testing::Test, protected MainWindow {
-protected:
+struct MainWindowTest : ::testing::Test, MainWindow {
     // Moves back and forth between two towns until the given day has begun.
     void TravelUntilDay(int day) {
         while (window->Tables().CurrentDay < day)
             window->lblTown_Click(vars.CurrentTown == 0 ? 1 : 0);
-    }
-    void NewGame() {
-        messages.answers = {MsgResult::Yes};
-        window->mnuNewGame->trigger();
     }
 };
 
