@@ -5,8 +5,7 @@
 
 #include <cmath>
 
-namespace dunemark {
-namespace {
+using namespace dunemark;
 
 using std::chrono::year, std::chrono::month, std::chrono::day;
 
@@ -46,7 +45,7 @@ struct MarketPlayer : ScriptedGame {
 };
 
 // "Gold high", "Grapes glut": a market event's message, short.
-std::string EventSaid(const std::string& said) {
+static std::string EventSaid(const std::string& said) {
     for (const auto& [phrase, word] : {std::pair(Phrase::PricesLow, "low"),
                                        {Phrase::MarketFlooded, "glut"},
                                        {Phrase::PharaohNeeds, "demand"},
@@ -163,6 +162,3 @@ TEST(MarketGame, RoutesAndPurchasesDoNotChangeTheMarkets) {
     EXPECT_GT(events, 0);
     EXPECT_GT(mugged, 0);
 }
-
-} // namespace
-} // namespace dunemark

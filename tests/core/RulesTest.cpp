@@ -10,10 +10,8 @@
 
 #include <limits>
 #include <set>
-#include <tuple>
 
-namespace dunemark {
-namespace {
+using namespace dunemark;
 
 constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t Min = std::numeric_limits<std::int32_t>::min();
@@ -305,6 +303,3 @@ TEST(SpecialProducts, APurchaseNeedsTheMoneyAndSlavesStopAtTheLimit) {
     EXPECT_FALSE(PyramidTabEnabled({.HasPyramidBank = 1}) ||
                  SlavesTabEnabled({.SlaveCount = 1000}));
 }
-
-} // namespace
-} // namespace dunemark

@@ -2,8 +2,7 @@
 // About.
 #include "Doubles.h"
 
-namespace dunemark {
-namespace {
+using namespace dunemark;
 
 struct DialogsTest : ::testing::Test, PlatformDoubles {
     template <typename Dialog, typename... Args>
@@ -17,7 +16,7 @@ struct DialogsTest : ::testing::Test, PlatformDoubles {
 
 // Keys in a tiny notation: ^ Home, $ End, < Left, > Right, # Backspace, @ Ctrl+A, ~ Ctrl+V;
 // any other character is typed.
-void TypeIn(QLineEdit* box, const std::string& keys) {
+static void TypeIn(QLineEdit* box, const std::string& keys) {
     const std::string named = "^$<>#@~";
     const Qt::Key namedKeys[] = {Qt::Key_Home,      Qt::Key_End, Qt::Key_Left, Qt::Key_Right,
                                  Qt::Key_Backspace, Qt::Key_A,   Qt::Key_V};
@@ -181,6 +180,3 @@ TEST_F(DialogsTest, AboutTogglesItsDisclaimerOnPressesAndOpensItsLinksByKeysAndC
     const std::string web = "https://www.example.org/", mail = "mailto:dunemark@example.org";
     EXPECT_EQ(links.opened, (std::vector<std::string>{web, mail, mail, web}));
 }
-
-} // namespace
-} // namespace dunemark

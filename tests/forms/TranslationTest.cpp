@@ -22,11 +22,10 @@
 #include <QTabWidget>
 #include <QXmlStreamReader>
 
-namespace dunemark {
-namespace {
+using namespace dunemark;
 
 // "%1", "%n" and their localised forms "%L1", "%Ln", sorted.
-QStringList Placeholders(const QString& text) {
+static QStringList Placeholders(const QString& text) {
     QStringList found;
     for (const auto& match : QRegularExpression(QStringLiteral("%L?(\\d|n)")).globalMatch(text))
         found << match.captured(1);
@@ -46,8 +45,7 @@ struct LanguageTest : ::testing::TestWithParam<const char*>, PlatformDoubles {
 TEST_P(LanguageTest, EveryEntryIsTranslatedWithTheSourcesPlaceholders) {
     if (!*GetParam())
         return; // English is the source
-    QFile file(
-        QStringLiteral(DUNEMARK_TRANSLATIONS "/dunemark_%1.ts").arg(QLatin1String(GetParam())));
+    QFile file(QStringLiteral(DUNEMARK_TRANSLATIONS "/dunemark_") + GetParam() + ".ts");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QString source;
     int forms = 0; // of the entry being read
@@ -75,7 +73,7 @@ TEST_P(LanguageTest, EveryEntryIsTranslatedWithTheSourcesPlaceholders) {
 }
 
 // What a control needs to show `text` whole, against what it gets; "" when it shows whole.
-std::string Cut(const QWidget* w, const QString& text, int need, int room) {
+static std::string Cut(const QWidget* w, const QString& text, int need, int room) {
     if (text.isEmpty() || need <= room)
         return {};
     return QStringLiteral("%1 \"%2\" needs %3, gets %4")
@@ -84,7 +82,7 @@ std::string Cut(const QWidget* w, const QString& text, int need, int room) {
 }
 
 // The first cell or header of a table that its column cuts; "" when every one shows whole.
-std::string CutCell(const QTableWidget* table) {
+static std::string CutCell(const QTableWidget* table) {
     const int cellPad =
         2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
     const int headerPad = 2 * table->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, table);
@@ -104,7 +102,7 @@ std::string CutCell(const QTableWidget* table) {
 }
 
 // What a control needs to show its whole text, against what it gets; "" when it shows whole.
-std::string CutText(const QWidget* w) {
+static std::string CutText(const QWidget* w) {
     if (const auto* table = qobject_cast<const QTableWidget*>(w))
         return CutCell(table);
     QString text;
@@ -134,7 +132,7 @@ std::string CutText(const QWidget* w) {
 }
 
 // The accelerator letters of a group of texts: each may be used once.
-void ExpectNoClash(const QStringList& texts, const std::string& where) {
+static void ExpectNoClash(const QStringList& texts, const std::string& where) {
     std::map<QChar, QString> taken;
     for (const QString& text : texts) {
         const auto at = QRegularExpression(QStringLiteral("&([^&])")).match(text);
@@ -149,7 +147,7 @@ void ExpectNoClash(const QStringList& texts, const std::string& where) {
 
 // Whether `w` sits on a page of a stack that is not the one shown: such a page is laid out only
 // once it is shown.
-bool OnHiddenPage(const QWidget* w) {
+static bool OnHiddenPage(const QWidget* w) {
     for (; w->parentWidget(); w = w->parentWidget())
         if (const auto* stack = qobject_cast<const QStackedWidget*>(w->parentWidget());
             stack && stack->currentWidget() != w)
@@ -157,7 +155,7 @@ bool OnHiddenPage(const QWidget* w) {
     return false;
 }
 
-void ExpectWhole(QWidget& window) {
+static void ExpectWhole(QWidget& window) {
     const auto shownWhole = [&window] {
         QCoreApplication::sendPostedEvents();
         for (QWidget* w : window.findChildren<QWidget*>())
@@ -371,6 +369,3 @@ TEST(ShortGame, SpeaksThePlayersLanguageWithItsNumbers) {
         EXPECT_EQ(shown.join(QLatin1Char('|')), QString::fromUtf8(expected)) << locale;
     }
 }
-
-} // namespace
-} // namespace dunemark

@@ -15,8 +15,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 
-namespace dunemark {
-namespace {
+using namespace dunemark;
 
 // A game played through the real windows with the ledger open, on a fixed stream of draws.
 struct LedgerTest : ::testing::Test, PlatformDoubles {
@@ -188,6 +187,3 @@ TEST(LedgerModuleTest, ALedgerThatCannotBeLoadedIsAMessageAndTheGameGoesOn) {
         EXPECT_EQ(game.vars.CurrentTown, 1);
     }
 }
-
-} // namespace
-} // namespace dunemark

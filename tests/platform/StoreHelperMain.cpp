@@ -25,28 +25,24 @@
 
 using namespace dunemark;
 
-namespace {
-
-bool Fault(const char* which) {
+static bool Fault(const char* which) {
     const char* fault = std::getenv("DUNEMARK_STORE_FAULT");
     return fault && std::strcmp(fault, which) == 0;
 }
 
-bool IsStoreFile(int fd) {
+static bool IsStoreFile(int fd) {
     std::error_code error;
     return std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), error).filename() ==
            "Dunemark.conf";
 }
 
-template <typename Function> Function Real(const char* name) {
+template <typename Function> static Function Real(const char* name) {
     return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
 }
 
 // How each SaveResult is printed after the total, in the order of its values.
 const char* const Reasons[] = {"",           " busy",       " failed",
                                " too large", " unreadable", " lock in the way"};
-
-} // namespace
 
 // The store's reads, failing as a broken disk does once the first bytes are read.
 extern "C" ssize_t read(int fd, void* buffer, size_t size) {

@@ -23,8 +23,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace dunemark {
-namespace {
+using namespace dunemark;
 
 constexpr char OddName[] = "\x06\uFEFF\x01"
                            "0Smith, \"J\" = [x]; \\ \r\n@Variant(\\0) Ωμέγα 🐪 \0! ";
@@ -314,6 +313,3 @@ TEST_F(StoreTest, ACopyStoppedHoldingTheLockKeepsTheOthersWaitingAndUndoesNoSave
     ASSERT_TRUE(ann.waitForFinished() && bob.waitForFinished());
     EXPECT_EQ(Run({"show"}).substr(0, 43), "0:Bob\t06/12/2026\t98000\nAnn\t06/12/2026\t5000\n");
 }
-
-} // namespace
-} // namespace dunemark

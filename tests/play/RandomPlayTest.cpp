@@ -8,8 +8,7 @@
 #include <QFontMetricsF>
 #include <random>
 
-namespace dunemark {
-namespace {
+using namespace dunemark;
 
 struct RandomPlayer : MainWindow {
     explicit RandomPlayer(std::uint32_t seed)
@@ -214,6 +213,3 @@ TEST(RandomPlayTest, GamesPlayedAtRandomKeepEveryRule) {
         }
     }
 }
-
-} // namespace
-} // namespace dunemark

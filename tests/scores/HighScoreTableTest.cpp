@@ -3,12 +3,8 @@
 #include "platform/doubles/Fakes.h"
 
 #include <gtest/gtest.h>
-#include <tuple>
-#include <vector>
 
-namespace dunemark {
-
-namespace {
+using namespace dunemark;
 
 using Totals = std::vector<std::int32_t>;
 const Totals Full = {900, 800, 700, 600, 500, 400, 300, 200, 150, 120};
@@ -60,6 +56,3 @@ TEST_F(HighScoreTableTest, AnEntryTakesItsPlaceAndTheTableIsStored) {
         EXPECT_EQ(At("Name", *place), shown);
     }
 }
-
-} // namespace
-} // namespace dunemark

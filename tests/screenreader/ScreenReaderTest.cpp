@@ -5,8 +5,7 @@
 
 #include <utility>
 
-namespace dunemark {
-namespace {
+using namespace dunemark;
 
 // What a screen reader is told without a move of the focus: each time a window's notification
 // shows, Orca speaks its name.
@@ -143,13 +142,12 @@ TEST_F(ScreenReaderTest, AFigureInABoxIsToldWhole) {
 // Every place of the high-score table is reached with Tab and read whole; the player's new place
 // has the focus when the table opens.
 TEST_F(ScreenReaderTest, EveryHighScorePlaceIsHeard) {
-    for (int k = 0; k < 3; ++k) {
-        settings.SaveSetting("Dunemark", "Scores", "Name" + std::to_string(k),
-                             "Ra " + std::to_string(k));
-        settings.SaveSetting("Dunemark", "Scores", "Date" + std::to_string(k), "7 Dec 2026");
-        settings.SaveSetting("Dunemark", "Scores", "Time" + std::to_string(k),
-                             std::to_string(3000 - 1000 * k));
-    }
+    for (int k = 0; k < 3; ++k)
+        for (const auto& [field, value] :
+             {std::pair<std::string, std::string>("Name", "Ra " + std::to_string(k)),
+              {"Date", "7 Dec 2026"},
+              {"Time", std::to_string(3000 - 1000 * k)}})
+            settings.SaveSetting("Dunemark", "Scores", field + std::to_string(k), value);
     vars.FinalScore = 1500;
     input.answers = {"Orca Tester"};
     frmHighScores scores(vars, platform, window.get());
@@ -166,6 +164,3 @@ TEST_F(ScreenReaderTest, EveryHighScorePlaceIsHeard) {
     EXPECT_EQ(names[9], "1. Ra 0, 7 Dec 2026, 3,000");
     EXPECT_EQ(names[10], "2. Ra 1, 7 Dec 2026, 2,000");
 }
-
-} // namespace
-} // namespace dunemark
