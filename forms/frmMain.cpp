@@ -10,6 +10,7 @@
 #include "forms/frmStory.h"
 #include "ledger/LedgerModule.h"
 #include "screenreader/SpokenNews.h"
+#include "widgets/Assets.h"
 #include "widgets/Grid.h"
 #include "widgets/Look.h"
 #include "widgets/Speech.h"
@@ -42,7 +43,7 @@ frmMain::frmMain(DeclareVars& vars, Platform& platform, QWidget* parent)
     connect(noJourney_, &QShortcut::activated, this,
             [this] { news_->Tell(tr("No more journeys: this is the last day.")); });
     CreateMenus();
-    setWindowIcon(QIcon(QStringLiteral(":/assets/logo.svg")));
+    setWindowIcon(GameIcon());
     Form_Load();
     setFixedSize(sizeHint());
 }

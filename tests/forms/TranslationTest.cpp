@@ -7,6 +7,7 @@
 #include "platform/qt/CentreOver.h"
 #include "platform/qt/Language.h"
 #include "platform/qt/QtInputBox.h"
+#include "widgets/Assets.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -306,6 +307,8 @@ TEST_P(LanguageTest, EveryMessageShowsWholeInItsBox) {
     ASSERT_EQ(input.asked.size(), 3u);
     for (const auto& [asked, title] : {input.asked[0], input.asked[1]})
         ExpectWhole(*QtInputBox::Build(asked, title));
+    EXPECT_EQ(QtInputBox::Build("", "")->windowIcon().pixmap(16).toImage(),
+              GameIcon().pixmap(16).toImage()); // whether or not a window of the game is active
     for (const std::string& text : texts) {
         const auto box =
             QtMessageBox::Build(text, "Dunemark", MsgIcon::Exclamation, MsgButtons::YesNo);
