@@ -100,7 +100,8 @@ void frmMain::ShowStatus() {
     lblJacketSpace->setText(
         tr("Slaves: %1/%2").arg(vars_.SlaveCount - vars_.ItemsCarried).arg(vars_.SlaveCount));
     lblFavour->setText(tr("Favour = %1%").arg(vars_.Favour));
-    lblJacketSpace->setAccessibleName(tr("Slaves: %1 of %2 free")
+    //: Spoken: how many of the slaves carry nothing yet (room for that many more goods), of all.
+    lblJacketSpace->setAccessibleName(tr("Slaves: %1 of %2 unladen")
                                           .arg(vars_.SlaveCount - vars_.ItemsCarried)
                                           .arg(vars_.SlaveCount));
     const bool bank = vars_.HasPyramidBank != VbFalse;
@@ -225,8 +226,8 @@ void frmMain::cmdBuy_Click() {
     platform_.modal.ShowModal(dialog);
     ShowHoldings();
     if (vars_.Cash != cash || vars_.ItemsCarried != carried)
-        TellDone(tr("Bought %1 %2 for %3.")
-                     .arg(vars_.ItemsCarried - carried)
+        //: Spoken: how many of the good %1 were bought, and what they cost.
+        TellDone(tr("Bought %n %1 for %2.", nullptr, vars_.ItemsCarried - carried)
                      .arg(name, SpokenMoney(cash - vars_.Cash)));
 }
 
@@ -245,8 +246,8 @@ void frmMain::cmdSell_Click() {
     platform_.modal.ShowModal(dialog);
     ShowHoldings();
     if (vars_.Cash != cash || vars_.ItemsCarried != carried)
-        TellDone(tr("Sold %1 %2 for %3.")
-                     .arg(carried - vars_.ItemsCarried)
+        //: Spoken: how many of the good %1 were sold, and what they brought.
+        TellDone(tr("Sold %n %1 for %2.", nullptr, carried - vars_.ItemsCarried)
                      .arg(name, SpokenMoney(vars_.Cash - cash)));
 }
 

@@ -28,7 +28,7 @@ namespace dunemark {
 namespace {
 
 struct Entry {
-    QString source;
+    QString context, source;
     QStringList translations; // one, or one for each plural form
     bool unfinished = false;
 };
@@ -38,12 +38,15 @@ std::vector<Entry> ReadTranslations(const QString& language) {
     QFile file(QStringLiteral(DUNEMARK_TRANSLATIONS "/dunemark_%1.ts").arg(language));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << language.toStdString();
     std::vector<Entry> entries;
+    QString context;
     for (QXmlStreamReader xml(&file); !xml.atEnd();) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         const auto name = xml.name();
-        if (name == QLatin1String("message"))
-            entries.push_back({});
+        if (name == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (name == QLatin1String("message"))
+            entries.emplace_back().context = context;
         else if (name == QLatin1String("source"))
             entries.back().source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         else if (name == QLatin1String("translation"))
@@ -57,13 +60,15 @@ std::vector<Entry> ReadTranslations(const QString& language) {
     return entries;
 }
 
-// "%1", "%n" and their localised forms "%L1", "%Ln", sorted.
-QStringList Placeholders(const QString& text) {
+// "%1", "%n" and their localised forms "%L1", "%Ln", sorted; a number written as a percentage, as
+// `percent` has it, as "#1", and a % sign anywhere else as "%".
+std::string Placeholders(QString text, const char* percent = "%L?(\\d)%") {
+    text.replace(QRegularExpression(QString::fromUtf8(percent)), QStringLiteral("#\\1"));
     QStringList found;
-    for (const auto& match : QRegularExpression(QStringLiteral("%L?(\\d|n)")).globalMatch(text))
-        found << match.captured(1);
+    for (const auto& m : QRegularExpression(QStringLiteral("([%#])L?(\\d|n)|%")).globalMatch(text))
+        found << m.captured(1) + m.captured(2) + (m.hasCaptured(1) ? "" : "%");
     found.sort();
-    return found;
+    return found.join(QLatin1Char(' ')).toStdString();
 }
 
 class LanguageTest : public ::testing::TestWithParam<const char*>, protected PlatformDoubles {
@@ -74,16 +79,25 @@ protected:
     Language language;
 };
 
+// Every entry whole: each placeholder once, a percentage's sign where the language writes it, and
+// a count (%n) in as many forms as the language has. A number before a good's name or a thing the
+// game counts is a count; How to Play writes the rules' fixed numbers, for them alone.
 TEST_P(LanguageTest, EveryEntryIsTranslatedWithTheSourcesPlaceholders) {
     if (!*GetParam())
         return; // English is the source
+    // How the language writes a count, in its number of plural forms, and a percentage's sign.
+    const std::string is = GetParam();
+    const int forms = is == "tr" ? 1 : is == "ru" || is == "pl" ? 3 : 2;
+    const char* percent = is == "tr" ? "%%L?(\\d)" : is == "fr" ? "%L?(\\d)\u00A0%" : "%L?(\\d)%";
+    const QRegularExpression counted(QStringLiteral("%\\d (more )?(slaves|items|days|%\\d)\\b"));
     for (const Entry& e : ReadTranslations(QString::fromLatin1(GetParam()))) {
         const std::string where = e.source.toStdString();
         EXPECT_FALSE(e.unfinished) << where;
-        ASSERT_FALSE(e.translations.isEmpty()) << where;
+        EXPECT_EQ(e.translations.size(), e.source.contains("%n") ? forms : 1) << where;
+        EXPECT_FALSE(e.context != "dunemark::frmHowToPlay" && e.source.contains(counted)) << where;
         for (const QString& t : e.translations) {
             EXPECT_FALSE(t.isEmpty()) << where;
-            EXPECT_EQ(Placeholders(t), Placeholders(e.source)) << where;
+            EXPECT_EQ(Placeholders(t, percent), Placeholders(e.source)) << where;
         }
     }
 }
@@ -217,10 +231,13 @@ TEST_P(LanguageTest, EveryWindowShowsEveryTextWholeWithoutAcceleratorClashes) {
     DeclareVars vars;
     frmMain main(vars, platform);
     ExpectWhole(main);
-    // The money captions stand at one size.
-    for (const QLabel* caption : {main.Label6, main.Label8})
-        EXPECT_EQ(qobject_cast<const FitLabel*>(caption)->FittedFont(),
-                  qobject_cast<const FitLabel*>(main.Label1)->FittedFont());
+    // The money captions stand in one face, in English the design's; in any language it is at most
+    // a point and a half smaller.
+    const QFont shared =
+        *GetParam() ? qobject_cast<const FitLabel*>(main.Label1)->FittedFont() : Arial(12, true);
+    EXPECT_GE(shared.pointSizeF(), 10.5);
+    for (const QLabel* caption : {main.Label1, main.Label6, main.Label8})
+        EXPECT_EQ(qobject_cast<const FitLabel*>(caption)->FittedFont(), shared);
     vars.Holdings[7] = {vars.MarketItems[7][NameField][0], 90000.0, 1000.0};
     vars.SlaveCount = 1000;
     // Each window lives for the one call.
