@@ -12,6 +12,7 @@
 #include "widgets/Assets.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
 #include <random>
 
@@ -22,6 +23,8 @@ int main(int argc, char* argv[]) {
     // Ties the windows to the installed desktop entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("org.example.Dunemark"));
     dunemark::InitAssets();
+    // The game's icon for every window that has none of its own (the story's, the boxes').
+    QApplication::setWindowIcon(dunemark::GameIcon());
     dunemark::InstallAccessibility();
     // The desktop's language, or the next in its list that the game speaks, else English.
     dunemark::Language language;

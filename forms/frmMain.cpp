@@ -10,6 +10,7 @@
 #include "forms/frmStory.h"
 #include "ledger/LedgerModule.h"
 #include "screenreader/SpokenNews.h"
+#include "widgets/Assets.h"
 #include "widgets/Grid.h"
 #include "widgets/Look.h"
 #include "widgets/Speech.h"
@@ -42,7 +43,7 @@ frmMain::frmMain(DeclareVars& vars, Platform& platform, QWidget* parent)
     connect(noJourney_, &QShortcut::activated, this,
             [this] { news_->Tell(tr("No more journeys: this is the last day.")); });
     CreateMenus();
-    setWindowIcon(QIcon(QStringLiteral(":/assets/logo.svg")));
+    setWindowIcon(GameIcon());
     Form_Load();
     setFixedSize(sizeHint());
 }
@@ -99,7 +100,8 @@ void frmMain::ShowStatus() {
     lblJacketSpace->setText(
         tr("Slaves: %1/%2").arg(vars_.SlaveCount - vars_.ItemsCarried).arg(vars_.SlaveCount));
     lblFavour->setText(tr("Favour = %1%").arg(vars_.Favour));
-    lblJacketSpace->setAccessibleName(tr("Slaves: %1 of %2 free")
+    //: Spoken: how many of the slaves carry nothing yet (room for that many more goods), of all.
+    lblJacketSpace->setAccessibleName(tr("Slaves: %1 of %2 unladen")
                                           .arg(vars_.SlaveCount - vars_.ItemsCarried)
                                           .arg(vars_.SlaveCount));
     const bool bank = vars_.HasPyramidBank != VbFalse;
@@ -224,8 +226,8 @@ void frmMain::cmdBuy_Click() {
     platform_.modal.ShowModal(dialog);
     ShowHoldings();
     if (vars_.Cash != cash || vars_.ItemsCarried != carried)
-        TellDone(tr("Bought %1 %2 for %3.")
-                     .arg(vars_.ItemsCarried - carried)
+        //: Spoken: how many of the good %1 were bought, and what they cost.
+        TellDone(tr("Bought %n %1 for %2.", nullptr, vars_.ItemsCarried - carried)
                      .arg(name, SpokenMoney(cash - vars_.Cash)));
 }
 
@@ -244,8 +246,8 @@ void frmMain::cmdSell_Click() {
     platform_.modal.ShowModal(dialog);
     ShowHoldings();
     if (vars_.Cash != cash || vars_.ItemsCarried != carried)
-        TellDone(tr("Sold %1 %2 for %3.")
-                     .arg(carried - vars_.ItemsCarried)
+        //: Spoken: how many of the good %1 were sold, and what they brought.
+        TellDone(tr("Sold %n %1 for %2.", nullptr, carried - vars_.ItemsCarried)
                      .arg(name, SpokenMoney(vars_.Cash - cash)));
 }
 

@@ -75,14 +75,17 @@ void frmMain::CreateControls() {
     client->setFixedSize(Px(ClientWidth), Px(ClientHeight));
     setCentralWidget(client);
 
-    // The money captions: each as wide as the room before its box allows, all at one size.
-    FitLabel* cash = Caption(client, tr("Cash:"), colours::Blue, TwipsRect(120, 120, 690, 285));
+    // The money captions: each as wide as the room before its box allows, all in one face. A
+    // caption too long for it at the design's size makes all three narrow, and only then smaller.
+    FitLabel* cash = Caption(client, tr("Cash:"), colours::Blue, TwipsRect(120, 120, 735, 285));
     lblCash = MoneyBox(client, TwipsRect(900, 120, 1530, 345), tr("Cash"));
-    FitLabel* bank = Caption(client, tr("Bank"), colours::Blue, TwipsRect(120, 600, 600, 285));
+    FitLabel* bank = Caption(client, tr("Bank"), colours::Blue, TwipsRect(120, 600, 735, 285));
     lblBank = MoneyBox(client, TwipsRect(900, 600, 1530, 345), tr("Bank"));
-    FitLabel* debt = Caption(client, tr("Debt:"), colours::Red, TwipsRect(120, 1080, 630, 285));
+    FitLabel* debt = Caption(client, tr("Debt:"), colours::Red, TwipsRect(120, 1080, 735, 285));
     lblDebt = MoneyBox(client, TwipsRect(900, 1080, 1530, 345), tr("Debt"));
-    FitLabel::ShareOneSize({cash, bank, debt});
+    QFont narrow = NarrowSans(cash->font().pointSizeF());
+    narrow.setBold(true);
+    FitLabel::ShareOneSize({cash, bank, debt}, narrow);
     Label1 = cash;
     Label6 = bank;
     Label8 = debt;

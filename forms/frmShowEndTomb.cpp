@@ -107,19 +107,18 @@ void frmShowEndTomb::Form_Load() {
 QString frmShowEndTomb::ResultLine(std::uint32_t market, std::int32_t total, int days) {
     // One whole sentence per rank, so that every language can word each its own way.
     static const std::array<const char*, BurialRanks> lines{
-        QT_TR_NOOP("Dunemark, market %1: %2 in %3 days, buried next to the Gods"),
-        QT_TR_NOOP("Dunemark, market %1: %2 in %3 days, buried among the Pharaohs"),
-        QT_TR_NOOP("Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman"),
-        QT_TR_NOOP("Dunemark, market %1: %2 in %3 days, buried with the common folk"),
-        QT_TR_NOOP("Dunemark, market %1: %2 in %3 days, buried in a hole in the desert"),
-        QT_TR_NOOP("Dunemark, market %1: %2 in %3 days, tossed into the desert"),
+        QT_TR_N_NOOP("Dunemark, market %1: %2 in %n days, buried next to the Gods"),
+        QT_TR_N_NOOP("Dunemark, market %1: %2 in %n days, buried among the Pharaohs"),
+        QT_TR_N_NOOP("Dunemark, market %1: %2 in %n days, given a burial fit for a nobleman"),
+        QT_TR_N_NOOP("Dunemark, market %1: %2 in %n days, buried with the common folk"),
+        QT_TR_N_NOOP("Dunemark, market %1: %2 in %n days, buried in a hole in the desert"),
+        QT_TR_N_NOOP("Dunemark, market %1: %2 in %n days, tossed into the desert"),
     };
     // The number names the market and stays in plain digits; the total is written as the
-    // player's language writes sums, 0 included.
-    return tr(lines[static_cast<std::size_t>(dunemark::BurialRank(total))])
+    // player's language writes sums, 0 included; the days are a count, in the form it calls for.
+    return tr(lines[static_cast<std::size_t>(dunemark::BurialRank(total))], nullptr, days)
         .arg(market)
-        .arg(QLocale().toString(total))
-        .arg(days);
+        .arg(QLocale().toString(total));
 }
 
 void frmShowEndTomb::OfferResultLine(std::uint32_t market, int days, Clipboard& clipboard) {

@@ -272,8 +272,8 @@ void frmSpecial::CmdIncreaseJacketSize_Click() {
     txtSlaves->setText(Plain(vars_.SlaveCount));
     if (mainCash_)
         mainCash_->setText(Money(vars_.Cash));
-    news_->Tell(
-        tr("You now have %1 slaves, cash %2.").arg(vars_.SlaveCount).arg(SpokenMoney(vars_.Cash)));
+    news_->Tell(tr("You now have %n slaves, cash %1.", nullptr, vars_.SlaveCount)
+                    .arg(SpokenMoney(vars_.Cash)));
 }
 
 void frmSpecial::cmdBuyPyramidBank_Click() {

@@ -366,7 +366,7 @@ Du bekommst eine Prämie von %1</translation>
     <name>dunemark::SpokenNews</name>
     <message>
         <source>Cash %1, debt %2.</source>
-        <translation>Geld: %1, Schuld: %2.</translation>
+        <translation>Geld: %1, Kredit: %2.</translation>
     </message>
     <message>
         <source>Bank %1.</source>
@@ -616,11 +616,11 @@ Du bekommst eine Prämie von %1</translation>
     </message>
     <message>
         <source>Each slave carries one item, so you can carry as many items as you have slaves. The Slaves line above your goods shows how many slaves are free, then how many you have.</source>
-        <translation>Jeder Sklave trägt eine Ware, du kannst also so viele Waren tragen, wie du Sklaven hast. Die Zeile Sklaven über deinen Waren zeigt, wie viele Sklaven frei sind und wie viele du insgesamt hast.</translation>
+        <translation>Jeder Sklave trägt eine Ware, du kannst also so viele Waren tragen, wie du Sklaven hast. Die Zeile Sklaven über deinen Waren zeigt, wie viele Sklaven noch nichts tragen und wie viele du insgesamt hast.</translation>
     </message>
     <message>
         <source>To buy, choose a good in the items available and press Buy. The Buy window proposes the most you can take: as many as your cash pays for, but no more than your free slaves can carry. Type a smaller number if you like.</source>
-        <translation>Zum Kaufen wähl eine Ware im Angebot und drück Kaufen. Das Kauffenster schlägt die größte Menge vor, die geht: so viel, wie dein Bargeld bezahlt, aber nicht mehr, als deine freien Sklaven tragen können. Du kannst auch eine kleinere Zahl eintippen.</translation>
+        <translation>Zum Kaufen wähl eine Ware im Angebot und drück Kaufen. Das Kauffenster schlägt die größte Menge vor, die geht: so viel, wie dein Bargeld bezahlt, aber nicht mehr, als deine Sklaven ohne Last tragen können. Du kannst auch eine kleinere Zahl eintippen.</translation>
     </message>
     <message>
         <source>To sell, choose a good among the items you have bought and press Sell; the Sell window proposes all you hold. Every town buys every good at its price of the day.</source>
@@ -1066,10 +1066,6 @@ Du bekommst eine Prämie von %1</translation>
         <translation>Geld: %1.</translation>
     </message>
     <message>
-        <source>Slaves: %1 of %2 free</source>
-        <translation>Sklaven: %1 von %2 frei</translation>
-    </message>
-    <message>
         <source>You are here.</source>
         <translation>Du bist hier.</translation>
     </message>
@@ -1092,14 +1088,6 @@ Du bekommst eine Prämie von %1</translation>
     <message>
         <source>%1 costs %2.</source>
         <translation>%1 kostet %2.</translation>
-    </message>
-    <message>
-        <source>Bought %1 %2 for %3.</source>
-        <translation>Gekauft: %1 %2 für %3.</translation>
-    </message>
-    <message>
-        <source>Sold %1 %2 for %3.</source>
-        <translation>Verkauft: %1 %2 für %3.</translation>
     </message>
     <message>
         <source>The game is over: File, New Game starts another.</source>
@@ -1128,11 +1116,32 @@ Du bekommst eine Prämie von %1</translation>
     </message>
     <message>
         <source>The number of the market to play (digits only, from %1 to %2):</source>
-        <translation>Nummer des Markts, den du spielen willst (nur Ziffern, von %1 bis %2):</translation>
+        <translation>Nummer des Markts, den du spielen willst (nur Ziffern, von %L1 bis %L2):</translation>
     </message>
     <message>
         <source>A market number is written in digits only, from %1 to %2.</source>
-        <translation>Eine Marktnummer besteht nur aus Ziffern, von %1 bis %2.</translation>
+        <translation>Eine Marktnummer besteht nur aus Ziffern, von %L1 bis %L2.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 unladen</source>
+        <extracomment>Spoken: how many of the slaves carry nothing yet (room for that many more goods), of all.</extracomment>
+        <translation>Sklaven: %1 von %2 ohne Last</translation>
+    </message>
+    <message numerus="yes">
+        <source>Bought %n %1 for %2.</source>
+        <extracomment>Spoken: how many of the good %1 were bought, and what they cost.</extracomment>
+        <translation>
+            <numerusform>Gekauft: %1, %Ln Stück, für %2.</numerusform>
+            <numerusform>Gekauft: %1, %Ln Stück, für %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sold %n %1 for %2.</source>
+        <extracomment>Spoken: how many of the good %1 were sold, and what they brought.</extracomment>
+        <translation>
+            <numerusform>Verkauft: %1, %Ln Stück, für %2.</numerusform>
+            <numerusform>Verkauft: %1, %Ln Stück, für %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1160,36 +1169,54 @@ Du bekommst eine Prämie von %1</translation>
         <translation>Deine Grabstätte</translation>
     </message>
     <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried next to the Gods</source>
-        <translation>Dunemark, Markt %1: %2 in %3 Tagen, begraben neben den Göttern</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried among the Pharaohs</source>
-        <translation>Dunemark, Markt %1: %2 in %3 Tagen, begraben unter den Pharaonen</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman</source>
-        <translation>Dunemark, Markt %1: %2 in %3 Tagen, begraben wie ein Edelmann</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried with the common folk</source>
-        <translation>Dunemark, Markt %1: %2 in %3 Tagen, begraben beim einfachen Volk</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried in a hole in the desert</source>
-        <translation>Dunemark, Markt %1: %2 in %3 Tagen, verscharrt in einem Loch in der Wüste</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, tossed into the desert</source>
-        <translation>Dunemark, Markt %1: %2 in %3 Tagen, einfach in die Wüste geworfen</translation>
-    </message>
-    <message>
         <source>&amp;Copy Result</source>
         <translation>Ergebnis &amp;kopieren</translation>
     </message>
     <message>
         <source>Copied</source>
         <translation>Kopiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried next to the Gods</source>
+        <translation>
+            <numerusform>Dunemark, Markt %1: %2 in %Ln Tag, begraben neben den Göttern</numerusform>
+            <numerusform>Dunemark, Markt %1: %2 in %Ln Tagen, begraben neben den Göttern</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried among the Pharaohs</source>
+        <translation>
+            <numerusform>Dunemark, Markt %1: %2 in %Ln Tag, begraben unter den Pharaonen</numerusform>
+            <numerusform>Dunemark, Markt %1: %2 in %Ln Tagen, begraben unter den Pharaonen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, given a burial fit for a nobleman</source>
+        <translation>
+            <numerusform>Dunemark, Markt %1: %2 in %Ln Tag, begraben wie ein Edelmann</numerusform>
+            <numerusform>Dunemark, Markt %1: %2 in %Ln Tagen, begraben wie ein Edelmann</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried with the common folk</source>
+        <translation>
+            <numerusform>Dunemark, Markt %1: %2 in %Ln Tag, begraben beim einfachen Volk</numerusform>
+            <numerusform>Dunemark, Markt %1: %2 in %Ln Tagen, begraben beim einfachen Volk</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried in a hole in the desert</source>
+        <translation>
+            <numerusform>Dunemark, Markt %1: %2 in %Ln Tag, verscharrt in einem Loch in der Wüste</numerusform>
+            <numerusform>Dunemark, Markt %1: %2 in %Ln Tagen, verscharrt in einem Loch in der Wüste</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, tossed into the desert</source>
+        <translation>
+            <numerusform>Dunemark, Markt %1: %2 in %Ln Tag, einfach in die Wüste geworfen</numerusform>
+            <numerusform>Dunemark, Markt %1: %2 in %Ln Tagen, einfach in die Wüste geworfen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1295,12 +1322,15 @@ Du bekommst eine Prämie von %1</translation>
         <translation>Geschenk übergeben: Gunst %1%, Geld %2.</translation>
     </message>
     <message>
-        <source>You now have %1 slaves, cash %2.</source>
-        <translation>Du hast jetzt %1 Sklaven, Geld %2.</translation>
-    </message>
-    <message>
         <source>You own a pyramid bank, cash %1.</source>
         <translation>Du besitzt jetzt eine Pyramidenbank, Geld %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You now have %n slaves, cash %1.</source>
+        <translation>
+            <numerusform>Du hast jetzt %Ln Sklaven, Geld %1.</numerusform>
+            <numerusform>Du hast jetzt %Ln Sklaven, Geld %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

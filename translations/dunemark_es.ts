@@ -457,15 +457,15 @@ Recibes una prima de %1</translation>
     </message>
     <message>
         <source>Deposited %1.</source>
-        <translation>Depositaste %1.</translation>
+        <translation>Has ingresado %1.</translation>
     </message>
     <message>
         <source>Withdrew %1.</source>
-        <translation>Retiraste %1.</translation>
+        <translation>Has retirado %1.</translation>
     </message>
     <message>
         <source>Paid %1 of the loan.</source>
-        <translation>Pagaste %1 del préstamo.</translation>
+        <translation>Has pagado %1 de la deuda.</translation>
     </message>
 </context>
 <context>
@@ -511,7 +511,7 @@ Recibes una prima de %1</translation>
     </message>
     <message>
         <source>Another Dunemark kept the highscores busy for too long.</source>
-        <translation>Otro Dunemark abierto ha tenido ocupados los récords demasiado tiempo.</translation>
+        <translation>Otra partida de Dunemark abierta ha bloqueado los récords demasiado tiempo.</translation>
     </message>
     <message>
         <source>The highscores could not be written: the disk may be full or read-only.</source>
@@ -616,11 +616,11 @@ Recibes una prima de %1</translation>
     </message>
     <message>
         <source>Each slave carries one item, so you can carry as many items as you have slaves. The Slaves line above your goods shows how many slaves are free, then how many you have.</source>
-        <translation>Cada esclavo carga con un artículo, así que puedes llevar tantos artículos como esclavos tengas. La línea Esclavos, encima de tus mercancías, muestra cuántos esclavos están libres y luego cuántos tienes.</translation>
+        <translation>Cada esclavo carga con un artículo, así que puedes llevar tantos artículos como esclavos tengas. La línea Esclavos, encima de tus mercancías, muestra cuántos esclavos van sin carga y luego cuántos tienes.</translation>
     </message>
     <message>
         <source>To buy, choose a good in the items available and press Buy. The Buy window proposes the most you can take: as many as your cash pays for, but no more than your free slaves can carry. Type a smaller number if you like.</source>
-        <translation>Para comprar, elige una mercancía de la lista En venta y pulsa Comprar. La ventana de compra te propone el máximo que puedes llevarte: todo lo que puedas pagar, pero no más de lo que carguen tus esclavos libres. Si quieres, escribe un número menor.</translation>
+        <translation>Para comprar, elige una mercancía de la lista En venta y pulsa Comprar. La ventana de compra te propone el máximo que puedes llevarte: todo lo que puedas pagar, pero no más de lo que puedan llevar tus esclavos aún sin carga. Si quieres, escribe un número menor.</translation>
     </message>
     <message>
         <source>To sell, choose a good among the items you have bought and press Sell; the Sell window proposes all you hold. Every town buys every good at its price of the day.</source>
@@ -808,7 +808,7 @@ Recibes una prima de %1</translation>
     </message>
     <message>
         <source>File, Market of the Day (%1) starts a game whose markets are set by today&apos;s date: everyone who starts it on the same date plays the same market.</source>
-        <translation>Archivo, Mercado del día (%1) empieza una partida cuyos mercados dependen de la fecha de hoy: todos los que la empiecen el mismo día juegan el mismo mercado.</translation>
+        <translation>Archivo, Mercado del día (%1) empieza una partida cuyos mercados dependen de la fecha de hoy: todos los que la empiecen el mismo día juegan en el mismo mercado.</translation>
     </message>
     <message>
         <source>Each such market has a number, the date&apos;s digits for the market of the day, shown in the window&apos;s caption beside the day. File, Play Market Number (%1) plays any market again by its number, or one that a friend shares.</source>
@@ -1066,10 +1066,6 @@ Recibes una prima de %1</translation>
         <translation>Dinero: %1.</translation>
     </message>
     <message>
-        <source>Slaves: %1 of %2 free</source>
-        <translation>Esclavos: %1 de %2 libres</translation>
-    </message>
-    <message>
         <source>You are here.</source>
         <translation>Estás aquí.</translation>
     </message>
@@ -1092,14 +1088,6 @@ Recibes una prima de %1</translation>
     <message>
         <source>%1 costs %2.</source>
         <translation>%1 cuesta %2.</translation>
-    </message>
-    <message>
-        <source>Bought %1 %2 for %3.</source>
-        <translation>Compraste %1 %2 por %3.</translation>
-    </message>
-    <message>
-        <source>Sold %1 %2 for %3.</source>
-        <translation>Vendiste %1 %2 por %3.</translation>
     </message>
     <message>
         <source>The game is over: File, New Game starts another.</source>
@@ -1128,11 +1116,32 @@ Recibes una prima de %1</translation>
     </message>
     <message>
         <source>The number of the market to play (digits only, from %1 to %2):</source>
-        <translation>Número del mercado que quieres jugar (solo cifras, de %1 a %2):</translation>
+        <translation>Número del mercado que quieres jugar (solo cifras, de %L1 a %L2):</translation>
     </message>
     <message>
         <source>A market number is written in digits only, from %1 to %2.</source>
-        <translation>Un número de mercado se escribe solo con cifras, de %1 a %2.</translation>
+        <translation>Un número de mercado se escribe solo con cifras, de %L1 a %L2.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 unladen</source>
+        <extracomment>Spoken: how many of the slaves carry nothing yet (room for that many more goods), of all.</extracomment>
+        <translation>Esclavos: %1 de %2 sin carga</translation>
+    </message>
+    <message numerus="yes">
+        <source>Bought %n %1 for %2.</source>
+        <extracomment>Spoken: how many of the good %1 were bought, and what they cost.</extracomment>
+        <translation>
+            <numerusform>Has comprado: %1, %Ln unidad, por %2.</numerusform>
+            <numerusform>Has comprado: %1, %Ln unidades, por %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sold %n %1 for %2.</source>
+        <extracomment>Spoken: how many of the good %1 were sold, and what they brought.</extracomment>
+        <translation>
+            <numerusform>Has vendido: %1, %Ln unidad, por %2.</numerusform>
+            <numerusform>Has vendido: %1, %Ln unidades, por %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1160,36 +1169,54 @@ Recibes una prima de %1</translation>
         <translation>Tu sepultura</translation>
     </message>
     <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried next to the Gods</source>
-        <translation>Dunemark, mercado %1: %2 en %3 días, enterrado junto a los dioses</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried among the Pharaohs</source>
-        <translation>Dunemark, mercado %1: %2 en %3 días, enterrado entre los faraones</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman</source>
-        <translation>Dunemark, mercado %1: %2 en %3 días, con un entierro digno de un noble</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried with the common folk</source>
-        <translation>Dunemark, mercado %1: %2 en %3 días, enterrado con el pueblo llano</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried in a hole in the desert</source>
-        <translation>Dunemark, mercado %1: %2 en %3 días, enterrado en un agujero del desierto</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, tossed into the desert</source>
-        <translation>Dunemark, mercado %1: %2 en %3 días, tirado en el desierto</translation>
-    </message>
-    <message>
         <source>&amp;Copy Result</source>
         <translation>&amp;Copiar resultado</translation>
     </message>
     <message>
         <source>Copied</source>
         <translation>Copiado</translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried next to the Gods</source>
+        <translation>
+            <numerusform>Dunemark, mercado %1: %2 en %Ln día, enterrado junto a los dioses</numerusform>
+            <numerusform>Dunemark, mercado %1: %2 en %Ln días, enterrado junto a los dioses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried among the Pharaohs</source>
+        <translation>
+            <numerusform>Dunemark, mercado %1: %2 en %Ln día, enterrado entre los faraones</numerusform>
+            <numerusform>Dunemark, mercado %1: %2 en %Ln días, enterrado entre los faraones</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, given a burial fit for a nobleman</source>
+        <translation>
+            <numerusform>Dunemark, mercado %1: %2 en %Ln día, con un entierro digno de un noble</numerusform>
+            <numerusform>Dunemark, mercado %1: %2 en %Ln días, con un entierro digno de un noble</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried with the common folk</source>
+        <translation>
+            <numerusform>Dunemark, mercado %1: %2 en %Ln día, enterrado con el pueblo llano</numerusform>
+            <numerusform>Dunemark, mercado %1: %2 en %Ln días, enterrado con el pueblo llano</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried in a hole in the desert</source>
+        <translation>
+            <numerusform>Dunemark, mercado %1: %2 en %Ln día, enterrado en un agujero del desierto</numerusform>
+            <numerusform>Dunemark, mercado %1: %2 en %Ln días, enterrado en un agujero del desierto</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, tossed into the desert</source>
+        <translation>
+            <numerusform>Dunemark, mercado %1: %2 en %Ln día, tirado en el desierto</numerusform>
+            <numerusform>Dunemark, mercado %1: %2 en %Ln días, tirado en el desierto</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1295,12 +1322,15 @@ Recibes una prima de %1</translation>
         <translation>Regalo entregado: favor %1%, dinero %2.</translation>
     </message>
     <message>
-        <source>You now have %1 slaves, cash %2.</source>
-        <translation>Ahora tienes %1 esclavos, dinero %2.</translation>
-    </message>
-    <message>
         <source>You own a pyramid bank, cash %1.</source>
         <translation>Ahora tienes un banco pirámide, dinero %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You now have %n slaves, cash %1.</source>
+        <translation>
+            <numerusform>Ahora tienes %Ln esclavo, dinero %1.</numerusform>
+            <numerusform>Ahora tienes %Ln esclavos, dinero %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -366,11 +366,11 @@ Tu reçois une prime de %1</translation>
     <name>dunemark::SpokenNews</name>
     <message>
         <source>Cash %1, debt %2.</source>
-        <translation>Argent : %1, dette : %2.</translation>
+        <translation>Espèces&#xa0;: %1, dette&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Bank %1.</source>
-        <translation>Banque : %1.</translation>
+        <translation>Banque&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -511,7 +511,7 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Another Dunemark kept the highscores busy for too long.</source>
-        <translation>Un autre Dunemark a occupé le palmarès trop longtemps.</translation>
+        <translation>Une autre partie de Dunemark a bloqué le palmarès trop longtemps.</translation>
     </message>
     <message>
         <source>The highscores could not be written: the disk may be full or read-only.</source>
@@ -531,7 +531,7 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Something that is not a lock file stands at %1: remove it, and scores can be saved again.</source>
-        <translation>Quelque chose qui n&apos;est pas un fichier de verrou se trouve à l&apos;emplacement %1&#xa0;: supprime-le, et les scores pourront de nouveau être enregistrés.</translation>
+        <translation>Quelque chose qui n&apos;est pas un fichier de verrouillage se trouve à l&apos;emplacement %1&#xa0;: supprime-le, et les scores pourront de nouveau être enregistrés.</translation>
     </message>
     <message>
         <source>Nobody</source>
@@ -616,11 +616,11 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Each slave carries one item, so you can carry as many items as you have slaves. The Slaves line above your goods shows how many slaves are free, then how many you have.</source>
-        <translation>Chaque esclave porte un article&#xa0;: tu peux donc porter autant d&apos;articles que tu as d&apos;esclaves. La ligne Esclaves, au-dessus de tes marchandises, indique combien d&apos;esclaves sont libres, puis combien tu en as.</translation>
+        <translation>Chaque esclave porte un article&#xa0;: tu peux donc porter autant d&apos;articles que tu as d&apos;esclaves. La ligne Esclaves, au-dessus de tes marchandises, indique combien d&apos;esclaves sont sans charge, puis combien tu en as.</translation>
     </message>
     <message>
         <source>To buy, choose a good in the items available and press Buy. The Buy window proposes the most you can take: as many as your cash pays for, but no more than your free slaves can carry. Type a smaller number if you like.</source>
-        <translation>Pour acheter, choisis une marchandise dans la liste En vente et appuie sur Acheter. La fenêtre Acheter propose le maximum possible&#xa0;: autant que ton argent peut en payer, mais pas plus que tes esclaves libres ne peuvent en porter. Tape un nombre plus petit si tu veux.</translation>
+        <translation>Pour acheter, choisis une marchandise dans la liste En vente et appuie sur Acheter. La fenêtre Acheter propose le maximum possible&#xa0;: autant que ton argent peut en payer, mais pas plus que tes esclaves sans charge ne peuvent en porter. Tape un nombre plus petit si tu veux.</translation>
     </message>
     <message>
         <source>To sell, choose a good among the items you have bought and press Sell; the Sell window proposes all you hold. Every town buys every good at its price of the day.</source>
@@ -808,7 +808,7 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>File, Market of the Day (%1) starts a game whose markets are set by today&apos;s date: everyone who starts it on the same date plays the same market.</source>
-        <translation>Fichier, Marché du jour (%1) lance une partie dont les marchés sont fixés par la date du jour&#xa0;: tous ceux qui la lancent le même jour jouent le même marché.</translation>
+        <translation>Fichier, Marché du jour (%1) lance une partie dont les marchés sont fixés par la date du jour&#xa0;: tous ceux qui la lancent le même jour jouent sur le même marché.</translation>
     </message>
     <message>
         <source>Each such market has a number, the date&apos;s digits for the market of the day, shown in the window&apos;s caption beside the day. File, Play Market Number (%1) plays any market again by its number, or one that a friend shares.</source>
@@ -950,7 +950,7 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Cash:</source>
-        <translation>Espèces&#xa0;:</translation>
+        <translation>Espèces</translation>
     </message>
     <message>
         <source>Cash</source>
@@ -962,7 +962,7 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Debt:</source>
-        <translation>Dette&#xa0;:</translation>
+        <translation>Dette</translation>
     </message>
     <message>
         <source>Debt</source>
@@ -1063,11 +1063,7 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Cash %1.</source>
-        <translation>Argent : %1.</translation>
-    </message>
-    <message>
-        <source>Slaves: %1 of %2 free</source>
-        <translation>Esclaves : %1 sur %2 libres</translation>
+        <translation>Espèces&#xa0;: %1.</translation>
     </message>
     <message>
         <source>You are here.</source>
@@ -1094,24 +1090,16 @@ Tu reçois une prime de %1</translation>
         <translation>%1 coûte %2.</translation>
     </message>
     <message>
-        <source>Bought %1 %2 for %3.</source>
-        <translation>Tu as acheté %1 %2 pour %3.</translation>
-    </message>
-    <message>
-        <source>Sold %1 %2 for %3.</source>
-        <translation>Tu as vendu %1 %2 pour %3.</translation>
-    </message>
-    <message>
         <source>The game is over: File, New Game starts another.</source>
-        <translation>La partie est finie : Fichier, Nouvelle partie en commence une autre.</translation>
+        <translation>La partie est finie&#xa0;: Fichier, Nouvelle partie en commence une autre.</translation>
     </message>
     <message>
         <source>Ends the game: your total, your burial and the high scores</source>
-        <translation>Termine la partie : ton total, ton enterrement et les meilleurs scores</translation>
+        <translation>Termine la partie&#xa0;: ton total, ta sépulture et les meilleurs scores</translation>
     </message>
     <message>
         <source>No more journeys: this is the last day.</source>
-        <translation>Plus de voyages : c&apos;est le dernier jour.</translation>
+        <translation>Plus de voyages&#xa0;: c&apos;est le dernier jour.</translation>
     </message>
     <message>
         <source>%1 - Market %2</source>
@@ -1128,11 +1116,32 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>The number of the market to play (digits only, from %1 to %2):</source>
-        <translation>Numéro du marché à jouer (chiffres uniquement, de %1 à %2)&#xa0;:</translation>
+        <translation>Numéro du marché à jouer (chiffres uniquement, de %L1 à %L2)&#xa0;:</translation>
     </message>
     <message>
         <source>A market number is written in digits only, from %1 to %2.</source>
-        <translation>Un numéro de marché ne s&apos;écrit qu&apos;avec des chiffres, de %1 à %2.</translation>
+        <translation>Un numéro de marché ne s&apos;écrit qu&apos;avec des chiffres, de %L1 à %L2.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 unladen</source>
+        <extracomment>Spoken: how many of the slaves carry nothing yet (room for that many more goods), of all.</extracomment>
+        <translation>Esclaves&#xa0;: %1 sur %2 sans charge</translation>
+    </message>
+    <message numerus="yes">
+        <source>Bought %n %1 for %2.</source>
+        <extracomment>Spoken: how many of the good %1 were bought, and what they cost.</extracomment>
+        <translation>
+            <numerusform>Achat&#xa0;: %1, %Ln unité, pour %2.</numerusform>
+            <numerusform>Achat&#xa0;: %1, %Ln unités, pour %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sold %n %1 for %2.</source>
+        <extracomment>Spoken: how many of the good %1 were sold, and what they brought.</extracomment>
+        <translation>
+            <numerusform>Vente&#xa0;: %1, %Ln unité, pour %2.</numerusform>
+            <numerusform>Vente&#xa0;: %1, %Ln unités, pour %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1160,36 +1169,54 @@ Tu reçois une prime de %1</translation>
         <translation>Ta sépulture</translation>
     </message>
     <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried next to the Gods</source>
-        <translation>Dunemark, marché %1&#xa0;: %2 en %3 jours, enterré auprès des dieux</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried among the Pharaohs</source>
-        <translation>Dunemark, marché %1&#xa0;: %2 en %3 jours, enterré parmi les pharaons</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman</source>
-        <translation>Dunemark, marché %1&#xa0;: %2 en %3 jours, des funérailles dignes d&apos;un noble</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried with the common folk</source>
-        <translation>Dunemark, marché %1&#xa0;: %2 en %3 jours, enterré avec le petit peuple</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried in a hole in the desert</source>
-        <translation>Dunemark, marché %1&#xa0;: %2 en %3 jours, enterré dans un trou en plein désert</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, tossed into the desert</source>
-        <translation>Dunemark, marché %1&#xa0;: %2 en %3 jours, jeté dans le désert</translation>
-    </message>
-    <message>
         <source>&amp;Copy Result</source>
         <translation>&amp;Copier le résultat</translation>
     </message>
     <message>
         <source>Copied</source>
         <translation>Copié</translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried next to the Gods</source>
+        <translation>
+            <numerusform>Dunemark, marché %1&#xa0;: %2 en %Ln jour, enterré auprès des dieux</numerusform>
+            <numerusform>Dunemark, marché %1&#xa0;: %2 en %Ln jours, enterré auprès des dieux</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried among the Pharaohs</source>
+        <translation>
+            <numerusform>Dunemark, marché %1&#xa0;: %2 en %Ln jour, enterré parmi les pharaons</numerusform>
+            <numerusform>Dunemark, marché %1&#xa0;: %2 en %Ln jours, enterré parmi les pharaons</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, given a burial fit for a nobleman</source>
+        <translation>
+            <numerusform>Dunemark, marché %1&#xa0;: %2 en %Ln jour, des funérailles dignes d&apos;un noble</numerusform>
+            <numerusform>Dunemark, marché %1&#xa0;: %2 en %Ln jours, des funérailles dignes d&apos;un noble</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried with the common folk</source>
+        <translation>
+            <numerusform>Dunemark, marché %1&#xa0;: %2 en %Ln jour, enterré avec le petit peuple</numerusform>
+            <numerusform>Dunemark, marché %1&#xa0;: %2 en %Ln jours, enterré avec le petit peuple</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried in a hole in the desert</source>
+        <translation>
+            <numerusform>Dunemark, marché %1&#xa0;: %2 en %Ln jour, enterré dans un trou en plein désert</numerusform>
+            <numerusform>Dunemark, marché %1&#xa0;: %2 en %Ln jours, enterré dans un trou en plein désert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, tossed into the desert</source>
+        <translation>
+            <numerusform>Dunemark, marché %1&#xa0;: %2 en %Ln jour, jeté dans le désert</numerusform>
+            <numerusform>Dunemark, marché %1&#xa0;: %2 en %Ln jours, jeté dans le désert</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1284,7 +1311,7 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Cost %1, favour up by %2%</source>
-        <translation>Coût %1, faveur en hausse de %2%</translation>
+        <translation>Coût %1, faveur en hausse de %2&#xa0;%</translation>
     </message>
     <message>
         <source>%1, page %2 of %3.</source>
@@ -1292,15 +1319,18 @@ Tu reçois une prime de %1</translation>
     </message>
     <message>
         <source>Gift given: favour %1%, cash %2.</source>
-        <translation>Cadeau offert : faveur %1%, argent %2.</translation>
-    </message>
-    <message>
-        <source>You now have %1 slaves, cash %2.</source>
-        <translation>Tu as maintenant %1 esclaves, argent %2.</translation>
+        <translation>Cadeau offert&#xa0;: faveur %1&#xa0;%, espèces %2.</translation>
     </message>
     <message>
         <source>You own a pyramid bank, cash %1.</source>
-        <translation>Tu possèdes une banque pyramide, argent %1.</translation>
+        <translation>Tu possèdes une banque pyramide, espèces %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You now have %n slaves, cash %1.</source>
+        <translation>
+            <numerusform>Tu as maintenant %Ln esclave, espèces %1.</numerusform>
+            <numerusform>Tu as maintenant %Ln esclaves, espèces %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -616,11 +616,11 @@ Ricevi un premio in denaro di %1</translation>
     </message>
     <message>
         <source>Each slave carries one item, so you can carry as many items as you have slaves. The Slaves line above your goods shows how many slaves are free, then how many you have.</source>
-        <translation>Ogni schiavo porta un pezzo, quindi puoi portare tanti pezzi quanti schiavi hai. La riga Schiavi sopra le tue merci mostra quanti schiavi sono liberi, poi quanti ne hai.</translation>
+        <translation>Ogni schiavo porta un pezzo, quindi puoi portare tanti pezzi quanti schiavi hai. La riga Schiavi sopra le tue merci mostra quanti schiavi sono senza carico, poi quanti ne hai.</translation>
     </message>
     <message>
         <source>To buy, choose a good in the items available and press Buy. The Buy window proposes the most you can take: as many as your cash pays for, but no more than your free slaves can carry. Type a smaller number if you like.</source>
-        <translation>Per comprare, scegli una merce tra quelle in vendita e premi Compra. La finestra Compra propone il massimo che puoi prendere: quanti pezzi puoi pagare con i tuoi soldi, ma non più di quanti ne portano i tuoi schiavi liberi. Se vuoi, scrivi un numero più piccolo.</translation>
+        <translation>Per comprare, scegli una merce tra quelle in vendita e premi Compra. La finestra Compra propone il massimo che puoi prendere: quanti pezzi puoi pagare con i tuoi soldi, ma non più di quanti ne portano i tuoi schiavi senza carico. Se vuoi, scrivi un numero più piccolo.</translation>
     </message>
     <message>
         <source>To sell, choose a good among the items you have bought and press Sell; the Sell window proposes all you hold. Every town buys every good at its price of the day.</source>
@@ -808,11 +808,11 @@ Ricevi un premio in denaro di %1</translation>
     </message>
     <message>
         <source>File, Market of the Day (%1) starts a game whose markets are set by today&apos;s date: everyone who starts it on the same date plays the same market.</source>
-        <translation>File, Mercato del giorno (%1) avvia una partita i cui mercati dipendono dalla data di oggi: chi la avvia nello stesso giorno gioca lo stesso mercato.</translation>
+        <translation>File, Mercato del giorno (%1) avvia una partita i cui mercati dipendono dalla data di oggi: chi la avvia nello stesso giorno gioca sullo stesso mercato.</translation>
     </message>
     <message>
         <source>Each such market has a number, the date&apos;s digits for the market of the day, shown in the window&apos;s caption beside the day. File, Play Market Number (%1) plays any market again by its number, or one that a friend shares.</source>
-        <translation>Ogni mercato di questo tipo ha un numero (per il mercato del giorno, le cifre della data), che compare nel titolo della finestra accanto al giorno. File, Gioca un mercato per numero (%1) ti fa rigiocare qualsiasi mercato dal suo numero, anche uno che ti passa un amico.</translation>
+        <translation>Ogni mercato di questo tipo ha un numero (per il mercato del giorno, le cifre della data), che compare nel titolo della finestra accanto al giorno. File, Gioca il mercato numero (%1) ti fa giocare di nuovo su qualsiasi mercato dal suo numero, anche su uno che ti passa un amico.</translation>
     </message>
     <message>
         <source>In a market game the prices of every town on every day, the market events, the muggings, the robberies of the pyramid bank and the Pharaoh&apos;s bonus are the same for every player, whatever route each takes and whatever each buys. What you make of them is yours.</source>
@@ -1066,10 +1066,6 @@ Ricevi un premio in denaro di %1</translation>
         <translation>Soldi: %1.</translation>
     </message>
     <message>
-        <source>Slaves: %1 of %2 free</source>
-        <translation>Schiavi: %1 su %2 liberi</translation>
-    </message>
-    <message>
         <source>You are here.</source>
         <translation>Sei qui.</translation>
     </message>
@@ -1094,14 +1090,6 @@ Ricevi un premio in denaro di %1</translation>
         <translation>%1 costa %2.</translation>
     </message>
     <message>
-        <source>Bought %1 %2 for %3.</source>
-        <translation>Hai comprato %1 %2 per %3.</translation>
-    </message>
-    <message>
-        <source>Sold %1 %2 for %3.</source>
-        <translation>Hai venduto %1 %2 per %3.</translation>
-    </message>
-    <message>
         <source>The game is over: File, New Game starts another.</source>
         <translation>La partita è finita: File, Nuova partita ne inizia un&apos;altra.</translation>
     </message>
@@ -1124,15 +1112,36 @@ Ricevi un premio in denaro di %1</translation>
     </message>
     <message>
         <source>&amp;Play Market Number…</source>
-        <translation>&amp;Gioca un mercato per numero…</translation>
+        <translation>&amp;Gioca il mercato numero…</translation>
     </message>
     <message>
         <source>The number of the market to play (digits only, from %1 to %2):</source>
-        <translation>Numero del mercato da giocare (solo cifre, da %1 a %2):</translation>
+        <translation>Numero del mercato da giocare (solo cifre, da %L1 a %L2):</translation>
     </message>
     <message>
         <source>A market number is written in digits only, from %1 to %2.</source>
-        <translation>Un numero di mercato si scrive solo con cifre, da %1 a %2.</translation>
+        <translation>Un numero di mercato si scrive solo con cifre, da %L1 a %L2.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 unladen</source>
+        <extracomment>Spoken: how many of the slaves carry nothing yet (room for that many more goods), of all.</extracomment>
+        <translation>Schiavi: %1 su %2 senza carico</translation>
+    </message>
+    <message numerus="yes">
+        <source>Bought %n %1 for %2.</source>
+        <extracomment>Spoken: how many of the good %1 were bought, and what they cost.</extracomment>
+        <translation>
+            <numerusform>Acquisto: %1, %Ln pezzo, per %2.</numerusform>
+            <numerusform>Acquisto: %1, %Ln pezzi, per %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sold %n %1 for %2.</source>
+        <extracomment>Spoken: how many of the good %1 were sold, and what they brought.</extracomment>
+        <translation>
+            <numerusform>Vendita: %1, %Ln pezzo, per %2.</numerusform>
+            <numerusform>Vendita: %1, %Ln pezzi, per %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1160,36 +1169,54 @@ Ricevi un premio in denaro di %1</translation>
         <translation>La tua sepoltura</translation>
     </message>
     <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried next to the Gods</source>
-        <translation>Dunemark, mercato %1: %2 in %3 giorni, sepolto accanto agli dèi</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried among the Pharaohs</source>
-        <translation>Dunemark, mercato %1: %2 in %3 giorni, sepolto tra i faraoni</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman</source>
-        <translation>Dunemark, mercato %1: %2 in %3 giorni, sepoltura degna di un nobile</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried with the common folk</source>
-        <translation>Dunemark, mercato %1: %2 in %3 giorni, sepolto tra la gente comune</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried in a hole in the desert</source>
-        <translation>Dunemark, mercato %1: %2 in %3 giorni, sepolto in una buca nel deserto</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, tossed into the desert</source>
-        <translation>Dunemark, mercato %1: %2 in %3 giorni, buttato nel deserto</translation>
-    </message>
-    <message>
         <source>&amp;Copy Result</source>
         <translation>&amp;Copia risultato</translation>
     </message>
     <message>
         <source>Copied</source>
         <translation>Copiato</translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried next to the Gods</source>
+        <translation>
+            <numerusform>Dunemark, mercato %1: %2 in %Ln giorno, sepolto accanto agli dèi</numerusform>
+            <numerusform>Dunemark, mercato %1: %2 in %Ln giorni, sepolto accanto agli dèi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried among the Pharaohs</source>
+        <translation>
+            <numerusform>Dunemark, mercato %1: %2 in %Ln giorno, sepolto tra i faraoni</numerusform>
+            <numerusform>Dunemark, mercato %1: %2 in %Ln giorni, sepolto tra i faraoni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, given a burial fit for a nobleman</source>
+        <translation>
+            <numerusform>Dunemark, mercato %1: %2 in %Ln giorno, sepoltura degna di un nobile</numerusform>
+            <numerusform>Dunemark, mercato %1: %2 in %Ln giorni, sepoltura degna di un nobile</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried with the common folk</source>
+        <translation>
+            <numerusform>Dunemark, mercato %1: %2 in %Ln giorno, sepolto tra la gente comune</numerusform>
+            <numerusform>Dunemark, mercato %1: %2 in %Ln giorni, sepolto tra la gente comune</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried in a hole in the desert</source>
+        <translation>
+            <numerusform>Dunemark, mercato %1: %2 in %Ln giorno, sepolto in una buca nel deserto</numerusform>
+            <numerusform>Dunemark, mercato %1: %2 in %Ln giorni, sepolto in una buca nel deserto</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, tossed into the desert</source>
+        <translation>
+            <numerusform>Dunemark, mercato %1: %2 in %Ln giorno, buttato nel deserto</numerusform>
+            <numerusform>Dunemark, mercato %1: %2 in %Ln giorni, buttato nel deserto</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1295,12 +1322,15 @@ Ricevi un premio in denaro di %1</translation>
         <translation>Dono consegnato: favore %1%, soldi %2.</translation>
     </message>
     <message>
-        <source>You now have %1 slaves, cash %2.</source>
-        <translation>Ora hai %1 schiavi, soldi %2.</translation>
-    </message>
-    <message>
         <source>You own a pyramid bank, cash %1.</source>
         <translation>Possiedi una banca piramide, soldi %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You now have %n slaves, cash %1.</source>
+        <translation>
+            <numerusform>Ora hai %Ln schiavo, soldi %1.</numerusform>
+            <numerusform>Ora hai %Ln schiavi, soldi %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -97,12 +97,12 @@ Er is gezocht naar:
     </message>
     <message>
         <source>The market has been flooded with cheap %1 and so prices are very low</source>
-        <translation>De markt wordt overspoeld met %1, dus de prijzen zijn heel laag</translation>
+        <translation>%1: de markt wordt ermee overspoeld, dus de prijzen zijn heel laag</translation>
     </message>
     <message>
         <source>The Pharoah needs %1 for his personal use, and so<byte value="xd"/>
 the price has gone up</source>
-        <translation>De farao heeft %1 nodig voor eigen gebruik, dus<byte value="xd"/>
+        <translation>%1: de farao heeft het nodig voor eigen gebruik, dus<byte value="xd"/>
 de prijs is gestegen</translation>
     </message>
     <message>
@@ -616,11 +616,11 @@ Je krijgt een bonus van %1</translation>
     </message>
     <message>
         <source>Each slave carries one item, so you can carry as many items as you have slaves. The Slaves line above your goods shows how many slaves are free, then how many you have.</source>
-        <translation>Elke slaaf draagt één artikel, dus je kunt evenveel artikelen dragen als je slaven hebt. De regel Slaven boven je goederen toont hoeveel slaven vrij zijn, en daarna hoeveel je er hebt.</translation>
+        <translation>Elke slaaf draagt één artikel, dus je kunt evenveel artikelen dragen als je slaven hebt. De regel Slaven boven je goederen toont hoeveel slaven nog niets dragen, en daarna hoeveel je er hebt.</translation>
     </message>
     <message>
         <source>To buy, choose a good in the items available and press Buy. The Buy window proposes the most you can take: as many as your cash pays for, but no more than your free slaves can carry. Type a smaller number if you like.</source>
-        <translation>Om te kopen kies je een artikel bij Te koop en druk je op Kopen. Het koopvenster stelt het meeste voor dat je kunt nemen: zoveel als je geld kan betalen, maar niet meer dan je vrije slaven kunnen dragen. Typ gerust een kleiner getal.</translation>
+        <translation>Om te kopen kies je een artikel bij Te koop en druk je op Kopen. Het koopvenster stelt het meeste voor dat je kunt nemen: zoveel als je geld kan betalen, maar niet meer dan je slaven zonder vracht kunnen dragen. Typ gerust een kleiner getal.</translation>
     </message>
     <message>
         <source>To sell, choose a good among the items you have bought and press Sell; the Sell window proposes all you hold. Every town buys every good at its price of the day.</source>
@@ -1066,10 +1066,6 @@ Je krijgt een bonus van %1</translation>
         <translation>Geld: %1.</translation>
     </message>
     <message>
-        <source>Slaves: %1 of %2 free</source>
-        <translation>Slaven: %1 van %2 vrij</translation>
-    </message>
-    <message>
         <source>You are here.</source>
         <translation>Je bent hier.</translation>
     </message>
@@ -1092,14 +1088,6 @@ Je krijgt een bonus van %1</translation>
     <message>
         <source>%1 costs %2.</source>
         <translation>%1 kost %2.</translation>
-    </message>
-    <message>
-        <source>Bought %1 %2 for %3.</source>
-        <translation>Gekocht: %1 %2 voor %3.</translation>
-    </message>
-    <message>
-        <source>Sold %1 %2 for %3.</source>
-        <translation>Verkocht: %1 %2 voor %3.</translation>
     </message>
     <message>
         <source>The game is over: File, New Game starts another.</source>
@@ -1128,11 +1116,32 @@ Je krijgt een bonus van %1</translation>
     </message>
     <message>
         <source>The number of the market to play (digits only, from %1 to %2):</source>
-        <translation>Nummer van de markt die je wilt spelen (alleen cijfers, van %1 tot %2):</translation>
+        <translation>Nummer van de markt die je wilt spelen (alleen cijfers, van %L1 tot %L2):</translation>
     </message>
     <message>
         <source>A market number is written in digits only, from %1 to %2.</source>
-        <translation>Een marktnummer bestaat alleen uit cijfers, van %1 tot %2.</translation>
+        <translation>Een marktnummer bestaat alleen uit cijfers, van %L1 tot %L2.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 unladen</source>
+        <extracomment>Spoken: how many of the slaves carry nothing yet (room for that many more goods), of all.</extracomment>
+        <translation>Slaven: %1 van %2 zonder vracht</translation>
+    </message>
+    <message numerus="yes">
+        <source>Bought %n %1 for %2.</source>
+        <extracomment>Spoken: how many of the good %1 were bought, and what they cost.</extracomment>
+        <translation>
+            <numerusform>Gekocht: %1, %Ln stuk, voor %2.</numerusform>
+            <numerusform>Gekocht: %1, %Ln stuks, voor %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sold %n %1 for %2.</source>
+        <extracomment>Spoken: how many of the good %1 were sold, and what they brought.</extracomment>
+        <translation>
+            <numerusform>Verkocht: %1, %Ln stuk, voor %2.</numerusform>
+            <numerusform>Verkocht: %1, %Ln stuks, voor %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1160,36 +1169,54 @@ Je krijgt een bonus van %1</translation>
         <translation>Je laatste rustplaats</translation>
     </message>
     <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried next to the Gods</source>
-        <translation>Dunemark, markt %1: %2 in %3 dagen, begraven naast de goden</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried among the Pharaohs</source>
-        <translation>Dunemark, markt %1: %2 in %3 dagen, begraven tussen de farao&apos;s</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman</source>
-        <translation>Dunemark, markt %1: %2 in %3 dagen, begraven als een edelman</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried with the common folk</source>
-        <translation>Dunemark, markt %1: %2 in %3 dagen, begraven bij het gewone volk</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried in a hole in the desert</source>
-        <translation>Dunemark, markt %1: %2 in %3 dagen, begraven in een kuil in de woestijn</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, tossed into the desert</source>
-        <translation>Dunemark, markt %1: %2 in %3 dagen, de woestijn in gegooid</translation>
-    </message>
-    <message>
         <source>&amp;Copy Result</source>
         <translation>Resultaat &amp;kopiëren</translation>
     </message>
     <message>
         <source>Copied</source>
         <translation>Gekopieerd</translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried next to the Gods</source>
+        <translation>
+            <numerusform>Dunemark, markt %1: %2 in %Ln dag, begraven naast de goden</numerusform>
+            <numerusform>Dunemark, markt %1: %2 in %Ln dagen, begraven naast de goden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried among the Pharaohs</source>
+        <translation>
+            <numerusform>Dunemark, markt %1: %2 in %Ln dag, begraven tussen de farao&apos;s</numerusform>
+            <numerusform>Dunemark, markt %1: %2 in %Ln dagen, begraven tussen de farao&apos;s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, given a burial fit for a nobleman</source>
+        <translation>
+            <numerusform>Dunemark, markt %1: %2 in %Ln dag, begraven als een edelman</numerusform>
+            <numerusform>Dunemark, markt %1: %2 in %Ln dagen, begraven als een edelman</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried with the common folk</source>
+        <translation>
+            <numerusform>Dunemark, markt %1: %2 in %Ln dag, begraven bij het gewone volk</numerusform>
+            <numerusform>Dunemark, markt %1: %2 in %Ln dagen, begraven bij het gewone volk</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried in a hole in the desert</source>
+        <translation>
+            <numerusform>Dunemark, markt %1: %2 in %Ln dag, begraven in een kuil in de woestijn</numerusform>
+            <numerusform>Dunemark, markt %1: %2 in %Ln dagen, begraven in een kuil in de woestijn</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, tossed into the desert</source>
+        <translation>
+            <numerusform>Dunemark, markt %1: %2 in %Ln dag, de woestijn in gegooid</numerusform>
+            <numerusform>Dunemark, markt %1: %2 in %Ln dagen, de woestijn in gegooid</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1292,15 +1319,18 @@ Je krijgt een bonus van %1</translation>
     </message>
     <message>
         <source>Gift given: favour %1%, cash %2.</source>
-        <translation>Geschenk gegeven: gunst %1%, geld %2.</translation>
-    </message>
-    <message>
-        <source>You now have %1 slaves, cash %2.</source>
-        <translation>Je hebt nu %1 slaven, geld %2.</translation>
+        <translation>Cadeau gegeven: gunst %1%, geld %2.</translation>
     </message>
     <message>
         <source>You own a pyramid bank, cash %1.</source>
         <translation>Je bezit een piramidebank, geld %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You now have %n slaves, cash %1.</source>
+        <translation>
+            <numerusform>Je hebt nu %Ln slaaf, geld %1.</numerusform>
+            <numerusform>Je hebt nu %Ln slaven, geld %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -466,7 +466,7 @@ Dostajesz premię w wysokości %1</translation>
     </message>
     <message>
         <source>Paid %1 of the loan.</source>
-        <translation>Spłacono %1 pożyczki.</translation>
+        <translation>Spłacono %1 długu.</translation>
     </message>
 </context>
 <context>
@@ -621,7 +621,7 @@ Dostajesz premię w wysokości %1</translation>
     </message>
     <message>
         <source>To buy, choose a good in the items available and press Buy. The Buy window proposes the most you can take: as many as your cash pays for, but no more than your free slaves can carry. Type a smaller number if you like.</source>
-        <translation>Aby kupić, wybierz towar z listy „Dostępne towary” i naciśnij „Kup”. Okno kupna proponuje najwięcej, ile możesz wziąć: tyle, na ile starczy kasy, ale nie więcej, niż uniosą wolni niewolnicy. Jeśli chcesz, wpisz mniejszą liczbę.</translation>
+        <translation>Aby kupić, wybierz towar z listy „Dostępne towary” i naciśnij „Kup”. Okno kupna proponuje najwięcej, ile możesz wziąć: tyle, na ile starczy kasy, ale nie więcej, niż uniosą niewolnicy z wolnymi rękami. Jeśli chcesz, wpisz mniejszą liczbę.</translation>
     </message>
     <message>
         <source>To sell, choose a good among the items you have bought and press Sell; the Sell window proposes all you hold. Every town buys every good at its price of the day.</source>
@@ -1067,10 +1067,6 @@ Dostajesz premię w wysokości %1</translation>
         <translation>Kasa: %1.</translation>
     </message>
     <message>
-        <source>Slaves: %1 of %2 free</source>
-        <translation>Niewolnicy: %1 z %2 wolnych</translation>
-    </message>
-    <message>
         <source>You are here.</source>
         <translation>Jesteś tutaj.</translation>
     </message>
@@ -1093,14 +1089,6 @@ Dostajesz premię w wysokości %1</translation>
     <message>
         <source>%1 costs %2.</source>
         <translation>%1 kosztuje %2.</translation>
-    </message>
-    <message>
-        <source>Bought %1 %2 for %3.</source>
-        <translation>Kupiono: %2, %1 szt., za %3.</translation>
-    </message>
-    <message>
-        <source>Sold %1 %2 for %3.</source>
-        <translation>Sprzedano: %2, %1 szt., za %3.</translation>
     </message>
     <message>
         <source>The game is over: File, New Game starts another.</source>
@@ -1129,11 +1117,34 @@ Dostajesz premię w wysokości %1</translation>
     </message>
     <message>
         <source>The number of the market to play (digits only, from %1 to %2):</source>
-        <translation>Numer rynku, na którym chcesz grać (tylko cyfry, od %1 do %2):</translation>
+        <translation>Numer rynku, na którym chcesz grać (tylko cyfry, od %L1 do %L2):</translation>
     </message>
     <message>
         <source>A market number is written in digits only, from %1 to %2.</source>
-        <translation>Numer rynku składa się wyłącznie z cyfr, od %1 do %2.</translation>
+        <translation>Numer rynku składa się wyłącznie z cyfr, od %L1 do %L2.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 unladen</source>
+        <extracomment>Spoken: how many of the slaves carry nothing yet (room for that many more goods), of all.</extracomment>
+        <translation>Niewolnicy: %1 z %2 bez ładunku</translation>
+    </message>
+    <message numerus="yes">
+        <source>Bought %n %1 for %2.</source>
+        <extracomment>Spoken: how many of the good %1 were bought, and what they cost.</extracomment>
+        <translation>
+            <numerusform>Kupiono: %1, %Ln szt., za %2.</numerusform>
+            <numerusform>Kupiono: %1, %Ln szt., za %2.</numerusform>
+            <numerusform>Kupiono: %1, %Ln szt., za %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sold %n %1 for %2.</source>
+        <extracomment>Spoken: how many of the good %1 were sold, and what they brought.</extracomment>
+        <translation>
+            <numerusform>Sprzedano: %1, %Ln szt., za %2.</numerusform>
+            <numerusform>Sprzedano: %1, %Ln szt., za %2.</numerusform>
+            <numerusform>Sprzedano: %1, %Ln szt., za %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1162,36 +1173,60 @@ Dostajesz premię w wysokości %1</translation>
         <translation>Twoje miejsce pochówku</translation>
     </message>
     <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried next to the Gods</source>
-        <translation>Dunemark, rynek %1: %2 w %3 dni, pochowany u boku bogów</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried among the Pharaohs</source>
-        <translation>Dunemark, rynek %1: %2 w %3 dni, pochowany wśród faraonów</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman</source>
-        <translation>Dunemark, rynek %1: %2 w %3 dni, pogrzeb godny możnowładcy</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried with the common folk</source>
-        <translation>Dunemark, rynek %1: %2 w %3 dni, pochowany wśród prostego ludu</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried in a hole in the desert</source>
-        <translation>Dunemark, rynek %1: %2 w %3 dni, zakopany w dziurze na pustyni</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, tossed into the desert</source>
-        <translation>Dunemark, rynek %1: %2 w %3 dni, wyrzucony na pustynię</translation>
-    </message>
-    <message>
         <source>&amp;Copy Result</source>
         <translation>&amp;Kopiuj wynik</translation>
     </message>
     <message>
         <source>Copied</source>
         <translation>Skopiowano</translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried next to the Gods</source>
+        <translation>
+            <numerusform>Dunemark, rynek %1: %2 w %Ln dzień, pochowany u boku bogów</numerusform>
+            <numerusform>Dunemark, rynek %1: %2 w %Ln dni, pochowany u boku bogów</numerusform>
+            <numerusform>Dunemark, rynek %1: %2 w %Ln dni, pochowany u boku bogów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried among the Pharaohs</source>
+        <translation>
+            <numerusform>Dunemark, rynek %1: %2 w %Ln dzień, pochowany wśród faraonów</numerusform>
+            <numerusform>Dunemark, rynek %1: %2 w %Ln dni, pochowany wśród faraonów</numerusform>
+            <numerusform>Dunemark, rynek %1: %2 w %Ln dni, pochowany wśród faraonów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, given a burial fit for a nobleman</source>
+        <translation>
+            <numerusform>Dunemark, rynek %1: %2 w %Ln dzień, pogrzeb godny możnowładcy</numerusform>
+            <numerusform>Dunemark, rynek %1: %2 w %Ln dni, pogrzeb godny możnowładcy</numerusform>
+            <numerusform>Dunemark, rynek %1: %2 w %Ln dni, pogrzeb godny możnowładcy</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried with the common folk</source>
+        <translation>
+            <numerusform>Dunemark, rynek %1: %2 w %Ln dzień, pochowany wśród prostego ludu</numerusform>
+            <numerusform>Dunemark, rynek %1: %2 w %Ln dni, pochowany wśród prostego ludu</numerusform>
+            <numerusform>Dunemark, rynek %1: %2 w %Ln dni, pochowany wśród prostego ludu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried in a hole in the desert</source>
+        <translation>
+            <numerusform>Dunemark, rynek %1: %2 w %Ln dzień, zakopany w dziurze na pustyni</numerusform>
+            <numerusform>Dunemark, rynek %1: %2 w %Ln dni, zakopany w dziurze na pustyni</numerusform>
+            <numerusform>Dunemark, rynek %1: %2 w %Ln dni, zakopany w dziurze na pustyni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, tossed into the desert</source>
+        <translation>
+            <numerusform>Dunemark, rynek %1: %2 w %Ln dzień, wyrzucony na pustynię</numerusform>
+            <numerusform>Dunemark, rynek %1: %2 w %Ln dni, wyrzucony na pustynię</numerusform>
+            <numerusform>Dunemark, rynek %1: %2 w %Ln dni, wyrzucony na pustynię</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1295,15 +1330,19 @@ Dostajesz premię w wysokości %1</translation>
     </message>
     <message>
         <source>Gift given: favour %1%, cash %2.</source>
-        <translation>Dar wręczony: łaska %1%, kasa %2.</translation>
-    </message>
-    <message>
-        <source>You now have %1 slaves, cash %2.</source>
-        <translation>Masz teraz %1 niewolników, kasa %2.</translation>
+        <translation>Prezent wręczony: łaska %1%, kasa %2.</translation>
     </message>
     <message>
         <source>You own a pyramid bank, cash %1.</source>
-        <translation>Masz bank piramidę, kasa %1.</translation>
+        <translation>Masz bank w piramidzie, kasa: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You now have %n slaves, cash %1.</source>
+        <translation>
+            <numerusform>Masz teraz %Ln niewolnika, kasa: %1.</numerusform>
+            <numerusform>Masz teraz %Ln niewolników, kasa: %1.</numerusform>
+            <numerusform>Masz teraz %Ln niewolników, kasa: %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

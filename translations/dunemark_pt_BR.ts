@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Granite Statue</source>
-        <translation>Estátua</translation>
+        <translation>Estátua de granito</translation>
     </message>
     <message>
         <source>Sphinx</source>
@@ -97,12 +97,12 @@ Ele foi procurado em:
     </message>
     <message>
         <source>The market has been flooded with cheap %1 and so prices are very low</source>
-        <translation>O mercado está abarrotado de %1 e os preços despencaram</translation>
+        <translation>%1: o mercado está abarrotado e os preços despencaram</translation>
     </message>
     <message>
         <source>The Pharoah needs %1 for his personal use, and so<byte value="xd"/>
 the price has gone up</source>
-        <translation>O Faraó precisa de %1 para uso próprio, e por isso<byte value="xd"/>
+        <translation>%1: o Faraó precisa disso para uso próprio, e por isso<byte value="xd"/>
 o preço subiu</translation>
     </message>
     <message>
@@ -616,11 +616,11 @@ Você ganhou um bônus de %1</translation>
     </message>
     <message>
         <source>Each slave carries one item, so you can carry as many items as you have slaves. The Slaves line above your goods shows how many slaves are free, then how many you have.</source>
-        <translation>Cada escravo carrega um item, então você pode levar tantos itens quanto escravos tiver. A linha Escravos, acima das suas mercadorias, mostra quantos escravos estão livres e depois quantos você tem.</translation>
+        <translation>Cada escravo carrega um item, então você pode levar tantos itens quanto escravos tiver. A linha Escravos, acima das suas mercadorias, mostra quantos escravos estão sem carga e depois quantos você tem.</translation>
     </message>
     <message>
         <source>To buy, choose a good in the items available and press Buy. The Buy window proposes the most you can take: as many as your cash pays for, but no more than your free slaves can carry. Type a smaller number if you like.</source>
-        <translation>Para comprar, escolha uma mercadoria na lista À venda e clique em Comprar. A janela de compra sugere o máximo que você pode levar: tudo o que seu dinheiro paga, mas não mais do que seus escravos livres carregam. Se quiser, digite um número menor.</translation>
+        <translation>Para comprar, escolha uma mercadoria na lista À venda e clique em Comprar. A janela de compra sugere o máximo que você pode levar: tudo o que seu dinheiro paga, mas não mais do que seus escravos sem carga conseguem levar. Se quiser, digite um número menor.</translation>
     </message>
     <message>
         <source>To sell, choose a good among the items you have bought and press Sell; the Sell window proposes all you hold. Every town buys every good at its price of the day.</source>
@@ -1066,10 +1066,6 @@ Você ganhou um bônus de %1</translation>
         <translation>Caixa: %1.</translation>
     </message>
     <message>
-        <source>Slaves: %1 of %2 free</source>
-        <translation>Escravos: %1 de %2 livres</translation>
-    </message>
-    <message>
         <source>You are here.</source>
         <translation>Você está aqui.</translation>
     </message>
@@ -1092,14 +1088,6 @@ Você ganhou um bônus de %1</translation>
     <message>
         <source>%1 costs %2.</source>
         <translation>%1 custa %2.</translation>
-    </message>
-    <message>
-        <source>Bought %1 %2 for %3.</source>
-        <translation>Você comprou %1 %2 por %3.</translation>
-    </message>
-    <message>
-        <source>Sold %1 %2 for %3.</source>
-        <translation>Você vendeu %1 %2 por %3.</translation>
     </message>
     <message>
         <source>The game is over: File, New Game starts another.</source>
@@ -1128,11 +1116,32 @@ Você ganhou um bônus de %1</translation>
     </message>
     <message>
         <source>The number of the market to play (digits only, from %1 to %2):</source>
-        <translation>Número do mercado que você quer jogar (só dígitos, de %1 a %2):</translation>
+        <translation>Número do mercado que você quer jogar (só dígitos, de %L1 a %L2):</translation>
     </message>
     <message>
         <source>A market number is written in digits only, from %1 to %2.</source>
-        <translation>O número do mercado só pode ter dígitos, de %1 a %2.</translation>
+        <translation>O número do mercado só pode ter dígitos, de %L1 a %L2.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 unladen</source>
+        <extracomment>Spoken: how many of the slaves carry nothing yet (room for that many more goods), of all.</extracomment>
+        <translation>Escravos: %1 de %2 sem carga</translation>
+    </message>
+    <message numerus="yes">
+        <source>Bought %n %1 for %2.</source>
+        <extracomment>Spoken: how many of the good %1 were bought, and what they cost.</extracomment>
+        <translation>
+            <numerusform>Você comprou: %1, %Ln unidade, por %2.</numerusform>
+            <numerusform>Você comprou: %1, %Ln unidades, por %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sold %n %1 for %2.</source>
+        <extracomment>Spoken: how many of the good %1 were sold, and what they brought.</extracomment>
+        <translation>
+            <numerusform>Você vendeu: %1, %Ln unidade, por %2.</numerusform>
+            <numerusform>Você vendeu: %1, %Ln unidades, por %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1160,36 +1169,54 @@ Você ganhou um bônus de %1</translation>
         <translation>Sua sepultura</translation>
     </message>
     <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried next to the Gods</source>
-        <translation>Dunemark, mercado %1: %2 em %3 dias, enterrado ao lado dos deuses</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried among the Pharaohs</source>
-        <translation>Dunemark, mercado %1: %2 em %3 dias, enterrado entre os faraós</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman</source>
-        <translation>Dunemark, mercado %1: %2 em %3 dias, enterro digno de um nobre</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried with the common folk</source>
-        <translation>Dunemark, mercado %1: %2 em %3 dias, enterrado com o povo comum</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried in a hole in the desert</source>
-        <translation>Dunemark, mercado %1: %2 em %3 dias, enterrado num buraco no deserto</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, tossed into the desert</source>
-        <translation>Dunemark, mercado %1: %2 em %3 dias, jogado no deserto</translation>
-    </message>
-    <message>
         <source>&amp;Copy Result</source>
         <translation>&amp;Copiar resultado</translation>
     </message>
     <message>
         <source>Copied</source>
         <translation>Copiado</translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried next to the Gods</source>
+        <translation>
+            <numerusform>Dunemark, mercado %1: %2 em %Ln dia, enterrado ao lado dos deuses</numerusform>
+            <numerusform>Dunemark, mercado %1: %2 em %Ln dias, enterrado ao lado dos deuses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried among the Pharaohs</source>
+        <translation>
+            <numerusform>Dunemark, mercado %1: %2 em %Ln dia, enterrado entre os faraós</numerusform>
+            <numerusform>Dunemark, mercado %1: %2 em %Ln dias, enterrado entre os faraós</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, given a burial fit for a nobleman</source>
+        <translation>
+            <numerusform>Dunemark, mercado %1: %2 em %Ln dia, enterro digno de um nobre</numerusform>
+            <numerusform>Dunemark, mercado %1: %2 em %Ln dias, enterro digno de um nobre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried with the common folk</source>
+        <translation>
+            <numerusform>Dunemark, mercado %1: %2 em %Ln dia, enterrado entre o povo comum</numerusform>
+            <numerusform>Dunemark, mercado %1: %2 em %Ln dias, enterrado entre o povo comum</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried in a hole in the desert</source>
+        <translation>
+            <numerusform>Dunemark, mercado %1: %2 em %Ln dia, enterrado num buraco no deserto</numerusform>
+            <numerusform>Dunemark, mercado %1: %2 em %Ln dias, enterrado num buraco no deserto</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, tossed into the desert</source>
+        <translation>
+            <numerusform>Dunemark, mercado %1: %2 em %Ln dia, jogado no deserto</numerusform>
+            <numerusform>Dunemark, mercado %1: %2 em %Ln dias, jogado no deserto</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1295,12 +1322,15 @@ Você ganhou um bônus de %1</translation>
         <translation>Presente dado: favor %1%, caixa %2.</translation>
     </message>
     <message>
-        <source>You now have %1 slaves, cash %2.</source>
-        <translation>Agora você tem %1 escravos, caixa %2.</translation>
-    </message>
-    <message>
         <source>You own a pyramid bank, cash %1.</source>
         <translation>Você tem um banco pirâmide, caixa %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You now have %n slaves, cash %1.</source>
+        <translation>
+            <numerusform>Agora você tem %Ln escravo, caixa %1.</numerusform>
+            <numerusform>Agora você tem %Ln escravos, caixa %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

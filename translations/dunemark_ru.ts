@@ -532,7 +532,7 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>Something that is not a lock file stands at %1: remove it, and scores can be saved again.</source>
-        <translation>По пути %1 находится не файл блокировки: удали его, и рекорды снова можно будет сохранять.</translation>
+        <translation>В %1 лежит что-то, что не является файлом блокировки: удали это, и рекорды снова можно будет сохранять.</translation>
     </message>
     <message>
         <source>Nobody</source>
@@ -617,11 +617,11 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>Each slave carries one item, so you can carry as many items as you have slaves. The Slaves line above your goods shows how many slaves are free, then how many you have.</source>
-        <translation>Каждый раб несёт одну штуку товара, так что унести можно столько штук, сколько у тебя рабов. Строка «Рабы» над твоими товарами показывает, сколько рабов свободно, а затем сколько их всего.</translation>
+        <translation>Каждый раб несёт одну штуку товара, так что унести можно столько штук, сколько у тебя рабов. Строка «Рабы» над твоими товарами показывает, сколько рабов без груза, а затем сколько их всего.</translation>
     </message>
     <message>
         <source>To buy, choose a good in the items available and press Buy. The Buy window proposes the most you can take: as many as your cash pays for, but no more than your free slaves can carry. Type a smaller number if you like.</source>
-        <translation>Чтобы купить, выбери товар в списке «В продаже» и нажми «Купить». Окно покупки предложит максимум: на сколько хватит денег, но не больше, чем унесут свободные рабы. Если хочешь, впиши число поменьше.</translation>
+        <translation>Чтобы купить, выбери товар в списке «В продаже» и нажми «Купить». Окно покупки предложит максимум: на сколько хватит денег, но не больше, чем унесут рабы без груза. Если хочешь, впиши число поменьше.</translation>
     </message>
     <message>
         <source>To sell, choose a good among the items you have bought and press Sell; the Sell window proposes all you hold. Every town buys every good at its price of the day.</source>
@@ -1067,10 +1067,6 @@ You received a cash bonus of %1</source>
         <translation>Деньги: %1.</translation>
     </message>
     <message>
-        <source>Slaves: %1 of %2 free</source>
-        <translation>Рабы: свободно %1 из %2</translation>
-    </message>
-    <message>
         <source>You are here.</source>
         <translation>Ты здесь.</translation>
     </message>
@@ -1095,16 +1091,8 @@ You received a cash bonus of %1</source>
         <translation>%1 стоит %2.</translation>
     </message>
     <message>
-        <source>Bought %1 %2 for %3.</source>
-        <translation>Куплено: %2, %1 шт., за %3.</translation>
-    </message>
-    <message>
-        <source>Sold %1 %2 for %3.</source>
-        <translation>Продано: %2, %1 шт., за %3.</translation>
-    </message>
-    <message>
         <source>The game is over: File, New Game starts another.</source>
-        <translation>Игра окончена: Файл, Новая игра начинает новую.</translation>
+        <translation>Игра окончена: пункт «Новая игра» в меню «Файл» начинает новую.</translation>
     </message>
     <message>
         <source>Ends the game: your total, your burial and the high scores</source>
@@ -1129,11 +1117,34 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>The number of the market to play (digits only, from %1 to %2):</source>
-        <translation>Номер рынка для игры (только цифры, от %1 до %2):</translation>
+        <translation>Номер рынка для игры (только цифры, от %L1 до %L2):</translation>
     </message>
     <message>
         <source>A market number is written in digits only, from %1 to %2.</source>
-        <translation>Номер рынка пишется только цифрами, от %1 до %2.</translation>
+        <translation>Номер рынка пишется только цифрами, от %L1 до %L2.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 unladen</source>
+        <extracomment>Spoken: how many of the slaves carry nothing yet (room for that many more goods), of all.</extracomment>
+        <translation>Рабы: без груза %1 из %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Bought %n %1 for %2.</source>
+        <extracomment>Spoken: how many of the good %1 were bought, and what they cost.</extracomment>
+        <translation>
+            <numerusform>Куплено: %1, %Ln шт., за %2.</numerusform>
+            <numerusform>Куплено: %1, %Ln шт., за %2.</numerusform>
+            <numerusform>Куплено: %1, %Ln шт., за %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sold %n %1 for %2.</source>
+        <extracomment>Spoken: how many of the good %1 were sold, and what they brought.</extracomment>
+        <translation>
+            <numerusform>Продано: %1, %Ln шт., за %2.</numerusform>
+            <numerusform>Продано: %1, %Ln шт., за %2.</numerusform>
+            <numerusform>Продано: %1, %Ln шт., за %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1162,36 +1173,60 @@ You received a cash bonus of %1</source>
         <translation>Место твоего погребения</translation>
     </message>
     <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried next to the Gods</source>
-        <translation>Dunemark, рынок %1: %2 за %3 дней, похоронен рядом с богами</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried among the Pharaohs</source>
-        <translation>Dunemark, рынок %1: %2 за %3 дней, похоронен среди фараонов</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman</source>
-        <translation>Dunemark, рынок %1: %2 за %3 дней, похоронен как вельможа</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried with the common folk</source>
-        <translation>Dunemark, рынок %1: %2 за %3 дней, похоронен с простым людом</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried in a hole in the desert</source>
-        <translation>Dunemark, рынок %1: %2 за %3 дней, закопан в яме посреди пустыни</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, tossed into the desert</source>
-        <translation>Dunemark, рынок %1: %2 за %3 дней, выброшен в пустыню</translation>
-    </message>
-    <message>
         <source>&amp;Copy Result</source>
         <translation>&amp;Копировать итог</translation>
     </message>
     <message>
         <source>Copied</source>
         <translation>Скопировано</translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried next to the Gods</source>
+        <translation>
+            <numerusform>Dunemark, рынок %1: %2 за %Ln день, похоронен рядом с богами</numerusform>
+            <numerusform>Dunemark, рынок %1: %2 за %Ln дня, похоронен рядом с богами</numerusform>
+            <numerusform>Dunemark, рынок %1: %2 за %Ln дней, похоронен рядом с богами</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried among the Pharaohs</source>
+        <translation>
+            <numerusform>Dunemark, рынок %1: %2 за %Ln день, похоронен среди фараонов</numerusform>
+            <numerusform>Dunemark, рынок %1: %2 за %Ln дня, похоронен среди фараонов</numerusform>
+            <numerusform>Dunemark, рынок %1: %2 за %Ln дней, похоронен среди фараонов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, given a burial fit for a nobleman</source>
+        <translation>
+            <numerusform>Dunemark, рынок %1: %2 за %Ln день, похоронен как вельможа</numerusform>
+            <numerusform>Dunemark, рынок %1: %2 за %Ln дня, похоронен как вельможа</numerusform>
+            <numerusform>Dunemark, рынок %1: %2 за %Ln дней, похоронен как вельможа</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried with the common folk</source>
+        <translation>
+            <numerusform>Dunemark, рынок %1: %2 за %Ln день, похоронен среди простого люда</numerusform>
+            <numerusform>Dunemark, рынок %1: %2 за %Ln дня, похоронен среди простого люда</numerusform>
+            <numerusform>Dunemark, рынок %1: %2 за %Ln дней, похоронен среди простого люда</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried in a hole in the desert</source>
+        <translation>
+            <numerusform>Dunemark, рынок %1: %2 за %Ln день, закопан в яме посреди пустыни</numerusform>
+            <numerusform>Dunemark, рынок %1: %2 за %Ln дня, закопан в яме посреди пустыни</numerusform>
+            <numerusform>Dunemark, рынок %1: %2 за %Ln дней, закопан в яме посреди пустыни</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, tossed into the desert</source>
+        <translation>
+            <numerusform>Dunemark, рынок %1: %2 за %Ln день, выброшен в пустыню</numerusform>
+            <numerusform>Dunemark, рынок %1: %2 за %Ln дня, выброшен в пустыню</numerusform>
+            <numerusform>Dunemark, рынок %1: %2 за %Ln дней, выброшен в пустыню</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1298,12 +1333,16 @@ You received a cash bonus of %1</source>
         <translation>Подарок вручён: милость %1%, деньги %2.</translation>
     </message>
     <message>
-        <source>You now have %1 slaves, cash %2.</source>
-        <translation>Теперь у тебя %1 рабов, деньги %2.</translation>
-    </message>
-    <message>
         <source>You own a pyramid bank, cash %1.</source>
         <translation>У тебя есть банк-пирамида, деньги %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You now have %n slaves, cash %1.</source>
+        <translation>
+            <numerusform>Теперь у тебя %Ln раб, деньги: %1.</numerusform>
+            <numerusform>Теперь у тебя %Ln раба, деньги: %1.</numerusform>
+            <numerusform>Теперь у тебя %Ln рабов, деньги: %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

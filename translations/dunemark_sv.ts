@@ -97,12 +97,12 @@ Den söktes som:
     </message>
     <message>
         <source>The market has been flooded with cheap %1 and so prices are very low</source>
-        <translation>Marknaden har översvämmats av %1, så priserna är väldigt låga</translation>
+        <translation>%1: marknaden har översvämmats, så priserna är väldigt låga</translation>
     </message>
     <message>
         <source>The Pharoah needs %1 for his personal use, and so<byte value="xd"/>
 the price has gone up</source>
-        <translation>Faraonen behöver %1 för eget bruk, så<byte value="xd"/>
+        <translation>%1: faraonen behöver det för eget bruk, så<byte value="xd"/>
 priset har gått upp</translation>
     </message>
     <message>
@@ -1066,10 +1066,6 @@ Du fick en bonus på %1</translation>
         <translation>Kassa: %1.</translation>
     </message>
     <message>
-        <source>Slaves: %1 of %2 free</source>
-        <translation>Slavar: %1 av %2 lediga</translation>
-    </message>
-    <message>
         <source>You are here.</source>
         <translation>Du är här.</translation>
     </message>
@@ -1079,7 +1075,7 @@ Du fick en bonus på %1</translation>
     </message>
     <message>
         <source>paid %1 each</source>
-        <translation>betalt %1 styck</translation>
+        <translation>betalt %1 per styck</translation>
     </message>
     <message>
         <source>%1 carried</source>
@@ -1092,14 +1088,6 @@ Du fick en bonus på %1</translation>
     <message>
         <source>%1 costs %2.</source>
         <translation>%1 kostar %2.</translation>
-    </message>
-    <message>
-        <source>Bought %1 %2 for %3.</source>
-        <translation>Köpte %1 %2 för %3.</translation>
-    </message>
-    <message>
-        <source>Sold %1 %2 for %3.</source>
-        <translation>Sålde %1 %2 för %3.</translation>
     </message>
     <message>
         <source>The game is over: File, New Game starts another.</source>
@@ -1128,11 +1116,32 @@ Du fick en bonus på %1</translation>
     </message>
     <message>
         <source>The number of the market to play (digits only, from %1 to %2):</source>
-        <translation>Numret på marknaden du vill spela (bara siffror, från %1 till %2):</translation>
+        <translation>Numret på marknaden du vill spela (bara siffror, från %L1 till %L2):</translation>
     </message>
     <message>
         <source>A market number is written in digits only, from %1 to %2.</source>
-        <translation>Ett marknadsnummer skrivs bara med siffror, från %1 till %2.</translation>
+        <translation>Ett marknadsnummer skrivs bara med siffror, från %L1 till %L2.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 unladen</source>
+        <extracomment>Spoken: how many of the slaves carry nothing yet (room for that many more goods), of all.</extracomment>
+        <translation>Slavar: %1 av %2 utan last</translation>
+    </message>
+    <message numerus="yes">
+        <source>Bought %n %1 for %2.</source>
+        <extracomment>Spoken: how many of the good %1 were bought, and what they cost.</extracomment>
+        <translation>
+            <numerusform>Köpte %1, %Ln st., för %2.</numerusform>
+            <numerusform>Köpte %1, %Ln st., för %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sold %n %1 for %2.</source>
+        <extracomment>Spoken: how many of the good %1 were sold, and what they brought.</extracomment>
+        <translation>
+            <numerusform>Sålde %1, %Ln st., för %2.</numerusform>
+            <numerusform>Sålde %1, %Ln st., för %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1160,36 +1169,54 @@ Du fick en bonus på %1</translation>
         <translation>Din gravplats</translation>
     </message>
     <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried next to the Gods</source>
-        <translation>Dunemark, marknad %1: %2 på %3 dagar, begravd bredvid gudarna</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried among the Pharaohs</source>
-        <translation>Dunemark, marknad %1: %2 på %3 dagar, begravd bland faraonerna</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman</source>
-        <translation>Dunemark, marknad %1: %2 på %3 dagar, begravd som en adelsman</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried with the common folk</source>
-        <translation>Dunemark, marknad %1: %2 på %3 dagar, begravd bland vanligt folk</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried in a hole in the desert</source>
-        <translation>Dunemark, marknad %1: %2 på %3 dagar, begravd i en grop i öknen</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, tossed into the desert</source>
-        <translation>Dunemark, marknad %1: %2 på %3 dagar, slängd i öknen</translation>
-    </message>
-    <message>
         <source>&amp;Copy Result</source>
         <translation>&amp;Kopiera resultat</translation>
     </message>
     <message>
         <source>Copied</source>
         <translation>Kopierat</translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried next to the Gods</source>
+        <translation>
+            <numerusform>Dunemark, marknad %1: %2 på %Ln dag, begravd bredvid gudarna</numerusform>
+            <numerusform>Dunemark, marknad %1: %2 på %Ln dagar, begravd bredvid gudarna</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried among the Pharaohs</source>
+        <translation>
+            <numerusform>Dunemark, marknad %1: %2 på %Ln dag, begravd bland faraonerna</numerusform>
+            <numerusform>Dunemark, marknad %1: %2 på %Ln dagar, begravd bland faraonerna</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, given a burial fit for a nobleman</source>
+        <translation>
+            <numerusform>Dunemark, marknad %1: %2 på %Ln dag, begravd som en adelsman</numerusform>
+            <numerusform>Dunemark, marknad %1: %2 på %Ln dagar, begravd som en adelsman</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried with the common folk</source>
+        <translation>
+            <numerusform>Dunemark, marknad %1: %2 på %Ln dag, begravd bland vanligt folk</numerusform>
+            <numerusform>Dunemark, marknad %1: %2 på %Ln dagar, begravd bland vanligt folk</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried in a hole in the desert</source>
+        <translation>
+            <numerusform>Dunemark, marknad %1: %2 på %Ln dag, begravd i en grop i öknen</numerusform>
+            <numerusform>Dunemark, marknad %1: %2 på %Ln dagar, begravd i en grop i öknen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, tossed into the desert</source>
+        <translation>
+            <numerusform>Dunemark, marknad %1: %2 på %Ln dag, slängd i öknen</numerusform>
+            <numerusform>Dunemark, marknad %1: %2 på %Ln dagar, slängd i öknen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1292,15 +1319,18 @@ Du fick en bonus på %1</translation>
     </message>
     <message>
         <source>Gift given: favour %1%, cash %2.</source>
-        <translation>Gåvan given: gunst %1%, kassa %2.</translation>
-    </message>
-    <message>
-        <source>You now have %1 slaves, cash %2.</source>
-        <translation>Du har nu %1 slavar, kassa %2.</translation>
+        <translation>Gåva överlämnad: gunst %1%, kassa %2.</translation>
     </message>
     <message>
         <source>You own a pyramid bank, cash %1.</source>
         <translation>Du äger en pyramidbank, kassa %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You now have %n slaves, cash %1.</source>
+        <translation>
+            <numerusform>Du har nu %Ln slav, kassa %1.</numerusform>
+            <numerusform>Du har nu %Ln slavar, kassa %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -522,15 +522,15 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>The highscores file, %1, is too large to update.</source>
-        <translation>Rekor dosyası, %1, güncellenemeyecek kadar büyük.</translation>
+        <translation>Rekor dosyası (%1) güncellenemeyecek kadar büyük.</translation>
     </message>
     <message>
         <source>The highscores file, %1, could not be read.</source>
-        <translation>Rekor dosyası, %1, okunamadı.</translation>
+        <translation>Rekor dosyası (%1) okunamadı.</translation>
     </message>
     <message>
         <source>Something that is not a lock file stands at %1: remove it, and scores can be saved again.</source>
-        <translation>%1 konumunda kilit dosyası olmayan bir şey var: onu kaldır, skorlar yeniden kaydedilebilir.</translation>
+        <translation>%1 konumunda kilit dosyası olmayan bir şey var: onu kaldırırsan rekorlar yeniden kaydedilebilir.</translation>
     </message>
     <message>
         <source>Nobody</source>
@@ -929,7 +929,7 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>Favour = %1%</source>
-        <translation>İtibar = %1%</translation>
+        <translation>İtibar = %%1</translation>
     </message>
     <message>
         <source>Buy - %1</source>
@@ -1065,10 +1065,6 @@ You received a cash bonus of %1</source>
         <translation>Nakit: %1.</translation>
     </message>
     <message>
-        <source>Slaves: %1 of %2 free</source>
-        <translation>Köleler: %2 köleden %1 tanesi boşta</translation>
-    </message>
-    <message>
         <source>You are here.</source>
         <translation>Buradasın.</translation>
     </message>
@@ -1093,14 +1089,6 @@ You received a cash bonus of %1</source>
         <translation>%1 %2 tutuyor.</translation>
     </message>
     <message>
-        <source>Bought %1 %2 for %3.</source>
-        <translation>%1 adet %2, %3 karşılığında satın alındı.</translation>
-    </message>
-    <message>
-        <source>Sold %1 %2 for %3.</source>
-        <translation>%1 adet %2, %3 karşılığında satıldı.</translation>
-    </message>
-    <message>
         <source>The game is over: File, New Game starts another.</source>
         <translation>Oyun bitti: Dosya, Yeni oyun yeni bir oyun başlatır.</translation>
     </message>
@@ -1115,7 +1103,7 @@ You received a cash bonus of %1</source>
     <message>
         <source>%1 - Market %2</source>
         <comment>the caption of a market game: the day&apos;s caption, the number</comment>
-        <translation>%1 - Pazar %2</translation>
+        <translation>%1 - Pazar No. %2</translation>
     </message>
     <message>
         <source>&amp;Market of the Day</source>
@@ -1127,11 +1115,30 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>The number of the market to play (digits only, from %1 to %2):</source>
-        <translation>Oynanacak pazarın numarası (yalnızca rakam, %1 ile %2 arası):</translation>
+        <translation>Oynanacak pazarın numarası (yalnızca rakam, %L1 ile %L2 arası):</translation>
     </message>
     <message>
         <source>A market number is written in digits only, from %1 to %2.</source>
-        <translation>Pazar numarası yalnızca rakamlardan oluşur ve %1 ile %2 arasında olmalıdır.</translation>
+        <translation>Pazar numarası yalnızca rakamlardan oluşur ve %L1 ile %L2 arasında olmalıdır.</translation>
+    </message>
+    <message>
+        <source>Slaves: %1 of %2 unladen</source>
+        <extracomment>Spoken: how many of the slaves carry nothing yet (room for that many more goods), of all.</extracomment>
+        <translation>Köleler: %2 köleden %1 tanesi yüksüz</translation>
+    </message>
+    <message numerus="yes">
+        <source>Bought %n %1 for %2.</source>
+        <extracomment>Spoken: how many of the good %1 were bought, and what they cost.</extracomment>
+        <translation>
+            <numerusform>%Ln adet %1, %2 karşılığında satın alındı.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sold %n %1 for %2.</source>
+        <extracomment>Spoken: how many of the good %1 were sold, and what they brought.</extracomment>
+        <translation>
+            <numerusform>%Ln adet %1, %2 karşılığında satıldı.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1158,36 +1165,48 @@ You received a cash bonus of %1</source>
         <translation>Mezar yerin</translation>
     </message>
     <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried next to the Gods</source>
-        <translation>Dunemark, pazar %1: %3 günde %2, tanrıların yanına gömüldü</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried among the Pharaohs</source>
-        <translation>Dunemark, pazar %1: %3 günde %2, firavunların arasına gömüldü</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, given a burial fit for a nobleman</source>
-        <translation>Dunemark, pazar %1: %3 günde %2, bir soyluya yakışır şekilde gömüldü</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried with the common folk</source>
-        <translation>Dunemark, pazar %1: %3 günde %2, sıradan halkın arasına gömüldü</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, buried in a hole in the desert</source>
-        <translation>Dunemark, pazar %1: %3 günde %2, çölde bir çukura gömüldü</translation>
-    </message>
-    <message>
-        <source>Dunemark, market %1: %2 in %3 days, tossed into the desert</source>
-        <translation>Dunemark, pazar %1: %3 günde %2, öylece çöle atıldı</translation>
-    </message>
-    <message>
         <source>&amp;Copy Result</source>
         <translation>&amp;Sonucu kopyala</translation>
     </message>
     <message>
         <source>Copied</source>
         <translation>Kopyalandı</translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried next to the Gods</source>
+        <translation>
+            <numerusform>Dunemark, %1 numaralı pazar: %Ln günde %2, tanrıların yanına gömüldü</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried among the Pharaohs</source>
+        <translation>
+            <numerusform>Dunemark, %1 numaralı pazar: %Ln günde %2, firavunların arasına gömüldü</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, given a burial fit for a nobleman</source>
+        <translation>
+            <numerusform>Dunemark, %1 numaralı pazar: %Ln günde %2, bir soyluya yakışır şekilde gömüldü</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried with the common folk</source>
+        <translation>
+            <numerusform>Dunemark, %1 numaralı pazar: %Ln günde %2, sıradan halkın arasına gömüldü</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, buried in a hole in the desert</source>
+        <translation>
+            <numerusform>Dunemark, %1 numaralı pazar: %Ln günde %2, çölde bir çukura gömüldü</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dunemark, market %1: %2 in %n days, tossed into the desert</source>
+        <translation>
+            <numerusform>Dunemark, %1 numaralı pazar: %Ln günde %2, öylece çöle atıldı</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1272,12 +1291,12 @@ You received a cash bonus of %1</source>
     </message>
     <message>
         <source>Favour = %1%</source>
-        <translation>İtibar = %1%</translation>
+        <translation>İtibar = %%1</translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>A percentage, written as in &quot;Favour = %1%&quot;.</extracomment>
-        <translation>%1%</translation>
+        <translation>%%1</translation>
     </message>
     <message>
         <source>Cost %1, favour up by %2%</source>
@@ -1292,12 +1311,14 @@ You received a cash bonus of %1</source>
         <translation>Hediye verildi: itibar %%1, nakit %2.</translation>
     </message>
     <message>
-        <source>You now have %1 slaves, cash %2.</source>
-        <translation>Artık %1 kölen var, nakit %2.</translation>
-    </message>
-    <message>
         <source>You own a pyramid bank, cash %1.</source>
         <translation>Bir piramit bankan var, nakit %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You now have %n slaves, cash %1.</source>
+        <translation>
+            <numerusform>Artık %Ln kölen var, nakit %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

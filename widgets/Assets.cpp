@@ -1,5 +1,6 @@
 #include "widgets/Assets.h"
 
+#include <QIcon>
 #include <QtGlobal>
 
 // The resource initialiser must be called from outside any namespace.
@@ -11,6 +12,10 @@ namespace dunemark {
 
 void InitAssets() {
     InitAssetsResource();
+}
+
+QIcon GameIcon() {
+    return QIcon(QStringLiteral(":/assets/logo.svg"));
 }
 
 } // namespace dunemark

@@ -28,13 +28,15 @@ QFont FitLabel::FittedFont() const {
     return LargestFitting(font(), [this](const QFont& face) { return Fits(face); });
 }
 
-void FitLabel::ShareOneSize(std::initializer_list<FitLabel*> labels) {
+void FitLabel::ShareOneSize(std::initializer_list<FitLabel*> labels, const QFont& narrow) {
     if (labels.size() == 0)
         return;
-    const QFont shared = LargestFitting((*labels.begin())->font(), [&](const QFont& face) {
+    const auto allFit = [&](const QFont& face) {
         return std::all_of(labels.begin(), labels.end(),
                            [&](const FitLabel* label) { return label->Fits(face); });
-    });
+    };
+    const QFont own = (*labels.begin())->font();
+    const QFont shared = allFit(own) ? own : LargestFitting(narrow, allFit);
     for (FitLabel* label : labels)
         label->setFont(shared);
 }

@@ -24,8 +24,10 @@ public:
     // Gives a word-wrapped `label` the largest size of `face` at which its whole text fits the
     // label's height.
     static void FitWrapped(QLabel& label, const QFont& face);
-    // Gives labels that stand in a row one size: the largest at which each one's text fits.
-    static void ShareOneSize(std::initializer_list<FitLabel*> labels);
+    // Gives labels that stand in a row one face: their own where each one's text fits in it,
+    // else `narrow` (a narrower face of theirs) at the largest size at which each one's does. A
+    // narrower face keeps a longer word nearer the design's size than a smaller one would.
+    static void ShareOneSize(std::initializer_list<FitLabel*> labels, const QFont& narrow);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

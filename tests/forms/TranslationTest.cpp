@@ -7,6 +7,7 @@
 #include "platform/qt/CentreOver.h"
 #include "platform/qt/Language.h"
 #include "platform/qt/QtInputBox.h"
+#include "widgets/Assets.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -24,13 +25,15 @@
 
 using namespace dunemark;
 
-// "%1", "%n" and their localised forms "%L1", "%Ln", sorted.
-static QStringList Placeholders(const QString& text) {
+// "%1", "%n" and their localised forms "%L1", "%Ln", sorted; a number written as a percentage, as
+// `percent` has it, as "#1", and a % sign anywhere else as "%".
+static std::string Placeholders(QString text, const char* percent = "%L?(\\d)%") {
+    text.replace(QRegularExpression(QString::fromUtf8(percent)), QStringLiteral("#\\1"));
     QStringList found;
-    for (const auto& match : QRegularExpression(QStringLiteral("%L?(\\d|n)")).globalMatch(text))
-        found << match.captured(1);
+    for (const auto& m : QRegularExpression(QStringLiteral("([%#])L?(\\d|n)|%")).globalMatch(text))
+        found << m.captured(1) + m.captured(2) + (m.hasCaptured(1) ? "" : "%");
     found.sort();
-    return found;
+    return found.join(QLatin1Char(' ')).toStdString();
 }
 
 struct LanguageTest : ::testing::TestWithParam<const char*>, PlatformDoubles {
@@ -40,25 +43,37 @@ struct LanguageTest : ::testing::TestWithParam<const char*>, PlatformDoubles {
     Language language;
 };
 
-// Each file as the translator leaves it: every entry finished, translated in each of its forms
-// (one, or one for each plural form) with the source's placeholders.
+// Each file as the translator leaves it: every entry finished and translated with the source's
+// placeholders, a percentage's sign where the language writes it, and a count (%n) in as many
+// forms as the language has. A number before a good's name or a thing the game counts is a count;
+// How to Play writes the rules' fixed numbers, for them alone.
 TEST_P(LanguageTest, EveryEntryIsTranslatedWithTheSourcesPlaceholders) {
     if (!*GetParam())
         return; // English is the source
+    const std::string is = GetParam();
+    const int plurals = is == "tr" ? 1 : is == "ru" || is == "pl" ? 3 : 2;
+    const char* percent = is == "tr" ? "%%L?(\\d)" : is == "fr" ? "%L?(\\d)\u00A0%" : "%L?(\\d)%";
+    const QRegularExpression counted(QStringLiteral("%\\d (more )?(slaves|items|days|%\\d)\\b"));
     QFile file(QStringLiteral(DUNEMARK_TRANSLATIONS "/dunemark_") + GetParam() + ".ts");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    QString source;
+    QString context, source;
     int forms = 0; // of the entry being read
     for (QXmlStreamReader xml(&file); !xml.atEnd();) {
         const auto token = xml.readNext();
         const QString name = xml.name().toString();
         const std::string where = source.toStdString();
-        const bool ended = token == QXmlStreamReader::EndElement && name == "message";
-        EXPECT_FALSE(ended && std::exchange(forms, 0) == 0) << where << ": not translated";
+        if (token == QXmlStreamReader::EndElement && name == "message") {
+            EXPECT_EQ(std::exchange(forms, 0), source.contains("%n") ? plurals : 1) << where;
+        }
         if (token != QXmlStreamReader::StartElement)
             continue;
-        if (name == QLatin1String("source"))
+        if (name == QLatin1String("name"))
+            context = xml.readElementText();
+        if (name == QLatin1String("source")) {
             source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            EXPECT_FALSE(context != "dunemark::frmHowToPlay" && source.contains(counted))
+                << source.toStdString() << ": a count without %n";
+        }
         EXPECT_FALSE(name == "translation" &&
                      xml.attributes().value("type") == QLatin1String("unfinished"))
             << where;
@@ -67,7 +82,7 @@ TEST_P(LanguageTest, EveryEntryIsTranslatedWithTheSourcesPlaceholders) {
             const QString translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             ++forms;
             EXPECT_FALSE(translation.isEmpty()) << where;
-            EXPECT_EQ(Placeholders(translation), Placeholders(source)) << where;
+            EXPECT_EQ(Placeholders(translation, percent), Placeholders(source)) << where;
         }
     }
 }
@@ -193,10 +208,13 @@ TEST_P(LanguageTest, EveryWindowShowsEveryTextWholeWithoutAcceleratorClashes) {
     DeclareVars vars;
     frmMain main(vars, platform);
     ExpectWhole(main);
-    // The money captions stand at one size.
-    for (const QLabel* caption : {main.Label6, main.Label8})
-        EXPECT_EQ(qobject_cast<const FitLabel*>(caption)->FittedFont(),
-                  qobject_cast<const FitLabel*>(main.Label1)->FittedFont());
+    // The money captions stand in one face, in English the design's; in any language it is at most
+    // a point and a half smaller.
+    const QFont shared =
+        *GetParam() ? qobject_cast<const FitLabel*>(main.Label1)->FittedFont() : Arial(12, true);
+    EXPECT_GE(shared.pointSizeF(), 10.5);
+    for (const QLabel* caption : {main.Label1, main.Label6, main.Label8})
+        EXPECT_EQ(qobject_cast<const FitLabel*>(caption)->FittedFont(), shared);
     vars.Holdings[7] = {vars.MarketItems[7][NameField][0], 90000.0, 1000.0};
     vars.SlaveCount = 1000;
     // Each window lives for the one call.
@@ -271,6 +289,8 @@ TEST_P(LanguageTest, EveryMessageShowsWholeInItsBox) {
     ASSERT_EQ(input.asked.size(), 3u);
     for (const auto& [asked, title] : {input.asked[0], input.asked[1]})
         ExpectWhole(*QtInputBox::Build(asked, title));
+    EXPECT_EQ(QtInputBox::Build("", "")->windowIcon().pixmap(16).toImage(),
+              GameIcon().pixmap(16).toImage()); // whether or not a window of the game is active
     for (const std::string& text : texts) {
         const auto box =
             QtMessageBox::Build(text, "Dunemark", MsgIcon::Exclamation, MsgButtons::YesNo);
