@@ -12,7 +12,6 @@
 #include "widgets/Assets.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLocale>
 #include <random>
 
@@ -23,8 +22,6 @@ int main(int argc, char* argv[]) {
     // Ties the windows to the installed desktop entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("org.example.Dunemark"));
     dunemark::InitAssets();
-    // The game's icon for every window that has none of its own (the story's, the boxes').
-    QApplication::setWindowIcon(dunemark::GameIcon());
     dunemark::InstallAccessibility();
     // The desktop's language, or the next in its list that the game speaks, else English.
     dunemark::Language language;

@@ -1,7 +1,6 @@
 #include "platform/qt/QtInputBox.h"
 
 #include "platform/qt/CentreOver.h"
-#include "widgets/Assets.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -14,9 +13,6 @@ std::unique_ptr<QInputDialog> QtInputBox::Build(const std::string& prompt,
     auto dialog = std::make_unique<CentredDialog<QInputDialog>>(QApplication::activeWindow());
     const QString caption = QString::fromStdString(title);
     dialog->setWindowTitle(caption);
-    // The game's icon of its own: the box may open while no window of the game is active (the
-    // name prompt, between the burial and the high scores), and so with none to take it from.
-    dialog->setWindowIcon(GameIcon());
     dialog->setLabelText(QString::fromStdString(prompt));
     // The prompt is shown as the text it is, never read as markup.
     for (QLabel* label : dialog->findChildren<QLabel*>())
