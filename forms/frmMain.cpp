@@ -43,7 +43,10 @@ frmMain::frmMain(DeclareVars& vars, Platform& platform, QWidget* parent)
     connect(noJourney_, &QShortcut::activated, this,
             [this] { news_->Tell(tr("No more journeys: this is the last day.")); });
     CreateMenus();
-    setWindowIcon(GameIcon());
+    // The game's icon for this window and every one opened after it without an icon of its own:
+    // the boxes, and the name prompt, which may open while no window of the game is active to
+    // take one from. (Not before: the story's first frame does not wait for the icon's engine.)
+    QApplication::setWindowIcon(GameIcon());
     Form_Load();
     setFixedSize(sizeHint());
 }

@@ -1,6 +1,5 @@
 #include "widgets/Assets.h"
 
-#include <QApplication>
 #include <QIcon>
 #include <QtGlobal>
 
@@ -13,9 +12,6 @@ namespace dunemark {
 
 void InitAssets() {
     InitAssetsResource();
-    // Every window without an icon of its own shows the game's: the story, the boxes, and the name
-    // prompt, which may open while no window of the game is active to take one from.
-    QApplication::setWindowIcon(GameIcon());
 }
 
 QIcon GameIcon() {
