@@ -19,6 +19,7 @@
 using namespace dunemark;
 
 TEST_F(MainWindowTest, AScriptedGameFromTheFirstMarketToTheHighScores) {
+    EXPECT_EQ(window->lblBank->text(), "") << "no money shows as nothing";
     // The finances window only shows its figures. (The trades and the payments through their
     // windows: ScreenReaderTest.)
     Next<frmFinances>([](frmFinances& finances) {

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QToolTip>
 
 using namespace dunemark;
 
@@ -124,20 +125,26 @@ TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenTheLastOfEachTownAndEachDaysMone
             EXPECT_EQ(cell->data(Qt::AccessibleTextRole).toString(), text + said[mark]);
         }
     }
-    // A point of the chart tells its town, day and price.
+    // A point of the chart tells its town, day and price in a tool tip where the mouse rests.
     ledger->lstItem->setCurrentRow(0);
     PriceChart* chart = ledger->Prices();
     const QPointF point = chart->Lines()[1]->points().at(0);
     const QPoint at = chart->mapFromScene(chart->chart()->mapToPosition(point, chart->Lines()[1]));
-    EXPECT_EQ(chart->PointTextAt(at), "Wailey, day 1: " + grids[1][0]);
+    QHelpEvent rest(QEvent::ToolTip, at, chart->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(chart->viewport(), &rest);
+    EXPECT_EQ(QToolTip::text(), "Wailey, day 1: " + grids[1][0]);
     EXPECT_EQ(chart->PointTextAt(QPoint(0, 0)), "");
     ledger->tabLedger->setCurrentIndex(frmLedger::FortuneTab);
     EXPECT_EQ(ledger->Fortune()->Lines()[0]->points(), money);
     EXPECT_EQ(ledger->Fortune()->Lines()[1]->points(), worth);
-    // The burial just above the best figure is named on the chart.
+    // The burial just above the best figure is named on the chart, and not the one beyond it.
     const int next = std::max(0, BurialRank(static_cast<std::int32_t>(best)) - 1);
-    EXPECT_TRUE(ledger->Fortune()->RankLabelsShown().contains(
-        QString::fromStdString(InEnglish(BurialShortCaption(next)))));
+    const auto named = [this](int rank) {
+        return ledger->Fortune()->RankLabelsShown().contains(
+            QString::fromStdString(InEnglish(BurialShortCaption(rank))));
+    };
+    EXPECT_TRUE(named(next));
+    EXPECT_FALSE(next > 0 && named(next - 1));
     // The table in the chart's place is named for the good; a new game clears the ledger.
     ledger->chkTable->setChecked(true);
     EXPECT_EQ(ledger->stkPrices->currentWidget(), ledger->grdPrices);
