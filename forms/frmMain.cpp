@@ -1,6 +1,5 @@
 #include "forms/frmMain.h"
 
-#include "core/Market.h"
 #include "core/Trade.h"
 #include "forms/frmBuy.h"
 #include "forms/frmFinances.h"
@@ -14,7 +13,6 @@
 #include "widgets/Grid.h"
 #include "widgets/Look.h"
 #include "widgets/Speech.h"
-#include "widgets/SvgPicture.h"
 #include "widgets/TownLabel.h"
 
 #include <QApplication>
