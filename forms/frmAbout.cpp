@@ -71,7 +71,6 @@ QFont With(QFont font, void (QFont::*style)(bool)) {
 
 frmAbout::frmAbout(LinkOpener& links, QWidget* parent)
     : QDialog(parent)
-    , pointerPosition([] { return QCursor::pos(); })
     , links_(links) {
     setWindowTitle(tr("About"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -193,10 +192,11 @@ void frmAbout::imgLogo_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers) {
 
 void frmAbout::Timer1_Timer() {
     Timer1->setInterval(DragInterval);
-    CursorPos = pointerPosition();
-    // Measured from the window's outer corner, so the dragged logo sits off the pointer by the
-    // frame and the title bar.
-    const QPoint m = CursorPos - frameGeometry().topLeft();
+    // The pointer as the logo last saw it while pressed, within the window: no desktop need say
+    // where on the screen it is. Measured from the window's outer corner, so the dragged logo
+    // sits off the pointer by the frame and the title bar.
+    CursorPos = pointer_;
+    const QPoint m = CursorPos + (geometry().topLeft() - frameGeometry().topLeft());
     if (DragLogo)
         imgLogo->move(m.x() - imgLogo->width() / 2, m.y() - imgLogo->height() / 2);
     else
@@ -258,6 +258,8 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
         LinkKeyEvent(static_cast<QLabel*>(watched), event))
         return true;
     const auto type = event->type();
+    if (watched == imgLogo && (type == QEvent::MouseMove || type == QEvent::MouseButtonPress))
+        pointer_ = imgLogo->mapTo(this, static_cast<QMouseEvent*>(event)->position().toPoint());
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
         type != QEvent::MouseButtonRelease)
         return QDialog::eventFilter(watched, event);

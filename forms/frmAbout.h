@@ -4,7 +4,6 @@
 
 #include <QDialog>
 #include <QPoint>
-#include <functional>
 
 class QFrame;
 class QLabel;
@@ -36,9 +35,6 @@ public:
     QTimer* tmrScroll;
     QTimer* tmrHideDisc;
 
-    // The pointer's place on the screen; tests put the pointer where they want it.
-    std::function<QPoint()> pointerPosition;
-
     void Form_Load();
     // Puts a title in lblTit; one wider than the description spans the whole window instead.
     void ShowTitle(const QString& title);
@@ -64,6 +60,7 @@ private:
     LinkOpener& links_;
     bool DragLogo = false;
     QPoint CursorPos;
+    QPoint pointer_; // where the pointer was last seen over the pressed logo, in the window
     // Scrolling goes by half a pixel, finer than a widget can be placed.
     double commentsTop_ = 0;
 };

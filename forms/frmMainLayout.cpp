@@ -6,6 +6,7 @@
 #include "widgets/Grid.h"
 #include "widgets/Keys.h"
 #include "widgets/Look.h"
+#include "widgets/RenderSvg.h"
 #include "widgets/Speech.h"
 #include "widgets/SvgPicture.h"
 #include "widgets/TownLabel.h"
@@ -42,7 +43,7 @@ int ItemColumnPx(const QWidget& grid) {
 FitLabel* Caption(QWidget* parent, const QString& text, const QColor& colour, QRect place) {
     auto* label = new FitLabel(text, parent);
     label->setFont(Arial(12, true));
-    SetColours(label, colour);
+    SetTextColour(label, colour);
     label->setGeometry(place);
     return label;
 }
@@ -61,7 +62,7 @@ QToolButton* PictureButton(QWidget* parent, const QString& text, const QString& 
                            QRect place) {
     auto* button = new EnterPressed<QToolButton>(parent);
     button->setText(text);
-    button->setIcon(QIcon(picture));
+    button->setIcon(SvgIcon(picture));
     button->setIconSize(QSize(22, 22));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setGeometry(place);
@@ -108,7 +109,7 @@ void frmMain::CreateControls() {
 
     cmdFinish = new EnterPressed<QPushButton>(tr("Finish"), client);
     cmdFinish->setFont(ArialBlack(18));
-    cmdFinish->setIcon(QIcon(QStringLiteral(":/assets/finish.svg")));
+    cmdFinish->setIcon(SvgIcon(QStringLiteral(":/assets/finish.svg")));
     cmdFinish->setIconSize(QSize(32, 32));
     cmdFinish->setGeometry(Picture1->geometry());
     cmdFinish->hide();

@@ -127,10 +127,12 @@ void frmMain::mnuHighS_Click() {
 
 void frmMain::mnuStory_Click() {
     if (!story_) {
-        story_ = new frmStory([this] {
-            raise();
-            activateWindow();
-        });
+        story_ = new frmStory(
+            [this] {
+                raise();
+                activateWindow();
+            },
+            this);
         story_->move(frameGeometry().topRight() + QPoint(8, 0));
     }
     BringToFront(*story_);

@@ -39,6 +39,12 @@ frmShowEndTomb::frmShowEndTomb(DeclareVars& vars, QWidget* parent)
     : QDialog(parent)
     , vars_(vars) {
     setWindowTitle(tr("What happened to you?"));
+    // On a dark desktop the frame round the panels takes their colour, not the desktop's.
+    if (IsDark(palette())) {
+        QPalette frame = palette();
+        frame.setColor(QPalette::Window, LightYellow);
+        setPalette(frame);
+    }
 
     picTomb = new QLabel(this);
     picTomb->setGeometry(QRect(QPoint(Margin, Margin), PictureSize));

@@ -68,6 +68,10 @@ LedgerChart::LedgerChart(QWidget* parent)
     setRenderHint(QPainter::Antialiasing);
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::NoFocus); // the keyboard reads the figures in the table
+    // On a dark desktop the chart is dark too, rather than a white box in a dark window. Chosen
+    // before any line is added: a theme chosen later would take the lines' own colours away.
+    if (IsDark(palette()))
+        chart()->setTheme(QChart::ChartThemeDark);
     chart()->setMargins(QMargins(4, 4, 8, 4));
     chart()->layout()->setContentsMargins(0, 0, 0, 0);
     chart()->setLocale(QLocale());
@@ -91,8 +95,11 @@ LedgerChart::LedgerChart(QWidget* parent)
 QLineSeries* LedgerChart::AddLine(const QString& name, const LineLook& look) {
     auto* line = new QLineSeries(this);
     line->setName(name);
-    line->setPen(QPen(look.colour, 2, look.dashes));
-    line->setLightMarker(Marker(look));
+    // On a dark chart a dark line is lightened until it shows.
+    const LineLook shown{ReadableOn(look.colour, palette().color(QPalette::Window)), look.dashes,
+                         look.shape};
+    line->setPen(QPen(shown.colour, 2, shown.dashes));
+    line->setLightMarker(Marker(shown));
     line->setMarkerSize(MarkerPx);
     chart()->addSeries(line);
     line->attachAxis(days_);

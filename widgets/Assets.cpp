@@ -1,5 +1,7 @@
 #include "widgets/Assets.h"
 
+#include "widgets/RenderSvg.h"
+
 #include <QIcon>
 #include <QtGlobal>
 
@@ -15,7 +17,7 @@ void InitAssets() {
 }
 
 QIcon GameIcon() {
-    return QIcon(QStringLiteral(":/assets/logo.svg"));
+    return SvgIcon(QStringLiteral(":/assets/logo.svg"));
 }
 
 } // namespace dunemark

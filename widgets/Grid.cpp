@@ -5,13 +5,41 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
 
 namespace dunemark {
 
 namespace {
+
 constexpr int RowHeight = 16;
-}
+constexpr int RingWidth = 2;
+// Far enough from the window's colour to stand out from the grid's own frame, which is close to it.
+constexpr double RingContrast = 7;
+
+// A frame in the desktop's highlight colour, made to stand out from the window, over the grid's
+// edge while it has the keyboard: the player sees which of the window's grids the keys move in.
+class FocusRing final : public QWidget {
+public:
+    explicit FocusRing(QWidget* grid)
+        : QWidget(grid) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const double half = RingWidth / 2.0;
+        const QColor ring = StandingOut(palette().color(QPalette::Highlight),
+                                        palette().color(QPalette::Window), RingContrast);
+        painter.setPen(QPen(ring, RingWidth));
+        painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+    }
+};
+
+} // namespace
 
 Grid::Grid(const QStringList& headers, QWidget* parent)
     : QTableWidget(DataRows, static_cast<int>(headers.size()), parent) {
@@ -34,6 +62,7 @@ Grid::Grid(const QStringList& headers, QWidget* parent)
     setWordWrap(false);
     setCornerButtonEnabled(false);
     setTabKeyNavigation(false);
+    focusRing_ = new FocusRing(this);
     for (int r = 0; r < DataRows; ++r)
         for (int c = 0; c < columnCount(); ++c)
             setItem(r, c, new QTableWidgetItem);
@@ -59,8 +88,21 @@ void Grid::keyPressEvent(QKeyEvent* event) {
     QTableWidget::keyPressEvent(event);
 }
 
+void Grid::resizeEvent(QResizeEvent* event) {
+    QTableWidget::resizeEvent(event);
+    focusRing_->setGeometry(rect());
+}
+
+void Grid::focusOutEvent(QFocusEvent* event) {
+    QTableWidget::focusOutEvent(event);
+    focusRing_->hide();
+}
+
 void Grid::focusInEvent(QFocusEvent* event) {
     QTableWidget::focusInEvent(event);
+    focusRing_->setGeometry(rect());
+    focusRing_->raise();
+    focusRing_->show();
     // Qt tells a screen reader of the table only, once this event is over: the row Enter acts
     // on is told after it, as if the player had just moved to it.
     QMetaObject::invokeMethod(

@@ -1,5 +1,6 @@
 #include "widgets/Look.h"
 
+#include <QEvent>
 #include <QFontDatabase>
 #include <QLocale>
 #include <QWidget>
@@ -68,6 +69,76 @@ void SetColours(QWidget* widget, const QColor& text, const QColor& background) {
         widget->setAutoFillBackground(true);
     }
     widget->setPalette(palette);
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double c) {
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const double first = luminance(a), second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+bool IsDark(const QPalette& palette) {
+    return palette.color(QPalette::Window).lightnessF() < 0.5;
+}
+
+QColor StandingOut(const QColor& colour, const QColor& background, double contrast) {
+    constexpr int MixSteps = 64;
+    // Mixed a step at a time towards white on a dark background, towards black on a light one:
+    // at the end of the way it stands at the most contrast there is.
+    const double towards = background.lightnessF() < 0.5 ? 1.0 : 0.0;
+    const auto mix = [towards](double c, double part) { return float(c + (towards - c) * part); };
+    QColor shown = colour;
+    for (int step = 1; Contrast(shown, background) < contrast && step <= MixSteps; ++step) {
+        const double part = double(step) / MixSteps;
+        shown.setRgbF(mix(colour.redF(), part), mix(colour.greenF(), part),
+                      mix(colour.blueF(), part));
+    }
+    return shown;
+}
+
+QColor ReadableOn(const QColor& colour, const QColor& background) {
+    return background.lightnessF() < 0.5 ? StandingOut(colour, background) : colour;
+}
+
+namespace {
+
+// Keeps a widget's text colour readable on its window colour as the desktop changes its colours.
+class TextColour final : public QObject {
+public:
+    TextColour(QWidget* widget, const QColor& colour)
+        : QObject(widget)
+        , colour_(colour) {
+        widget->installEventFilter(this);
+        Apply(widget);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::PaletteChange)
+            Apply(static_cast<QWidget*>(watched));
+        return false;
+    }
+
+private:
+    void Apply(QWidget* widget) const {
+        const QColor shown = ReadableOn(colour_, widget->palette().color(QPalette::Window));
+        // Set only when it differs, or setting it would send this filter another change.
+        if (widget->palette().color(QPalette::Active, QPalette::WindowText) != shown)
+            SetColours(widget, shown);
+    }
+
+    QColor colour_;
+};
+
+} // namespace
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    new TextColour(widget, colour);
 }
 
 QString Money(double value) {

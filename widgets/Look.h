@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QRect>
 #include <QString>
 
@@ -37,6 +38,29 @@ QFont SansSerif(double points = 8.25); // the dialogs' and grids' small default 
 
 // Foreground and background colours of a widget.
 void SetColours(QWidget* widget, const QColor& text, const QColor& background = QColor());
+
+// How well two colours tell apart, as the web's accessibility guidelines measure it: from 1 (the
+// same) to 21 (black and white).
+double Contrast(const QColor& a, const QColor& b);
+
+// True for a desktop's dark colour scheme: light text on a dark window.
+bool IsDark(const QPalette& palette);
+
+// The contrast that ordinary text needs to be read with ease.
+constexpr double ReadableContrast = 4.5;
+
+// `colour` lightened just enough to stand at `contrast` to a dark `background`, or darkened on a
+// light one.
+QColor StandingOut(const QColor& colour, const QColor& background,
+                   double contrast = ReadableContrast);
+
+// `colour` lightened just enough to read on a dark `background`; as it is on a light one.
+QColor ReadableOn(const QColor& colour, const QColor& background);
+
+// A text colour of the game's own on the desktop's window colour, as on a light desktop. Where the
+// window is dark the colour is lightened just enough to read there, and again whenever the desktop
+// changes its colours.
+void SetTextColour(QWidget* widget, const QColor& colour);
 
 // Money as the locale writes a whole number; 0 shows as nothing.
 QString Money(double value);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -11,5 +12,9 @@ namespace dunemark {
 // size over a background colour. A null pixmap when there is no such picture or it cannot be
 // read, so the caller can show its own background instead.
 QPixmap RenderSvg(const QString& path, const QSize& size, const QColor& background);
+
+// An icon drawn from a vector picture at whatever size and screen density it is asked for, by
+// the game itself: Qt's image and icon plugins for vector pictures need not be installed.
+QIcon SvgIcon(const QString& path);
 
 } // namespace dunemark

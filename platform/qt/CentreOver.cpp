@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QMainWindow>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -37,6 +38,16 @@ QPoint Beside(const QRect& game, QSize size, const QRect& room) {
     const QPoint last = room.bottomRight() + QPoint(1, 1) - QPoint(size.width(), size.height());
     return {std::max(room.left(), std::min(place.x(), last.x())),
             std::max(room.top(), std::min(place.y(), last.y()))};
+}
+
+QWidget* AskingWindow() {
+    if (QWidget* dialog = QApplication::activeModalWidget())
+        return dialog;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto main = std::find_if(windows.cbegin(), windows.cend(), [](const QWidget* window) {
+        return window->isVisible() && qobject_cast<const QMainWindow*>(window);
+    });
+    return main != windows.cend() ? *main : QApplication::activeWindow();
 }
 
 void PlaceBeside(QWidget& window, const QWidget& owner) {

@@ -11,6 +11,11 @@ class QString;
 
 namespace dunemark {
 
+// The window that asks, whose child a message or a question is: the dialog open over the game, or
+// else the game's main window. Every dialog of the game is modal, so only the topmost one can ask;
+// and a child window stays with its parent where the desktop cannot be told where to put it.
+QWidget* AskingWindow();
+
 // Places a top-level window, at its present size, centred over the window of `owner`, moved no
 // further than it takes to keep it whole on that window's screen. Both windows wear the same
 // title bar, so centring their inner areas centres them as the player sees them.

@@ -10,7 +10,7 @@ namespace dunemark {
 
 std::unique_ptr<QInputDialog> QtInputBox::Build(const std::string& prompt,
                                                 const std::string& title) {
-    auto dialog = std::make_unique<CentredDialog<QInputDialog>>(QApplication::activeWindow());
+    auto dialog = std::make_unique<CentredDialog<QInputDialog>>(AskingWindow());
     const QString caption = QString::fromStdString(title);
     dialog->setWindowTitle(caption);
     dialog->setLabelText(QString::fromStdString(prompt));

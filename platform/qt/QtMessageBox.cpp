@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMainWindow>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTextLayout>
@@ -41,18 +40,6 @@ QMessageBox::Icon ToQt(MsgIcon icon) {
         break;
     }
     return QMessageBox::NoIcon;
-}
-
-// The window that asks: the dialog open over the game, or else the game's main window. Every
-// dialog of the game is modal, so only the topmost one can ask.
-QWidget* AskingWindow() {
-    if (QWidget* dialog = QApplication::activeModalWidget())
-        return dialog;
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    const auto main = std::find_if(windows.cbegin(), windows.cend(), [](const QWidget* window) {
-        return window->isVisible() && qobject_cast<const QMainWindow*>(window);
-    });
-    return main != windows.cend() ? *main : QApplication::activeWindow();
 }
 
 // The width of the widest of `lines`.

@@ -164,7 +164,8 @@ TEST_F(DialogsTest, AnEntryThatWasNotStoredIsToldAndNotShown) {
     }
 }
 
-// The links open from the keys (Tab to one, then Enter or Space) and on a left click.
+// The links open from the keys (Tab to one, then Enter or Space) and on a left click. The logo,
+// pressed with Ctrl, follows the pointer by where it is in the window, which every desktop tells.
 TEST_F(DialogsTest, AboutTogglesItsDisclaimerOnPressesAndOpensItsLinksByKeysAndClicks) {
     frmAbout about(links);
     Type(&about, {Qt::Key_Return, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Space});
@@ -172,6 +173,19 @@ TEST_F(DialogsTest, AboutTogglesItsDisclaimerOnPressesAndOpensItsLinksByKeysAndC
         QTest::mouseClick(about.imgLogo, button);
         EXPECT_EQ(about.lblDisc->isHidden(), button == Qt::LeftButton);
     }
+    const QPoint home = about.imgLogo->pos();
+    QTest::mousePress(about.imgLogo, Qt::LeftButton, Qt::ControlModifier, QPoint(2, 2));
+    QMouseEvent drag(QEvent::MouseMove, QPointF(40, 30), QPointF(40, 30), Qt::NoButton,
+                     Qt::LeftButton, Qt::ControlModifier);
+    QApplication::sendEvent(about.imgLogo, &drag);
+    const QPoint pointer = about.imgLogo->mapTo(&about, QPoint(40, 30)) +
+                           (about.geometry().topLeft() - about.frameGeometry().topLeft());
+    about.Timer1_Timer();
+    EXPECT_EQ(about.imgLogo->pos() + QPoint(about.imgLogo->width(), about.imgLogo->height()) / 2,
+              pointer);
+    QTest::mouseRelease(about.imgLogo, Qt::LeftButton, Qt::ControlModifier);
+    about.Timer1_Timer();
+    EXPECT_EQ(about.imgLogo->pos(), home);
     about.tmrHideDisc_Timer();
     EXPECT_TRUE(about.lblDisc->isHidden());
     QTest::mouseClick(about.lblEmail, Qt::LeftButton);
