@@ -8,6 +8,8 @@
 #            (scripts/a11y-check.sh)
 #   fuzz     clang and its fuzzing and sanitizer runtimes (make fuzz)
 #   chroot   mmdebstrap, which makes the clean Debian systems of scripts/test-on.sh
+#   desktops a Wayland compositor that runs without a screen, its picture taker and key typist,
+#            Qt's Wayland and GTK platform plugins, and an X server (scripts/desktop-shots.sh)
 #   orca     the Orca screen reader, its speech, a window manager and what a11y needs
 #            (scripts/orca-play.sh)
 set -euo pipefail
@@ -38,6 +40,10 @@ for task in "$@"; do
     a11y) packages+=(at-spi2-core python3-gi gir1.2-atspi-2.0 dbus-x11 xvfb xdotool) ;;
     fuzz) packages+=(clang libclang-rt-dev) ;;
     chroot) packages+=(mmdebstrap) ;;
+    desktops)
+        packages+=(sway grim wtype qt6-wayland qt6-gtk-platformtheme xvfb openbox xdotool
+            imagemagick)
+        ;;
     orca)
         packages+=(orca speech-dispatcher speech-dispatcher-espeak-ng openbox python3-pyatspi
             at-spi2-core dbus xvfb xdotool)
