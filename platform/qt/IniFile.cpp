@@ -130,11 +130,9 @@ void IniFile::Add(std::uint32_t section, const QString& key, Span codedKey, Span
     entries_.push_back({section, codedKey, value});
 }
 
-QByteArray IniFile::Text() const {
+QByteArray IniFile::Text(const QStringList& first) const {
     QByteArray text;
-    for (const Section& section : sections_) {
-        if (!text.isEmpty())
-            text += '\n';
+    const auto write = [&](const Section& section) {
         const bool general =
             section.name.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0;
         text += '[' +
@@ -151,6 +149,18 @@ QByteArray IniFile::Text() const {
             text += EndsItsLine(value) ? value.toByteArray() : CodedValue(ValueText(value));
             text += '\n';
         }
+    };
+    std::vector<bool> written(sections_.size());
+    for (const QString& name : first) {
+        const auto found = sectionIndex_.constFind(name);
+        if (found != sectionIndex_.constEnd() && !written[*found]) {
+            written[*found] = true;
+            write(sections_[*found]);
+        }
+    }
+    for (std::size_t s = 0; s < sections_.size(); ++s) {
+        if (!written[s])
+            write(sections_[s]);
     }
     return text;
 }

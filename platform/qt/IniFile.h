@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -21,7 +22,9 @@ namespace dunemark {
 class IniFile {
 public:
     static IniFile Parse(QByteArrayView data);
-    QByteArray Text() const;
+    // The file, its sections one after the other as they were read, those named in `first`
+    // (when they have keys) before the others in that order; no blank line is added.
+    QByteArray Text(const QStringList& first = {}) const;
 
     // `path` is "section/key"; a key outside any section is its own path.
     std::optional<QString> Value(const QString& path) const;
