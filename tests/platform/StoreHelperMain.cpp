@@ -5,7 +5,8 @@
 //                                      reason when it was not
 // With DUNEMARK_STORE_FAULT=read, every read of the store's file past its first bytes fails;
 // with DUNEMARK_STORE_FAULT=sync, every sync fails; with DUNEMARK_STORE_FAULT=folder-sync, every
-// sync of a folder fails, and a file's succeeds.
+// sync of a folder fails, and a file's succeeds; with DUNEMARK_STORE_FAULT=no-tmpfile, the file
+// system makes no unnamed files (O_TMPFILE), as some do not.
 //   store_helper stop NAME TOTAL       adds one entry, but once it holds the store's lock, just
 //                                      before the entry is stored, prints a line and stops itself
 //   store_helper show                  prints the ten places, one "name<TAB>date<TAB>total" a line,
@@ -18,10 +19,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -66,6 +69,33 @@ extern "C" ssize_t read(int fd, void* buffer, size_t size) {
         size = std::min<size_t>(size, static_cast<size_t>(Readable - at));
     }
     return real(fd, buffer, size);
+}
+
+// The files opened, unnamed ones refused as a file system without them refuses them.
+static int Open(const char* name, int flags, va_list rest, const char* real) {
+    const auto open = Real<int (*)(const char*, int, ...)>(real);
+    const mode_t mode = (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE
+                            ? static_cast<mode_t>(va_arg(rest, unsigned))
+                            : 0;
+    if (Fault("no-tmpfile") && (flags & O_TMPFILE) == O_TMPFILE)
+        return errno = EOPNOTSUPP, -1;
+    return open(name, flags, mode);
+}
+
+extern "C" int open(const char* name, int flags, ...) {
+    va_list rest;
+    va_start(rest, flags);
+    const int fd = Open(name, flags, rest, "open");
+    va_end(rest);
+    return fd;
+}
+
+extern "C" int open64(const char* name, int flags, ...) {
+    va_list rest;
+    va_start(rest, flags);
+    const int fd = Open(name, flags, rest, "open64");
+    va_end(rest);
+    return fd;
 }
 
 extern "C" int fsync(int fd) {

@@ -104,6 +104,10 @@ TEST_F(StoreTest, TheFileReadsAsQSettingsWroteItAndABrokenOneIsMendedByTheNextEn
         {S + "Name0=Bob\n[Sc%6Fr%U0065s]\nNa%6De0=Ann\nTime%30=12", {"Ann", "", 12}},
         {S + "Name0=Ann\\t\r\nTime0=12", {"Ann\t", "", 12}}, // an escape just before a CR LF
         {S + "Name0=a=b\\x041\nTime0=5", {"a=bA", "", 5}},   // an "=" in a value, a hex 0 first
+        // an unknown escape dropped, a backslash before a CR LF, a text ending in ")"
+        {S + "Name0=a\\qb\nTime0=7\\\r\n0\nDate0=(x)", {"ab", "(x)", 70}},
+        // the table's keys in another section, the file ending inside an escape
+        {S + "Name0=Ann\nTime0=12\n[Other]\nName0=Bob\nTime0=5\n[Scores]\nDate0=d\\", {"Ann", "d", 12}},
         {S + "Name0=@@x\\x41\\102\nDate0=\"a;b\" ; note\nTime0=7\\\n0", {"@xAB", "a;b", 70}},
         {S + "Name0=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\nTime0=@Variant("
              "\\0\\0\\0\\x2\\0\\0\\0\\x5)",
@@ -130,13 +134,16 @@ TEST_F(StoreTest, TheFileReadsAsQSettingsWroteItAndABrokenOneIsMendedByTheNextEn
     }
     EXPECT_EQ(First(), (HighScoreEntry{Odd, "", 9}));
     HighScoreTable(store, clock).AddHighScore(200, [] { return "\\" + Odd; });
+    HighScoreTable(store, clock).AddHighScore(300, [] { return "a;b"; });
     UseNewDir(ReadConf());
     const QSettings read(ConfPath(), QSettings::IniFormat);
+    EXPECT_EQ(read.value("Scores/Name0").toString().toStdString(), "a;b"); // a ";" alone
     // An escape first of all.
-    EXPECT_EQ(read.value("Scores/Name0").toString().toStdString(), "\\" + Odd);
-    EXPECT_EQ(read.value("Scores/Name1").toString().toStdString(), Odd);
+    EXPECT_EQ(read.value("Scores/Name1").toString().toStdString(), "\\" + Odd);
+    EXPECT_EQ(read.value("Scores/Name2").toString().toStdString(), Odd);
     EXPECT_EQ(read.value("Other/Kept").toStringList(), (QStringList{"a", "b"}));
     EXPECT_TRUE(ReadConf().contains("\nName1=")) << "plain names written plain";
+    EXPECT_TRUE(ReadConf().contains("\nDate0=06/12/2026\n")) << "plain values written plain";
 }
 
 const QByteArray Table = "[Scores]\nName0=Zed\nDate0=01/01/2026\nTime0=99999\n";
@@ -209,6 +216,15 @@ TEST_F(StoreTest, ASaveSaysWhatItDidAndIsReadBackWhole) {
     EXPECT_TRUE(written.startsWith("[Scores]\nName0=Zed\n")) << written.left(40).toStdString();
     EXPECT_FALSE(written.contains("\n\n"));
     EXPECT_EQ(Run({"show"}).substr(0, 43), "0:Zed\t01/01/2026\t99999\nAnn\t06/12/2026\t5000\n");
+    // The other sections as they stood: a key outside any section (its name empty), a key read
+    // twice (its first place, its later value), a section split in two made one.
+    UseNewDir("=kept\n[Other]\nk=1\nj=2\n[Scores]\nName0=Zed\n[Other]\nk=3\n");
+    ASSERT_EQ(Run({"add", "Ann", "5000", "1"}), "0:5000\n");
+    const QByteArray again = ReadConf();
+    EXPECT_TRUE(again.startsWith("[Scores]\nName0=Ann\nDate0=06/12/2026\nTime0=5000\nName1="))
+        << again.toStdString();
+    EXPECT_TRUE(again.endsWith("\n[General]\n=kept\n[Other]\nk=3\nj=2\n")) << again.toStdString();
+    EXPECT_EQ(again.count("[Scores]"), 1);
     UseNewDir(Table);
     qputenv("DUNEMARK_STORE_FAULT", "folder-sync");
     EXPECT_EQ(Run({"add", "Ann", "5000", "1"}), "0:5000 unsynced\n");
@@ -253,12 +269,19 @@ TEST_F(StoreTest, ASaveKeepsThePlayersOwnFilesAndTheStoresPermissions) {
     QFile mine(target + QStringLiteral(".update.new"));
     ASSERT_TRUE(mine.open(QIODevice::WriteOnly) && mine.write("mine") == 4);
     mine.close();
-    ASSERT_EQ(Run({"add", "Ann", "9000", "1"}), "0:9000\n");
-    EXPECT_EQ(Run({"show"}).substr(0, 6), "0:Ann\t");
-    EXPECT_TRUE(QFileInfo(ConfPath()).isSymLink());
-    EXPECT_TRUE(mine.open(QIODevice::ReadOnly) && mine.readAll() == "mine");
-    EXPECT_EQ(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
-              (QStringList{"elsewhere", "elsewhere.update.new"}));
+    // On a file system without unnamed files too, the new file under a name that nothing has.
+    for (const char* fault : {"", "no-tmpfile"}) {
+        qputenv("DUNEMARK_STORE_FAULT", fault);
+        ASSERT_EQ(Run({"add", "Ann", "9000", "1"}), "0:9000\n") << fault;
+        qunsetenv("DUNEMARK_STORE_FAULT");
+        EXPECT_EQ(Run({"show"}).substr(0, 6), "0:Ann\t") << fault;
+        EXPECT_TRUE(QFileInfo(ConfPath()).isSymLink()) << fault;
+        EXPECT_TRUE(mine.open(QIODevice::ReadOnly) && mine.readAll() == "mine") << fault;
+        mine.close();
+        EXPECT_EQ(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                  (QStringList{"elsewhere", "elsewhere.update.new"}))
+            << fault;
+    }
 }
 
 // A file of an odd shape costs no more to read than an ordinary one of its size: one long
@@ -388,6 +411,9 @@ TEST_F(StoreTest, ACopyStoppedHoldingTheLockKeepsTheOthersWaitingAndUndoesNoSave
     QProcess ann, bob;
     Start(ann, {"stop", "Ann", "5000"});
     ASSERT_TRUE(ann.waitForReadyRead()); // it holds the lock, and stops
+    struct stat lockFile {};
+    ASSERT_EQ(stat(QFile::encodeName(ConfPath() + ".update.lock").constData(), &lockFile), 0);
+    EXPECT_EQ(lockFile.st_mode & 07777, 0600u); // the player's alone
     Qt::CursorShape pointer = Qt::BlankCursor;
     QTimer::singleShot(100, [&] {
         if (const QCursor* shown = QGuiApplication::overrideCursor())
