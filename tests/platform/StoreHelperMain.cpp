@@ -72,31 +72,21 @@ extern "C" ssize_t read(int fd, void* buffer, size_t size) {
 }
 
 // The files opened, unnamed ones refused as a file system without them refuses them.
-static int Open(const char* name, int flags, va_list rest, const char* real) {
-    const auto open = Real<int (*)(const char*, int, ...)>(real);
-    const mode_t mode = (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE
-                            ? static_cast<mode_t>(va_arg(rest, unsigned))
-                            : 0;
+extern "C" int open(const char* name, int flags, ...) {
+    static const auto real = Real<int (*)(const char*, int, ...)>("open");
+    mode_t mode = 0;
+    if ((flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE) {
+        va_list rest;
+        va_start(rest, flags);
+        mode = static_cast<mode_t>(va_arg(rest, unsigned));
+        va_end(rest);
+    }
     if (Fault("no-tmpfile") && (flags & O_TMPFILE) == O_TMPFILE)
         return errno = EOPNOTSUPP, -1;
-    return open(name, flags, mode);
+    return real(name, flags, mode);
 }
-
-extern "C" int open(const char* name, int flags, ...) {
-    va_list rest;
-    va_start(rest, flags);
-    const int fd = Open(name, flags, rest, "open");
-    va_end(rest);
-    return fd;
-}
-
-extern "C" int open64(const char* name, int flags, ...) {
-    va_list rest;
-    va_start(rest, flags);
-    const int fd = Open(name, flags, rest, "open64");
-    va_end(rest);
-    return fd;
-}
+// The same open, under the name that code built for large files calls.
+extern "C" int open64(const char* name, int flags, ...) __attribute__((alias("open")));
 
 extern "C" int fsync(int fd) {
     static const auto real = Real<int (*)(int)>("fsync");
