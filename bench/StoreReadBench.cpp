@@ -41,6 +41,9 @@ QByteArray Store(const QByteArray& shape, qsizetype size) {
     if (shape == "long-section") // one section name of 64 KiB over every key
         return Grown('[' + QByteArray(64 * 1024, 's') + "]\n", size,
                      [](int k) { return QByteArray::number(k, 36) + "=\n"; });
+    if (shape == "sections") // the most sections a file of its size can hold, one key each
+        return Grown({}, size,
+                     [](int k) { return '[' + QByteArray::number(k, 36) + "]\nk=\n"; });
     if (shape == "tiny-keys") // the most keys a file of its size can hold
         return Grown("[Scores]\n", size, [](int k) { return QByteArray::number(k, 36) + "=\n"; });
     if (shape == "one-name") // the table with one name as long as the file
@@ -82,7 +85,7 @@ int main(int argc, char* argv[]) {
         return ReadOnce(argv[1], std::atoi(argv[2]));
     std::printf("%-13s %8s %12s %12s %12s  first name\n", "store", "size", "reading", "processor",
                 "peak memory");
-    for (const char* shape : {"ordinary", "long-section", "tiny-keys", "one-name"}) {
+    for (const char* shape : {"ordinary", "long-section", "sections", "tiny-keys", "one-name"}) {
         for (const char* megabytes : {"0", "1", "10", "16"}) {
             QProcess child;
             child.setProcessChannelMode(QProcess::ForwardedChannels);

@@ -144,7 +144,7 @@ void frmHighScores::Form_Load() {
         lblHighNum[r]->resize(lblHighNum[r]->sizeHint().width(), RowHeight);
     }
 
-    table_.LoadHighScores();
+    const SaveResult read = table_.LoadHighScores();
     ShowScores();
 
     // The place the total earns, if any: the player's entry goes there.
@@ -156,6 +156,8 @@ void frmHighScores::Form_Load() {
     ShowScores();
     if (saved != SaveResult::Saved)
         TellNotSaved(saved);
+    else if (read != SaveResult::Saved)
+        TellNotRead(read);
 
     // Every place can be reached with Tab and is read whole by a screen reader; the player's
     // new place, or else the first, has the focus. Enter still closes.
@@ -165,37 +167,58 @@ void frmHighScores::Form_Load() {
             setTabOrder(lblHighNum[r - 1], lblHighNum[r]);
     }
     setTabOrder(lblHighNum[HighScorePlaces - 1], cmdHideScores);
-    lblHighNum[place && saved == SaveResult::Saved ? *place : 0]->setFocus();
+    lblHighNum[place && Stored(saved) ? *place : 0]->setFocus();
 }
 
-// The one store problem the player hears of: his own entry was not kept.
-void frmHighScores::TellNotSaved(SaveResult why) {
-    const QString file =
-        QString::fromStdString(platform_.settings.FileBehind(std::string(AppTitle), why));
-    QString reason;
-    switch (why) {
-    case SaveResult::Busy:
-        reason = tr("Another Dunemark kept the highscores busy for too long.");
-        break;
-    case SaveResult::TooLarge:
-        reason = tr("The highscores file, %1, is too large to update.").arg(file);
-        break;
-    case SaveResult::Unreadable:
-        reason = tr("The highscores file, %1, could not be read.").arg(file);
-        break;
-    case SaveResult::LockInTheWay:
-        reason = tr("Something that is not a lock file stands at %1: remove it, and scores can "
-                    "be saved again.")
-                     .arg(file);
-        break;
-    case SaveResult::Saved:
-    case SaveResult::Failed:
-        reason = tr("The highscores could not be written: the disk may be full or read-only.");
-        break;
-    }
-    const QString text = tr("Your score was not saved. %1 The table is unchanged.").arg(reason);
+QString frmHighScores::FileBehind(SaveResult why) const {
+    return QString::fromStdString(platform_.settings.FileBehind(std::string(AppTitle), why));
+}
+
+void frmHighScores::Tell(const QString& text) {
     platform_.messages.Show(text.toStdString(), std::string(AppTitle), MsgIcon::Exclamation,
                             MsgButtons::Ok);
+}
+
+// The table shown is not all that is stored: the store was read only in part.
+void frmHighScores::TellNotRead(SaveResult why) {
+    Tell(why == SaveResult::TooLarge
+             ? tr("The highscores file, %1, is too large to read whole: the table shown may be "
+                  "missing places.")
+                   .arg(FileBehind(why))
+             : tr("The highscores file, %1, could not be read.").arg(FileBehind(why)));
+}
+
+// The store problem the player hears of when he has an entry: it was not kept, or it was kept
+// but may not be on the disk yet.
+void frmHighScores::TellNotSaved(SaveResult why) {
+    const QString file = FileBehind(why);
+    if (why == SaveResult::Unsynced) {
+        Tell(tr("Your score is in the table, but the disk may not have it yet: the system could "
+                "not confirm that %1 was written.")
+                 .arg(file));
+        return;
+    }
+    // Why, by SaveResult in the order of its values, "%1" where it names the file.
+    static const char* const failed =
+        QT_TR_NOOP("The highscores could not be written: the disk may be full or read-only.");
+    static const char* const Reasons[] = {
+        failed,
+        QT_TR_NOOP("Another Dunemark kept the highscores busy for too long."),
+        failed,
+        QT_TR_NOOP("The highscores file, %1, is too large to update."),
+        QT_TR_NOOP("The highscores file, %1, could not be read."),
+        QT_TR_NOOP("Something that is not a lock file stands at %1: remove it, and scores can "
+                   "be saved again."),
+        QT_TR_NOOP("The lock file %1 cannot be opened: remove it, and scores can be saved again."),
+        QT_TR_NOOP("Something stands at %1, where the new highscores file is written before it "
+                   "replaces the old one: remove it, and scores can be saved again."),
+        QT_TR_NOOP("The highscores file, %1, is read-only."),
+        failed};
+    static_assert(std::size(Reasons) == static_cast<std::size_t>(SaveResult::Unsynced) + 1);
+    QString reason = tr(Reasons[static_cast<int>(why)]);
+    if (reason.contains(QLatin1String("%1")))
+        reason = reason.arg(file);
+    Tell(tr("Your score was not saved. %1 The table is unchanged.").arg(reason));
 }
 
 void frmHighScores::ColourRow(int r) {

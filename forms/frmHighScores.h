@@ -41,7 +41,10 @@ public:
 private:
     void ColourRow(int r);
     void ShowScores();
+    QString FileBehind(SaveResult why) const;
+    void Tell(const QString& text);
     void TellNotSaved(SaveResult why);
+    void TellNotRead(SaveResult why);
 
     DeclareVars& vars_;
     Platform& platform_;

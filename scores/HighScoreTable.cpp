@@ -34,8 +34,8 @@ HighScoreTable::HighScoreTable(SettingsStore& store, Clock& clock)
     places_.fill(DefaultHighScore());
 }
 
-void HighScoreTable::LoadHighScores() {
-    store_.Read(App, [this](SettingsStore& view) { LoadFrom(view); });
+SaveResult HighScoreTable::LoadHighScores() {
+    return store_.Read(App, [this](SettingsStore& view) { LoadFrom(view); });
 }
 
 void HighScoreTable::LoadFrom(SettingsStore& store) {
@@ -78,7 +78,7 @@ SaveResult HighScoreTable::AddHighScore(std::int32_t total, const AskName& askNa
         places_[*place] = entry;
         SaveTo(locked);
     });
-    if (result != SaveResult::Saved)
+    if (!Stored(result))
         places_ = stored;
     return result;
 }

@@ -26,14 +26,15 @@ public:
     HighScoreTable(SettingsStore& store, Clock& clock);
 
     // Fills every place from the store, read in one go; a place without a usable total gets the
-    // default entry.
-    void LoadHighScores();
+    // default entry. Gives Saved when the whole store was read, else why only part of it was.
+    SaveResult LoadHighScores();
     // The first place whose total is below the given one; an equal total goes below it.
     std::optional<int> FindHighScorePlace(std::int32_t total) const;
     // When the total earns a place: asks the name, moves the lower places down, puts the entry
     // in and stores the table. The table is read again just before the entry goes in, so an
     // entry that another copy of the program stored meanwhile is kept. When the store cannot
-    // take the entry, the table stays as it is stored, and the result says why.
+    // take the entry, the table stays as it is stored, and the result says why (Unsynced: the
+    // entry is in).
     SaveResult AddHighScore(std::int32_t total, const AskName& askName);
     // Writes all ten places, as one step.
     SaveResult SaveHighScores();

@@ -547,6 +547,26 @@ Du bekommst eine Prämie von %1</translation>
         <source>%1. %2, %3, %4</source>
         <translation>%1. %2, %3, %4</translation>
     </message>
+    <message>
+        <source>The highscores file, %1, is too large to read whole: the table shown may be missing places.</source>
+        <translation>Die Datei der Bestenliste, %1, ist zu groß, um sie ganz zu lesen: Der angezeigten Liste fehlen vielleicht Plätze.</translation>
+    </message>
+    <message>
+        <source>Your score is in the table, but the disk may not have it yet: the system could not confirm that %1 was written.</source>
+        <translation>Dein Ergebnis steht in der Liste, aber vielleicht noch nicht auf dem Datenträger: Das System konnte nicht bestätigen, dass %1 geschrieben wurde.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be opened: remove it, and scores can be saved again.</source>
+        <translation>Die Sperrdatei %1 lässt sich nicht öffnen: Entferne sie, dann lassen sich wieder Ergebnisse speichern.</translation>
+    </message>
+    <message>
+        <source>Something stands at %1, where the new highscores file is written before it replaces the old one: remove it, and scores can be saved again.</source>
+        <translation>Unter %1, wo die neue Datei der Bestenliste geschrieben wird, bevor sie die alte ersetzt, liegt etwas: Entferne es, dann lassen sich wieder Ergebnisse speichern.</translation>
+    </message>
+    <message>
+        <source>The highscores file, %1, is read-only.</source>
+        <translation>Die Datei der Bestenliste, %1, ist schreibgeschützt.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>

@@ -547,6 +547,26 @@ Recibes una prima de %1</translation>
         <source>%1. %2, %3, %4</source>
         <translation>%1. %2, %3, %4</translation>
     </message>
+    <message>
+        <source>The highscores file, %1, is too large to read whole: the table shown may be missing places.</source>
+        <translation>El archivo de récords, %1, es demasiado grande para leerlo entero: puede que a la tabla mostrada le falten puestos.</translation>
+    </message>
+    <message>
+        <source>Your score is in the table, but the disk may not have it yet: the system could not confirm that %1 was written.</source>
+        <translation>Tu puntuación está en la tabla, pero puede que aún no esté en el disco: el sistema no ha podido confirmar que %1 se haya escrito.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be opened: remove it, and scores can be saved again.</source>
+        <translation>No se puede abrir el archivo de bloqueo %1: elimínalo y se podrán volver a guardar puntuaciones.</translation>
+    </message>
+    <message>
+        <source>Something stands at %1, where the new highscores file is written before it replaces the old one: remove it, and scores can be saved again.</source>
+        <translation>En %1, donde se escribe el nuevo archivo de récords antes de sustituir al anterior, hay algo: elimínalo y se podrán volver a guardar puntuaciones.</translation>
+    </message>
+    <message>
+        <source>The highscores file, %1, is read-only.</source>
+        <translation>El archivo de récords, %1, es de solo lectura.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>

@@ -547,6 +547,26 @@ Tu reçois une prime de %1</translation>
         <source>%1. %2, %3, %4</source>
         <translation>%1. %2, %3, %4</translation>
     </message>
+    <message>
+        <source>The highscores file, %1, is too large to read whole: the table shown may be missing places.</source>
+        <translation>Le fichier du palmarès, %1, est trop volumineux pour être lu en entier&#xa0;: il manque peut-être des places au palmarès affiché.</translation>
+    </message>
+    <message>
+        <source>Your score is in the table, but the disk may not have it yet: the system could not confirm that %1 was written.</source>
+        <translation>Ton score figure au palmarès, mais le disque ne l&apos;a peut-être pas encore&#xa0;: le système n&apos;a pas pu confirmer que %1 a été écrit.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be opened: remove it, and scores can be saved again.</source>
+        <translation>Impossible d&apos;ouvrir le fichier de verrouillage %1&#xa0;: supprime-le, et les scores pourront de nouveau être enregistrés.</translation>
+    </message>
+    <message>
+        <source>Something stands at %1, where the new highscores file is written before it replaces the old one: remove it, and scores can be saved again.</source>
+        <translation>Quelque chose se trouve à l&apos;emplacement %1, où le nouveau fichier du palmarès est écrit avant de remplacer l&apos;ancien&#xa0;: supprime-le, et les scores pourront de nouveau être enregistrés.</translation>
+    </message>
+    <message>
+        <source>The highscores file, %1, is read-only.</source>
+        <translation>Le fichier du palmarès, %1, est en lecture seule.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>

@@ -547,6 +547,26 @@ Ricevi un premio in denaro di %1</translation>
         <source>%1. %2, %3, %4</source>
         <translation>%1. %2, %3, %4</translation>
     </message>
+    <message>
+        <source>The highscores file, %1, is too large to read whole: the table shown may be missing places.</source>
+        <translation>Il file della classifica, %1, è troppo grande per essere letto per intero: alla classifica mostrata potrebbero mancare dei posti.</translation>
+    </message>
+    <message>
+        <source>Your score is in the table, but the disk may not have it yet: the system could not confirm that %1 was written.</source>
+        <translation>Il tuo punteggio è in classifica, ma il disco potrebbe non averlo ancora: il sistema non ha potuto confermare che %1 sia stato scritto.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be opened: remove it, and scores can be saved again.</source>
+        <translation>Impossibile aprire il file di blocco %1: rimuovilo e i punteggi potranno di nuovo essere salvati.</translation>
+    </message>
+    <message>
+        <source>Something stands at %1, where the new highscores file is written before it replaces the old one: remove it, and scores can be saved again.</source>
+        <translation>In %1, dove il nuovo file della classifica viene scritto prima di sostituire il vecchio, c&apos;è qualcosa: rimuovilo e i punteggi potranno di nuovo essere salvati.</translation>
+    </message>
+    <message>
+        <source>The highscores file, %1, is read-only.</source>
+        <translation>Il file della classifica, %1, è di sola lettura.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>

@@ -547,6 +547,26 @@ Je krijgt een bonus van %1</translation>
         <source>%1. %2, %3, %4</source>
         <translation>%1. %2, %3, %4</translation>
     </message>
+    <message>
+        <source>The highscores file, %1, is too large to read whole: the table shown may be missing places.</source>
+        <translation>Het bestand met de topscores, %1, is te groot om helemaal te lezen: in de getoonde lijst kunnen plaatsen ontbreken.</translation>
+    </message>
+    <message>
+        <source>Your score is in the table, but the disk may not have it yet: the system could not confirm that %1 was written.</source>
+        <translation>Je score staat in de lijst, maar de schijf heeft hem misschien nog niet: het systeem kon niet bevestigen dat %1 is geschreven.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be opened: remove it, and scores can be saved again.</source>
+        <translation>Het vergrendelingsbestand %1 kan niet worden geopend: verwijder het, dan kunnen scores weer worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Something stands at %1, where the new highscores file is written before it replaces the old one: remove it, and scores can be saved again.</source>
+        <translation>Op %1, waar het nieuwe bestand met de topscores wordt geschreven voordat het het oude vervangt, staat iets: verwijder het, dan kunnen scores weer worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The highscores file, %1, is read-only.</source>
+        <translation>Het bestand met de topscores, %1, is alleen-lezen.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>

@@ -548,6 +548,26 @@ Dostajesz premię w wysokości %1</translation>
         <source>%1. %2, %3, %4</source>
         <translation>%1. %2, %3, %4</translation>
     </message>
+    <message>
+        <source>The highscores file, %1, is too large to read whole: the table shown may be missing places.</source>
+        <translation>Plik rekordów, %1, jest zbyt duży, by odczytać go w całości: w pokazanej tabeli może brakować miejsc.</translation>
+    </message>
+    <message>
+        <source>Your score is in the table, but the disk may not have it yet: the system could not confirm that %1 was written.</source>
+        <translation>Twój wynik jest w tabeli, ale dysk może go jeszcze nie mieć: system nie potwierdził, że %1 został zapisany.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be opened: remove it, and scores can be saved again.</source>
+        <translation>Nie można otworzyć pliku blokady %1: usuń go, a wyniki znów będzie można zapisywać.</translation>
+    </message>
+    <message>
+        <source>Something stands at %1, where the new highscores file is written before it replaces the old one: remove it, and scores can be saved again.</source>
+        <translation>W miejscu %1, gdzie zapisywany jest nowy plik rekordów, zanim zastąpi stary, jest coś innego: usuń to, a wyniki znów będzie można zapisywać.</translation>
+    </message>
+    <message>
+        <source>The highscores file, %1, is read-only.</source>
+        <translation>Plik rekordów, %1, jest tylko do odczytu.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>

@@ -547,6 +547,26 @@ Você ganhou um bônus de %1</translation>
         <source>%1. %2, %3, %4</source>
         <translation>%1. %2, %3, %4</translation>
     </message>
+    <message>
+        <source>The highscores file, %1, is too large to read whole: the table shown may be missing places.</source>
+        <translation>O arquivo de recordes, %1, é grande demais para ser lido inteiro: podem faltar posições na tabela mostrada.</translation>
+    </message>
+    <message>
+        <source>Your score is in the table, but the disk may not have it yet: the system could not confirm that %1 was written.</source>
+        <translation>Sua pontuação está na tabela, mas o disco talvez ainda não a tenha: o sistema não conseguiu confirmar que %1 foi gravado.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be opened: remove it, and scores can be saved again.</source>
+        <translation>Não é possível abrir o arquivo de bloqueio %1: remova-o e os recordes poderão ser gravados de novo.</translation>
+    </message>
+    <message>
+        <source>Something stands at %1, where the new highscores file is written before it replaces the old one: remove it, and scores can be saved again.</source>
+        <translation>Em %1, onde o novo arquivo de recordes é gravado antes de substituir o antigo, há algo: remova-o e os recordes poderão ser gravados de novo.</translation>
+    </message>
+    <message>
+        <source>The highscores file, %1, is read-only.</source>
+        <translation>O arquivo de recordes, %1, é somente leitura.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>

@@ -548,6 +548,26 @@ You received a cash bonus of %1</source>
         <source>%1. %2, %3, %4</source>
         <translation>%1. %2, %3, %4</translation>
     </message>
+    <message>
+        <source>The highscores file, %1, is too large to read whole: the table shown may be missing places.</source>
+        <translation>Файл рекордов, %1, слишком велик, чтобы прочитать его целиком: в показанной таблице могут отсутствовать места.</translation>
+    </message>
+    <message>
+        <source>Your score is in the table, but the disk may not have it yet: the system could not confirm that %1 was written.</source>
+        <translation>Твой результат в таблице, но на диске его, возможно, ещё нет: система не подтвердила, что %1 записан.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be opened: remove it, and scores can be saved again.</source>
+        <translation>Не удаётся открыть файл блокировки %1: удали его, и рекорды снова можно будет сохранять.</translation>
+    </message>
+    <message>
+        <source>Something stands at %1, where the new highscores file is written before it replaces the old one: remove it, and scores can be saved again.</source>
+        <translation>В %1, где новый файл рекордов записывается, прежде чем заменить старый, что-то лежит: удали это, и рекорды снова можно будет сохранять.</translation>
+    </message>
+    <message>
+        <source>The highscores file, %1, is read-only.</source>
+        <translation>Файл рекордов, %1, доступен только для чтения.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>

@@ -547,6 +547,26 @@ Du fick en bonus på %1</translation>
         <source>%1. %2, %3, %4</source>
         <translation>%1. %2, %3, %4</translation>
     </message>
+    <message>
+        <source>The highscores file, %1, is too large to read whole: the table shown may be missing places.</source>
+        <translation>Topplistans fil, %1, är för stor för att läsas helt: listan som visas kan sakna placeringar.</translation>
+    </message>
+    <message>
+        <source>Your score is in the table, but the disk may not have it yet: the system could not confirm that %1 was written.</source>
+        <translation>Ditt resultat finns i listan, men disken kanske inte har det än: systemet kunde inte bekräfta att %1 skrevs.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be opened: remove it, and scores can be saved again.</source>
+        <translation>Låsfilen %1 kan inte öppnas: ta bort den, så kan resultat sparas igen.</translation>
+    </message>
+    <message>
+        <source>Something stands at %1, where the new highscores file is written before it replaces the old one: remove it, and scores can be saved again.</source>
+        <translation>På %1, där den nya topplistefilen skrivs innan den ersätter den gamla, finns något: ta bort det, så kan resultat sparas igen.</translation>
+    </message>
+    <message>
+        <source>The highscores file, %1, is read-only.</source>
+        <translation>Topplistans fil, %1, är skrivskyddad.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>

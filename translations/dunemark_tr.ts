@@ -546,6 +546,26 @@ You received a cash bonus of %1</source>
         <source>%1. %2, %3, %4</source>
         <translation>%1. %2, %3, %4</translation>
     </message>
+    <message>
+        <source>The highscores file, %1, is too large to read whole: the table shown may be missing places.</source>
+        <translation>Rekor dosyası (%1) tamamı okunamayacak kadar büyük: gösterilen tabloda eksik sıralar olabilir.</translation>
+    </message>
+    <message>
+        <source>Your score is in the table, but the disk may not have it yet: the system could not confirm that %1 was written.</source>
+        <translation>Skorun tabloda, ama disk henüz onu kaydetmemiş olabilir: sistem %1 dosyasının yazıldığını doğrulayamadı.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be opened: remove it, and scores can be saved again.</source>
+        <translation>%1 kilit dosyası açılamıyor: onu kaldırırsan rekorlar yeniden kaydedilebilir.</translation>
+    </message>
+    <message>
+        <source>Something stands at %1, where the new highscores file is written before it replaces the old one: remove it, and scores can be saved again.</source>
+        <translation>%1 konumunda, yeni rekor dosyasının eskisinin yerini almadan önce yazıldığı yerde bir şey var: onu kaldırırsan rekorlar yeniden kaydedilebilir.</translation>
+    </message>
+    <message>
+        <source>The highscores file, %1, is read-only.</source>
+        <translation>Rekor dosyası (%1) salt okunur.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmHowToPlay</name>

@@ -79,10 +79,13 @@ struct MemorySettingsStore final : SettingsStore {
         values[{app, section, key}] = value;
         ++writes;
     }
-    void Read(const std::string&, const Reading& read) override { read(*this); }
+    SaveResult Read(const std::string&, const Reading& read) override {
+        read(*this);
+        return readResult;
+    }
     SaveResult Update(const std::string&, const Change& change) override {
         MemorySettingsStore scratch = *this; // takes what a refused change writes
-        change(refusal == SaveResult::Saved ? *this : scratch);
+        change(Stored(refusal) ? *this : scratch);
         return refusal;
     }
     std::string FileBehind(const std::string&, SaveResult why) override {
@@ -92,6 +95,7 @@ struct MemorySettingsStore final : SettingsStore {
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
     int writes = 0;
     SaveResult refusal = SaveResult::Saved;
+    SaveResult readResult = SaveResult::Saved; // what every reading gives
 };
 
 // Hands out the scripted draws in order, then `fallback` (0 by default: no chance event, the

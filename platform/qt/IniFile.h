@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -17,11 +18,18 @@ namespace dunemark {
 //
 // A key's path is its section's name, "/", and its own name. Keys and values stay in the file's
 // own bytes, and a section's name is kept once however many keys it has: reading costs time and
-// memory in proportion to the file, whatever its shape.
+// memory in proportion to the file, whatever its shape. Until a value is set, or the text asked
+// for, only the sections whose values are asked for are gathered, each in one pass over the
+// file: reading a few values costs little more than the file itself, however many sections and
+// keys it holds.
 class IniFile {
 public:
     static IniFile Parse(QByteArrayView data);
-    QByteArray Text() const;
+    // The same, keeping `data` itself (shared, not copied).
+    static IniFile Parse(QByteArray data);
+    // The file, its sections one after the other as they were read, those named in `first`
+    // (when they have keys) before the others in that order; no blank line is added.
+    QByteArray Text(const QStringList& first = {});
 
     // `path` is "section/key"; a key outside any section is its own path.
     std::optional<QString> Value(const QString& path) const;
@@ -54,6 +62,19 @@ private:
     std::optional<std::uint32_t> Find(const QString& section, const QString& key) const;
     void Add(std::uint32_t section, const QString& key, Span codedKey, Span value);
     void Grow();
+    // Every section and key gathered, once: before a value is set or the text written.
+    void Index();
+    // The keys of one section as a pass over the file finds them, in the file's order: the hash
+    // of each one's name and where its line starts (a later one of the same name counts).
+    struct Gathering {
+        std::vector<std::uint32_t> hashes;
+        std::vector<std::uint32_t> lines;
+    };
+    const Gathering& Gathered(const QString& section) const;
+    std::optional<QString> GatheredValue(const QString& section, const QString& key) const;
+
+    bool indexed_ = false;
+    mutable QHash<QString, Gathering> gathered_; // until indexed
 
     QByteArray bytes_; // the file as read, then every key and value set since
     std::vector<Section> sections_;

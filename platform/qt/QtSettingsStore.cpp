@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <cerrno>
 #include <fcntl.h>
@@ -111,32 +112,117 @@ bool SyncFolder(const QByteArray& folder) {
     return close(fd) == 0 && synced;
 }
 
-// Replaces the file whole: the new text goes into a file of the game's own beside it,
-// "<name>.update.new", which takes the old one's place only once it is all on the disk, with the
-// old one's permissions and owner. A link is written through and stays a link. Only the game's
-// own file is ever removed, and a killed save leaves nothing but that.
-bool WriteStoreFile(const QString& fileName, const QByteArray& text) {
+// Where a save writes: the file it replaces (a link's target), and the name its new text takes
+// before it takes that file's place. Beside the store's own name that name is the game's own,
+// and whatever stands under it is the game's (left by a save that was killed) and is removed;
+// beside a link's target, in the player's folder, the new text is written unnamed where the
+// system allows it, then given a name that nothing has, and nothing there is ever removed.
+struct SaveTarget {
+    QByteArray file;
+    QByteArray temporary; // beside a link's target, the start of the name
+    bool linked = false;
+};
+
+SaveTarget TargetOf(const QString& fileName) {
     const QFileInfo info(fileName);
-    const QByteArray target =
-        QFile::encodeName(info.isSymLink() ? info.canonicalFilePath() : fileName);
-    const QByteArray temporary = target + ".update.new";
+    const bool linked = info.isSymLink();
+    const QByteArray file = QFile::encodeName(linked ? info.canonicalFilePath() : fileName);
+    return {file, QFile::encodeName(fileName) + ".update.new", linked};
+}
+
+// Tries `make` on "<start>-" and a random tail until it does not find the name taken; `name`
+// is the name made, or empty when none was.
+template <typename Make> bool MakeFresh(const QByteArray& start, QByteArray& name, Make make) {
+    for (int tries = 0; tries < 100; ++tries) {
+        name = start + '-' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        if (make(name))
+            return true;
+        if (errno != EEXIST)
+            break;
+    }
+    name.clear();
+    return false;
+}
+
+// The file for the new text, open for writing; `name` is its name, or empty while it has none.
+// -1 when it cannot be made, with `inTheWay` set when something stands under the game's name.
+int OpenNewFile(const SaveTarget& target, QByteArray& name, bool& inTheWay) {
+    constexpr int Flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+    int fd = -1;
+    if (!target.linked) {
+        name = target.temporary;
+        if (unlink(name.constData()) != 0 && errno != ENOENT) {
+            // A folder, or a file that may not be removed: the player's to take away.
+            inTheWay = errno == EISDIR || errno == EPERM;
+            return -1;
+        }
+        fd = open(name.constData(), Flags, 0666);
+        inTheWay = fd < 0 && errno == EEXIST;
+        return fd;
+    }
+    const QByteArray start = target.file + ".update.new";
+#ifdef O_TMPFILE
+    const QByteArray folder =
+        QFile::encodeName(QFileInfo(QFile::decodeName(target.file)).absolutePath());
+    fd = open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)) {
+        name.clear();
+        return fd;
+    }
+#endif
+    MakeFresh(start, name, [&](const QByteArray& fresh) {
+        fd = open(fresh.constData(), Flags, 0666);
+        return fd >= 0;
+    });
+    return fd;
+}
+
+// Gives the new file a name, beside a link's target one that nothing has, unless it has one.
+bool GiveName(int fd, const SaveTarget& target, QByteArray& name) {
+    if (!name.isEmpty())
+        return true;
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    return MakeFresh(target.file + ".update.new", name, [&](const QByteArray& fresh) {
+        return linkat(AT_FDCWD, self.constData(), AT_FDCWD, fresh.constData(),
+                      AT_SYMLINK_FOLLOW) == 0;
+    });
+}
+
+// Whether the player made the file read-only: no one may write it, or the player may not.
+bool MadeReadOnly(const QByteArray& file, const struct stat& info) {
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+           (faccessat(AT_FDCWD, file.constData(), W_OK, AT_EACCESS) != 0 && errno == EACCES);
+}
+
+// Replaces the file whole: the new text goes into a file of the game's own (see SaveTarget),
+// which takes the old one's place only once it is all on the disk, with the old one's
+// permissions and owner. A link is written through and stays a link. Only the game's own file is
+// ever removed, and a killed save leaves nothing but that. Unsynced when the new file is in place
+// but the folder's sync failed.
+SaveResult WriteStoreFile(const QString& fileName, const QByteArray& text) {
+    const SaveTarget target = TargetOf(fileName);
     struct stat old {};
-    const bool existed = stat(target.constData(), &old) == 0;
-    unlink(temporary.constData());
-    const int fd =
-        open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    const bool existed = stat(target.file.constData(), &old) == 0;
+    if (existed && MadeReadOnly(target.file, old))
+        return SaveResult::ReadOnly;
+    QByteArray name;
+    bool inTheWay = false;
+    const int fd = OpenNewFile(target, name, inTheWay);
     if (fd < 0)
-        return false;
+        return inTheWay ? SaveResult::NewFileInTheWay : SaveResult::Failed;
     bool written = !existed || fchmod(fd, old.st_mode & 07777) == 0;
     if (existed && geteuid() == 0)
         written = written && fchown(fd, old.st_uid, old.st_gid) == 0;
-    written = written && WriteAll(fd, text) && fsync(fd) == 0;
+    written = written && WriteAll(fd, text) && fsync(fd) == 0 && GiveName(fd, target, name);
     written = close(fd) == 0 && written;
-    if (!written || rename(temporary.constData(), target.constData()) != 0) {
-        unlink(temporary.constData());
-        return false;
+    if (!written || rename(name.constData(), target.file.constData()) != 0) {
+        if (!name.isEmpty())
+            unlink(name.constData());
+        return SaveResult::Failed;
     }
-    return SyncFolder(QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath()));
+    return SyncFolder(QFile::encodeName(QFileInfo(QFile::decodeName(target.file)).absolutePath()))
+               ? SaveResult::Saved
+               : SaveResult::Unsynced;
 }
 
 // The store as one reading or one change sees it.
@@ -152,20 +238,26 @@ public:
     void SaveSetting(const std::string&, const std::string& section, const std::string& key,
                      const std::string& value) override {
         file_.SetValue(Path(section, key), QString::fromStdString(value));
-        changed_ = true;
+        if (const QString name = QString::fromStdString(section); !written_.contains(name))
+            written_ << name;
     }
     // Already one reading, or inside the lock.
-    void Read(const std::string&, const Reading& read) override { read(*this); }
+    SaveResult Read(const std::string&, const Reading& read) override {
+        read(*this);
+        return SaveResult::Saved;
+    }
     SaveResult Update(const std::string&, const Change& change) override {
         change(*this);
         return SaveResult::Saved;
     }
 
-    bool Changed() const { return changed_; }
+    bool Changed() const { return !written_.isEmpty(); }
+    // The sections written to, in the order of their first writes.
+    const QStringList& Written() const { return written_; }
 
 private:
     IniFile& file_;
-    bool changed_ = false;
+    QStringList written_;
 };
 
 } // namespace
@@ -185,10 +277,11 @@ void QtSettingsStore::SaveSetting(const std::string& app, const std::string& sec
     Update(app, [&](SettingsStore& locked) { locked.SaveSetting(app, section, key, value); });
 }
 
-void QtSettingsStore::Read(const std::string& app, const Reading& read) {
+SaveResult QtSettingsStore::Read(const std::string& app, const Reading& read) {
     StoreFile file = ReadStoreFile(StoreFileName(app));
     StoreView view(file.contents);
     read(view);
+    return file.refusal;
 }
 
 SaveResult QtSettingsStore::Update(const std::string& app, const Change& change) {
@@ -205,11 +298,15 @@ SaveResult QtSettingsStore::Update(const std::string& app, const Change& change)
         return SaveResult::Busy;
     if (lock.InTheWay())
         return SaveResult::LockInTheWay;
+    if (lock.NotOpened())
+        return SaveResult::LockNotOpened;
     if (file.refusal != SaveResult::Saved)
         return file.refusal;
-    return lock.Held() && file.writable && WriteStoreFile(fileName, file.contents.Text())
-               ? SaveResult::Saved
-               : SaveResult::Failed;
+    if (!lock.Held() || !file.writable)
+        return SaveResult::Failed;
+    // The sections written first: the table stays within what is read, whatever follows it.
+    const QByteArray text = file.contents.Text(view.Written());
+    return text.size() > MaxFileBytes ? SaveResult::TooLarge : WriteStoreFile(fileName, text);
 }
 
 std::string QtSettingsStore::FileBehind(const std::string& app, SaveResult why) {
@@ -219,10 +316,15 @@ std::string QtSettingsStore::FileBehind(const std::string& app, SaveResult why) 
     case SaveResult::Busy:
         return {};
     case SaveResult::LockInTheWay:
+    case SaveResult::LockNotOpened:
         return LockFileName(fileName).toStdString();
+    case SaveResult::NewFileInTheWay:
+        return QFile::decodeName(TargetOf(fileName).temporary).toStdString();
     case SaveResult::Failed:
     case SaveResult::TooLarge:
     case SaveResult::Unreadable:
+    case SaveResult::ReadOnly:
+    case SaveResult::Unsynced:
         break;
     }
     return fileName.toStdString();

@@ -11,8 +11,9 @@ namespace dunemark {
 // Every value is text, read afresh from the file each time and never decoded into anything else.
 // A file that is missing, unreadable or garbled reads as far as it makes sense. Only a regular
 // file, or a link to one (written through, the link kept), is taken for the store. A save
-// replaces the file whole, or leaves it exactly as it was; a file too large to read whole, or
-// one whose reading failed, is never written.
+// replaces the file whole, or leaves it exactly as it was; a file too large to read whole, one
+// whose reading failed, one the player made read-only, is never written, and no save makes a
+// file larger than is read.
 class QtSettingsStore final : public SettingsStore {
 public:
     // How long a change waits at most for another copy of the program to finish its own.
@@ -25,7 +26,7 @@ public:
     // One value, written as one update.
     void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                      const std::string& value) override;
-    void Read(const std::string& app, const Reading& read) override;
+    SaveResult Read(const std::string& app, const Reading& read) override;
     // Holds a lock beside the store's file while the change reads and writes (see StoreLock).
     SaveResult Update(const std::string& app, const Change& change) override;
     std::string FileBehind(const std::string& app, SaveResult why) override;

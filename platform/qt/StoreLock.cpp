@@ -46,15 +46,19 @@ void Pause(std::optional<BusyPointer>& busy) {
 }
 
 // The lock file, opened without following a link or waiting on a pipe, when it is a regular
-// file; -1 otherwise, with `inTheWay` set when something else stands under its name. A file
-// that cannot be written (left read-only) is locked all the same.
-int OpenLockFile(const QByteArray& name, bool& inTheWay) {
+// file; -1 otherwise, with `inTheWay` set when something else stands under its name, and
+// `notOpened` when a file stands there that may not be opened at all. A file that cannot be
+// written (left read-only) is locked all the same.
+int OpenLockFile(const QByteArray& name, bool& inTheWay, bool& notOpened) {
     constexpr int Flags = O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
     int fd = open(name.constData(), O_RDWR | Flags, 0600);
     if (fd < 0 && errno == EACCES)
         fd = open(name.constData(), O_RDONLY | Flags, 0600);
     if (fd < 0) {
-        inTheWay = errno == ELOOP || errno == EISDIR || errno == ENXIO;
+        const int error = errno;
+        struct stat there {};
+        inTheWay = error == ELOOP || error == EISDIR || error == ENXIO;
+        notOpened = (error == EACCES || error == EPERM) && lstat(name.constData(), &there) == 0;
         return -1;
     }
     struct stat info {};
@@ -83,7 +87,7 @@ StoreLock::StoreLock(const QString& fileName, std::chrono::milliseconds patience
     const QDeadlineTimer deadline(patience);
     std::optional<BusyPointer> busy;
     for (;;) {
-        const int fd = OpenLockFile(name, inTheWay_);
+        const int fd = OpenLockFile(name, inTheWay_, notOpened_);
         if (fd < 0)
             return;
         if (flock(fd, LOCK_EX | LOCK_NB) == 0) {

@@ -25,12 +25,16 @@ public:
     // Whether the lock was not had because something else stands under its name: a folder, a
     // pipe, a socket, a link.
     bool InTheWay() const { return inTheWay_; }
+    // Whether the lock was not had because the lock file is there but may not be opened (one
+    // that a copy run by another user left behind).
+    bool NotOpened() const { return notOpened_; }
 
 private:
     QString fileName_;
     int fd_ = -1;
     bool busy_ = false;
     bool inTheWay_ = false;
+    bool notOpened_ = false;
 };
 
 } // namespace dunemark

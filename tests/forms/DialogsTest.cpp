@@ -145,7 +145,10 @@ TEST_F(DialogsTest, AnEntryThatWasNotStoredIsToldAndNotShown) {
           {SaveResult::Failed, "could not be written"},
           {SaveResult::TooLarge, "file, <store 3>, is too large to update."},
           {SaveResult::Unreadable, "file, <store 4>, could not be read."},
-          {SaveResult::LockInTheWay, "at <store 5>: remove it"}}) {
+          {SaveResult::LockInTheWay, "at <store 5>: remove it"},
+          {SaveResult::LockNotOpened, "lock file <store 6> cannot be opened: remove it"},
+          {SaveResult::NewFileInTheWay, "at <store 7>, where the new highscores file is"},
+          {SaveResult::ReadOnly, "file, <store 8>, is read-only."}}) {
         settings.values = {{{"Dunemark", "Scores", "Name0"}, "Bob"},
                            {{"Dunemark", "Scores", "Time0"}, "9000"}};
         settings.refusal = refusal;
@@ -162,6 +165,38 @@ TEST_F(DialogsTest, AnEntryThatWasNotStoredIsToldAndNotShown) {
         EXPECT_NE(told.text.find("The table is unchanged."), std::string::npos);
         EXPECT_EQ(window.lblHighName[0]->text() + window.lblHighName[1]->text(), "BobNobody");
     }
+}
+
+// What the player hears of the store besides a refusal: an entry that is in the table though the
+// disk may not have it yet is told as such and shown; a store read only in part is told when
+// the window opens, once, whether or not the final total earns a place.
+TEST_F(DialogsTest, AnEntryStoredButNotSyncedAndAStoreReadInPartAreTold) {
+    const auto open = [&](std::int32_t total, SaveResult read, SaveResult save) {
+        settings.values = {{{"Dunemark", "Scores", "Name0"}, "Bob"},
+                           {{"Dunemark", "Scores", "Time0"}, "9000"}};
+        settings.readResult = read;
+        settings.refusal = save;
+        vars.FinalScore = total;
+        messages.shown.clear();
+        input.answers = {"Ann"};
+        frmHighScores window(vars, platform);
+        return (window.lblHighName[0]->text() + window.lblHighName[1]->text()).toStdString();
+    };
+    const auto told = [&] {
+        return messages.shown.size() == 1 ? messages.shown[0].text : std::string("(none or more)");
+    };
+    EXPECT_EQ(open(5000, SaveResult::Saved, SaveResult::Unsynced), "BobAnn");
+    EXPECT_EQ(told(), "Your score is in the table, but the disk may not have it yet: the system "
+                      "could not confirm that <store 9> was written.");
+    EXPECT_EQ(open(50, SaveResult::TooLarge, SaveResult::Saved), "BobNobody");
+    EXPECT_EQ(told(), "The highscores file, <store 3>, is too large to read whole: the table "
+                      "shown may be missing places.");
+    EXPECT_EQ(open(50, SaveResult::Unreadable, SaveResult::Saved), "BobNobody");
+    EXPECT_EQ(told(), "The highscores file, <store 4>, could not be read.");
+    EXPECT_EQ(open(5000, SaveResult::TooLarge, SaveResult::TooLarge), "BobNobody");
+    EXPECT_NE(told().find("is too large to update."), std::string::npos) << told();
+    EXPECT_EQ(open(5000, SaveResult::Saved, SaveResult::Saved), "BobAnn");
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 // The links open from the keys (Tab to one, then Enter or Space) and on a left click. The logo,

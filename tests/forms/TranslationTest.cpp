@@ -267,7 +267,9 @@ TEST_P(LanguageTest, EveryMessageShowsWholeInItsBox) {
         main->mnuLedger->trigger();
     }
     vars.FinalScore = 5000;
-    for (const SaveResult refusal : {SaveResult::Busy, SaveResult::Failed}) {
+    for (const SaveResult refusal :
+         {SaveResult::Busy, SaveResult::Failed, SaveResult::LockNotOpened,
+          SaveResult::NewFileInTheWay, SaveResult::ReadOnly, SaveResult::Unsynced}) {
         settings.refusal = refusal;
         input.answers = {"Ann"};
         frmHighScores scores(vars, platform);
@@ -282,11 +284,11 @@ TEST_P(LanguageTest, EveryMessageShowsWholeInItsBox) {
                                                 : Money(-2'147'483'648.0).toStdString()})
                     .toStdString());
     }
-    EXPECT_EQ(texts.size(), 60u);
+    EXPECT_EQ(texts.size(), 64u);
     const auto letters = [](QString text) { return text.remove(QRegularExpression("\\s")); };
     // The market number's prompt and the name prompt: whole, their titles in the window
     // manager's bar too.
-    ASSERT_EQ(input.asked.size(), 3u);
+    ASSERT_EQ(input.asked.size(), 7u);
     for (const auto& [asked, title] : {input.asked[0], input.asked[1]})
         ExpectWhole(*QtInputBox::Build(asked, title));
     EXPECT_EQ(QtInputBox::Build("", "")->windowIcon().pixmap(16).toImage(),

@@ -4,10 +4,13 @@
 //                                      printing each total once it is stored, and after it the
 //                                      reason when it was not
 // With DUNEMARK_STORE_FAULT=read, every read of the store's file past its first bytes fails;
-// with DUNEMARK_STORE_FAULT=sync, every sync fails.
+// with DUNEMARK_STORE_FAULT=sync, every sync fails; with DUNEMARK_STORE_FAULT=folder-sync, every
+// sync of a folder fails, and a file's succeeds; with DUNEMARK_STORE_FAULT=no-tmpfile, the file
+// system makes no unnamed files (O_TMPFILE), as some do not.
 //   store_helper stop NAME TOTAL       adds one entry, but once it holds the store's lock, just
 //                                      before the entry is stored, prints a line and stops itself
-//   store_helper show                  prints the ten places, one "name<TAB>date<TAB>total" a line
+//   store_helper show                  prints the ten places, one "name<TAB>date<TAB>total" a line,
+//                                      then the reason when the store was read only in part
 #include "platform/doubles/Fakes.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "scores/HighScoreTable.h"
@@ -16,11 +19,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace dunemark;
@@ -41,8 +47,16 @@ template <typename Function> static Function Real(const char* name) {
 }
 
 // How each SaveResult is printed after the total, in the order of its values.
-const char* const Reasons[] = {"",           " busy",       " failed",
-                               " too large", " unreadable", " lock in the way"};
+const char* const Reasons[] = {"",
+                               " busy",
+                               " failed",
+                               " too large",
+                               " unreadable",
+                               " lock in the way",
+                               " lock not opened",
+                               " new file in the way",
+                               " read-only",
+                               " unsynced"};
 
 // The store's reads, failing as a broken disk does once the first bytes are read.
 extern "C" ssize_t read(int fd, void* buffer, size_t size) {
@@ -57,9 +71,27 @@ extern "C" ssize_t read(int fd, void* buffer, size_t size) {
     return real(fd, buffer, size);
 }
 
+// The files opened, unnamed ones refused as a file system without them refuses them.
+extern "C" int open(const char* name, int flags, ...) {
+    static const auto real = Real<int (*)(const char*, int, ...)>("open");
+    mode_t mode = 0;
+    if ((flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE) {
+        va_list rest;
+        va_start(rest, flags);
+        mode = static_cast<mode_t>(va_arg(rest, unsigned));
+        va_end(rest);
+    }
+    if (Fault("no-tmpfile") && (flags & O_TMPFILE) == O_TMPFILE)
+        return errno = EOPNOTSUPP, -1;
+    return real(name, flags, mode);
+}
+// The same open, under the name that code built for large files calls.
+extern "C" int open64(const char* name, int flags, ...) __attribute__((alias("open")));
+
 extern "C" int fsync(int fd) {
     static const auto real = Real<int (*)(int)>("fsync");
-    if (Fault("sync"))
+    struct stat info {};
+    if (Fault("sync") || (Fault("folder-sync") && fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)))
         return errno = EIO, -1;
     return real(fd);
 }
@@ -69,7 +101,7 @@ int main(int argc, char* argv[]) {
     QtSettingsStore store;
     FakeClock clock;
     HighScoreTable table(store, clock);
-    table.LoadHighScores();
+    const SaveResult read = table.LoadHighScores();
     std::setvbuf(stdout, nullptr, _IOLBF, 0); // each line out as soon as it is printed
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "add" && argc == 5) {
@@ -90,6 +122,8 @@ int main(int argc, char* argv[]) {
     } else if (mode == "show" && argc == 2) {
         for (const HighScoreEntry& entry : table.Entries())
             std::printf("%s\t%s\t%d\n", entry.Name.c_str(), entry.Date.c_str(), entry.Total);
+        if (read != SaveResult::Saved)
+            std::printf("read in part:%s\n", Reasons[static_cast<int>(read)]);
     } else
         return 2; // not one of the uses above
     return 0;

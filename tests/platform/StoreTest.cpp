@@ -69,6 +69,20 @@ struct StoreTest : ::testing::Test {
             return "hung";
         return std::to_string(helper.exitCode()) + ':' + helper.readAll().toStdString();
     }
+    // A set-up for the helper: run as root, it runs as a player (uid and gid 4321) instead, in a
+    // store folder made his. Files the test makes after that stay root's: the player's own copy
+    // may not open what root's copy of the game left behind.
+    std::function<void()> AsPlayer() {
+        if (geteuid() != 0)
+            return {};
+        for (QString path = ConfPath(); path.startsWith(dir_->path()); path = QFileInfo(path).path())
+            static_cast<void>(chown(QFile::encodeName(path).constData(), Player, Player));
+        return [] {
+            static_cast<void>(setgid(Player));
+            static_cast<void>(setuid(Player));
+        };
+    }
+    static constexpr uid_t Player = 4321;
     std::unique_ptr<QTemporaryDir> dir_;
     QtSettingsStore store;
     FakeClock clock;
@@ -90,6 +104,10 @@ TEST_F(StoreTest, TheFileReadsAsQSettingsWroteItAndABrokenOneIsMendedByTheNextEn
         {S + "Name0=Bob\n[Sc%6Fr%U0065s]\nNa%6De0=Ann\nTime%30=12", {"Ann", "", 12}},
         {S + "Name0=Ann\\t\r\nTime0=12", {"Ann\t", "", 12}}, // an escape just before a CR LF
         {S + "Name0=a=b\\x041\nTime0=5", {"a=bA", "", 5}},   // an "=" in a value, a hex 0 first
+        // an unknown escape dropped, a backslash before a CR LF, a text ending in ")"
+        {S + "Name0=a\\qb\nTime0=7\\\r\n0\nDate0=(x)", {"ab", "(x)", 70}},
+        // the table's keys in another section, the file ending inside an escape
+        {S + "Name0=Ann\nTime0=12\n[Other]\nName0=Bob\nTime0=5\n[Scores]\nDate0=d\\", {"Ann", "d", 12}},
         {S + "Name0=@@x\\x41\\102\nDate0=\"a;b\" ; note\nTime0=7\\\n0", {"@xAB", "a;b", 70}},
         {S + "Name0=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\nTime0=@Variant("
              "\\0\\0\\0\\x2\\0\\0\\0\\x5)",
@@ -116,42 +134,102 @@ TEST_F(StoreTest, TheFileReadsAsQSettingsWroteItAndABrokenOneIsMendedByTheNextEn
     }
     EXPECT_EQ(First(), (HighScoreEntry{Odd, "", 9}));
     HighScoreTable(store, clock).AddHighScore(200, [] { return "\\" + Odd; });
+    HighScoreTable(store, clock).AddHighScore(300, [] { return "a;b"; });
     UseNewDir(ReadConf());
     const QSettings read(ConfPath(), QSettings::IniFormat);
+    EXPECT_EQ(read.value("Scores/Name0").toString().toStdString(), "a;b"); // a ";" alone
     // An escape first of all.
-    EXPECT_EQ(read.value("Scores/Name0").toString().toStdString(), "\\" + Odd);
-    EXPECT_EQ(read.value("Scores/Name1").toString().toStdString(), Odd);
+    EXPECT_EQ(read.value("Scores/Name1").toString().toStdString(), "\\" + Odd);
+    EXPECT_EQ(read.value("Scores/Name2").toString().toStdString(), Odd);
     EXPECT_EQ(read.value("Other/Kept").toStringList(), (QStringList{"a", "b"}));
     EXPECT_TRUE(ReadConf().contains("\nName1=")) << "plain names written plain";
+    EXPECT_TRUE(ReadConf().contains("\nDate0=06/12/2026\n")) << "plain values written plain";
+}
+
+const QByteArray Table = "[Scores]\nName0=Zed\nDate0=01/01/2026\nTime0=99999\n";
+constexpr qsizetype MostRead = 16 << 20; // the most of the file the game reads
+
+// A store `room` bytes short of the most that is read: a section of junk, 2,000 sections of one
+// key each, then the table.
+QByteArray NearlyFull(qsizetype room) {
+    QByteArray sections;
+    for (int k = 0; k < 2000; ++k)
+        sections += "[s" + QByteArray::number(k, 36) + "]\nk=\n";
+    const QByteArray junk = "[Other]\njunk=";
+    const qsizetype fill = MostRead - room - junk.size() - 1 - sections.size() - Table.size();
+    return junk + QByteArray(fill, 'x') + '\n' + sections + Table;
 }
 
 // A save that cannot be made whole and safe is refused, says why, and leaves the file exactly as
 // it was: a write without room on the disk, a read that fails part-way, a sync that fails, a file
-// too large to be read whole (its table lies past what is read).
+// too large to be read whole (its table lies past what is read, which a reading says too), or one
+// that a save would make so (a long name).
 TEST_F(StoreTest, ASaveThatCannotBeMadeSafelyIsRefusedAndChangesNothing) {
-    const QByteArray table = "[Scores]\nName0=Zed\nDate0=01/01/2026\nTime0=99999\n";
-    const QByteArray large = "[Junk]\n" + QByteArray(17 << 20, 'x') + '\n' + table;
+    const QByteArray large = "[Junk]\n" + QByteArray(17 << 20, 'x') + '\n' + Table;
+    const QByteArray nearlyFull = NearlyFull(1000);
     const auto littleRoom = [] {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit room{256, 256};
         setrlimit(RLIMIT_FSIZE, &room);
     };
-    // The file, the fault planted in the copy that saves, its set-up, and what it says.
-    const std::tuple<QByteArray, const char*, std::function<void()>, const char*> cases[] = {
-        {table, "", littleRoom, "0:5000 failed\n"},
-        {table, "read", {}, "0:5000 unreadable\n"},
-        {table, "sync", {}, "0:5000 failed\n"},
-        {large, "", {}, "0:5000 too large\n"}};
-    for (const auto& [contents, fault, setUp, result] : cases) {
+    const QString longName(1000, QLatin1Char('N'));
+    // The file, the fault planted in the copy that saves, its set-up, the name saved, what it
+    // says, and what a reading says after it.
+    const std::tuple<QByteArray, const char*, std::function<void()>, QString, const char*,
+                     const char*>
+        cases[] = {{Table, "", littleRoom, "Ann", "0:5000 failed\n", ""},
+                   {Table, "read", {}, "Ann", "0:5000 unreadable\n", ""},
+                   {Table, "sync", {}, "Ann", "0:5000 failed\n", ""},
+                   {large, "", {}, "Ann", "0:5000 too large\n", "read in part: too large\n"},
+                   {nearlyFull, "", {}, longName, "0:5000 too large\n", ""}};
+    for (const auto& [contents, fault, setUp, name, result, reading] : cases) {
         UseNewDir(contents);
         qputenv("DUNEMARK_STORE_FAULT", fault);
-        EXPECT_EQ(Run({"add", "Ann", "5000", "1"}, setUp), result) << result;
+        EXPECT_EQ(Run({"add", name, "5000", "1"}, setUp), result) << result;
         qunsetenv("DUNEMARK_STORE_FAULT");
         EXPECT_EQ(ReadConf(), contents) << result;
         EXPECT_FALSE(QFileInfo::exists(ConfPath() + QStringLiteral(".update.new"))) << result;
+        const std::string shown = Run({"show"});
+        // The table, or the ten default places where it lies past what is read, then the reason.
+        EXPECT_EQ(shown.substr(0, 5) + shown.substr(shown.rfind("\t100\n") + 5),
+                  (*reading ? "0:Nob" : "0:Zed") + std::string(reading))
+            << result;
     }
-    EXPECT_EQ(QtSettingsStore().FileBehind("Dunemark", SaveResult::LockInTheWay),
-              (ConfPath() + QStringLiteral(".update.lock")).toStdString());
+    for (const auto& [why, suffix] : {std::pair(SaveResult::LockInTheWay, ".update.lock"),
+                                      {SaveResult::LockNotOpened, ".update.lock"},
+                                      {SaveResult::NewFileInTheWay, ".update.new"},
+                                      {SaveResult::ReadOnly, ""},
+                                      {SaveResult::Unsynced, ""}})
+        EXPECT_EQ(QtSettingsStore().FileBehind("Dunemark", why),
+                  (ConfPath() + QString::fromLatin1(suffix)).toStdString());
+}
+
+// What a save says is what it did. A store just short of the most that is read is saved
+// within it, the game's own sections written as they stood, the table first, and read whole
+// again; a save whose folder's sync fails after the new file took the old one's place says that
+// the entry is in the table, and it is.
+TEST_F(StoreTest, ASaveSaysWhatItDidAndIsReadBackWhole) {
+    UseNewDir(NearlyFull(1000));
+    ASSERT_EQ(Run({"add", "Ann", "5000", "1"}), "0:5000\n");
+    const QByteArray written = ReadConf();
+    EXPECT_LE(written.size(), MostRead);
+    EXPECT_TRUE(written.startsWith("[Scores]\nName0=Zed\n")) << written.left(40).toStdString();
+    EXPECT_FALSE(written.contains("\n\n"));
+    EXPECT_EQ(Run({"show"}).substr(0, 43), "0:Zed\t01/01/2026\t99999\nAnn\t06/12/2026\t5000\n");
+    // The other sections as they stood: a key outside any section (its name empty), a key read
+    // twice (its first place, its later value), a section split in two made one.
+    UseNewDir("=kept\n[Other]\nk=1\nj=2\n[Scores]\nName0=Zed\n[Other]\nk=3\n");
+    ASSERT_EQ(Run({"add", "Ann", "5000", "1"}), "0:5000\n");
+    const QByteArray again = ReadConf();
+    EXPECT_TRUE(again.startsWith("[Scores]\nName0=Ann\nDate0=06/12/2026\nTime0=5000\nName1="))
+        << again.toStdString();
+    EXPECT_TRUE(again.endsWith("\n[General]\n=kept\n[Other]\nk=3\nj=2\n")) << again.toStdString();
+    EXPECT_EQ(again.count("[Scores]"), 1);
+    UseNewDir(Table);
+    qputenv("DUNEMARK_STORE_FAULT", "folder-sync");
+    EXPECT_EQ(Run({"add", "Ann", "5000", "1"}), "0:5000 unsynced\n");
+    qunsetenv("DUNEMARK_STORE_FAULT");
+    EXPECT_EQ(Run({"show"}).substr(0, 43), "0:Zed\t01/01/2026\t99999\nAnn\t06/12/2026\t5000\n");
 }
 
 // A save changes no file but the store and its own: the player's copies beside the store stay
@@ -167,10 +245,14 @@ TEST_F(StoreTest, ASaveKeepsThePlayersOwnFilesAndTheStoresPermissions) {
     // Run as root, a save also keeps the player's ownership of his file.
     const uid_t owner = geteuid() == 0 ? 4321 : geteuid();
     ASSERT_EQ(chown(QFile::encodeName(ConfPath()).constData(), owner, static_cast<gid_t>(-1)), 0);
-    for (const mode_t mode : {0444, 0604}) {
+    // A file the player made read-only stays as it is: the save is refused and says so.
+    for (const auto& [mode, refusal] : {std::pair<mode_t, const char*>(0444, " read-only"),
+                                        {0604, ""}}) {
         ASSERT_EQ(chmod(QFile::encodeName(ConfPath()).constData(), mode), 0);
+        const QByteArray before = ReadConf();
         ASSERT_EQ(Run({"add", "Ann", QString::number(2000 + mode), "1"}),
-                  "0:" + std::to_string(2000 + mode) + '\n');
+                  "0:" + std::to_string(2000 + mode) + refusal + '\n');
+        EXPECT_EQ(ReadConf() == before, *refusal != '\0') << mode;
         struct stat info {};
         ASSERT_EQ(stat(QFile::encodeName(ConfPath()).constData(), &info), 0);
         EXPECT_EQ(info.st_mode & 07777, mode);
@@ -179,6 +261,26 @@ TEST_F(StoreTest, ASaveKeepsThePlayersOwnFilesAndTheStoresPermissions) {
     for (const char* copy : copies) {
         QFile file(ConfPath() + copy);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == copy) << copy;
+    }
+    // A store that is a link: the files beside its target are the player's, whatever their
+    // names, the game's own temporary name included.
+    const QString target = dir_->path() + QStringLiteral("/elsewhere");
+    ASSERT_TRUE(QFile::rename(ConfPath(), target) && QFile::link(target, ConfPath()));
+    QFile mine(target + QStringLiteral(".update.new"));
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly) && mine.write("mine") == 4);
+    mine.close();
+    // On a file system without unnamed files too, the new file under a name that nothing has.
+    for (const char* fault : {"", "no-tmpfile"}) {
+        qputenv("DUNEMARK_STORE_FAULT", fault);
+        ASSERT_EQ(Run({"add", "Ann", "9000", "1"}), "0:9000\n") << fault;
+        qunsetenv("DUNEMARK_STORE_FAULT");
+        EXPECT_EQ(Run({"show"}).substr(0, 6), "0:Ann\t") << fault;
+        EXPECT_TRUE(QFileInfo(ConfPath()).isSymLink()) << fault;
+        EXPECT_TRUE(mine.open(QIODevice::ReadOnly) && mine.readAll() == "mine") << fault;
+        mine.close();
+        EXPECT_EQ(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                  (QStringList{"elsewhere", "elsewhere.update.new"}))
+            << fault;
     }
 }
 
@@ -229,19 +331,25 @@ TEST_F(StoreTest, AKilledSaveLeavesEitherTheOldTableOrTheNewAndHoldsUpNobody) {
 
 // Nothing that a copy killed halfway leaves behind holds up a save: a lock file, empty or naming
 // a process that is running, or its half-written table, which the next save removes. Anything but
-// a regular file as the lock (a pipe, a folder) is never waited on: that save is not made. A pipe
-// or a folder as the store, or a link to a pipe, reads as the default table at once and is never
+// a regular file as the lock (a pipe, a folder), or a lock file the player may not open (root's,
+// left by a copy run with sudo), is never waited on: that save is not made, and says what stands
+// in its way; so does a folder, empty or not, where the new table is written first. A pipe or a
+// folder as the store, or a link to a pipe, reads as the default table at once and is never
 // written; a link to a regular file is read and written through, and stays a link.
 TEST_F(StoreTest, NothingLeftBehindHoldsUpASaveAndOnlyARegularFileIsTheStore) {
     const QByteArray live =
         QByteArray::number(getpid()) + "\nui_tests\n" + QSysInfo::machineHostName().toUtf8() + '\n';
-    // The file's suffix, what it holds ("|" a pipe, "/" a folder), whether it is made elsewhere
-    // with a link to it here, the refusal ("" when the save is made), and whether it is left.
+    // The file's suffix, what it holds ("|" a pipe, "/" a folder, "/x" a folder that is not empty,
+    // "-" a file the player may not open), whether it is made elsewhere with a link to it here,
+    // the refusal ("" when the save is made), and whether it is left.
     const std::tuple<const char*, QByteArray, bool, const char*, bool> cases[] = {
         {".update.lock", "", false, "", false},
         {".update.lock", live, false, "", false},
         {".update.lock", "|", false, " lock in the way", true},
         {".update.lock", "/", false, " lock in the way", true},
+        {".update.lock", "-", false, " lock not opened", true},
+        {".update.new", "/", false, " new file in the way", true},
+        {".update.new", "/x", false, " new file in the way", true},
         {".lock", "|", false, "", true},
         {".update.lock.rmlock", "|", false, "", true},
         {".update.new", "[Scores]\nName0=", false, "", false},
@@ -253,19 +361,28 @@ TEST_F(StoreTest, NothingLeftBehindHoldsUpASaveAndOnlyARegularFileIsTheStore) {
         UseNewDir();
         const QString path = ConfPath() + suffix;
         const QString made = linked ? dir_->path() + "/elsewhere" : path;
+        const bool folder = contents.startsWith('/');
+        const std::function<void()> player = contents == "-" ? AsPlayer() : nullptr;
         if (contents == "|")
             ASSERT_EQ(mkfifo(QFile::encodeName(made).constData(), 0600), 0);
-        else if (QFile file(made); contents == "/" ? !QDir().mkpath(made)
-                                                   : !file.open(QIODevice::WriteOnly) ||
-                                                         file.write(contents) != contents.size())
+        else if (QFile file(folder ? made + contents : made);
+                 folder ? !QDir().mkpath(made + contents)
+                        : !file.open(QIODevice::WriteOnly) ||
+                              file.write(contents) != contents.size() ||
+                              !file.setPermissions(player ? QFile::ReadOwner | QFile::WriteOwner
+                                                          : file.permissions()))
             FAIL() << suffix;
+        if (contents == "-" && !player) { // not run as root: not even the player's copy opens it
+            ASSERT_EQ(chmod(QFile::encodeName(made).constData(), 0), 0);
+        }
         ASSERT_TRUE(!linked || QFile::link(made, path));
         const std::string what = suffix + contents.toStdString() + (linked ? " linked" : "");
-        ASSERT_EQ(Run({"add", "Ann", "9000", "1"}), "0:9000" + std::string(refusal) + '\n') << what;
+        ASSERT_EQ(Run({"add", "Ann", "9000", "1"}, player), "0:9000" + std::string(refusal) + '\n')
+            << what;
         EXPECT_EQ(Run({"show"}).substr(0, 6), *refusal ? "0:Nobo" : "0:Ann\t") << what;
         EXPECT_EQ(QFileInfo::exists(path), left) << what;
         EXPECT_EQ(QFileInfo(path).isSymLink(), linked) << what;
-        EXPECT_EQ(QFileInfo(made).isFile(), left && contents != "|" && contents != "/") << what;
+        EXPECT_EQ(QFileInfo(made).isFile(), left && contents != "|" && !folder) << what;
     }
 }
 
@@ -294,6 +411,9 @@ TEST_F(StoreTest, ACopyStoppedHoldingTheLockKeepsTheOthersWaitingAndUndoesNoSave
     QProcess ann, bob;
     Start(ann, {"stop", "Ann", "5000"});
     ASSERT_TRUE(ann.waitForReadyRead()); // it holds the lock, and stops
+    struct stat lockFile {};
+    ASSERT_EQ(stat(QFile::encodeName(ConfPath() + ".update.lock").constData(), &lockFile), 0);
+    EXPECT_EQ(lockFile.st_mode & 07777, 0600u); // the player's alone
     Qt::CursorShape pointer = Qt::BlankCursor;
     QTimer::singleShot(100, [&] {
         if (const QCursor* shown = QGuiApplication::overrideCursor())
