@@ -161,12 +161,12 @@ void frmMain::lblTown_Click(int index) {
     const MoveResult moved =
         MoveToTown(vars_, tables_, static_cast<std::int16_t>(index), services_, *this);
     // A journey, or a press on the town the player is in, is told: the town, the day and the
-    // money. A town button that has the focus tells it itself, as its description changes.
-    const bool toldByTown = moved == MoveResult::DayBegun && lblTown[index]->hasFocus();
+    // money. So is one made from a town button that has the focus: a screen reader need not
+    // read the change of its description.
     QString news = Whereabouts();
     if (tables_.CurrentDay == tables_.LastDay)
         news += QLatin1Char(' ') + tr("Sell your goods, then press Finish to end the game.");
-    if (isVisible() && moved != MoveResult::GameEnded && !toldByTown)
+    if (isVisible() && moved != MoveResult::GameEnded)
         news_->Tell(news);
 }
 

@@ -45,12 +45,17 @@ TEST_F(ScreenReaderTest, AJourneyTellsTheTownTheDayAndTheMoney) {
     foxton->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     ASSERT_TRUE(QTest::qWaitFor([this] { return vars.CurrentTown == 2; }, 10'000));
     EXPECT_EQ(Told(), std::vector<std::string>{"Foxton, day 2 of 45. Cash 2,000, debt 6,050."});
-    // With the focus on the town travelled to, its description tells the news, and only it.
-    window->lblTown[0]->setFocus();
-    QTest::keyClick(window->lblTown[0], Qt::Key_Return);
-    EXPECT_EQ(Told(), std::vector<std::string>{});
-    EXPECT_EQ(NameOf(window->lblTown[0], QAccessible::Description),
-              "You are here. Origon, day 3 of 45. Cash 2,000, debt 6,655.");
+    // Return and Space on a town button that has the focus travel and are told as the keys are;
+    // the town travelled to says so in its description too.
+    for (const auto& [town, key, heard] :
+         {std::tuple(0, Qt::Key_Return, "Origon, day 3 of 45. Cash 2,000, debt 6,655."),
+          {1, Qt::Key_Space, "Wailey, day 4 of 45. Cash 2,000, debt 7,321."}}) {
+        window->lblTown[town]->setFocus();
+        QTest::keyClick(window->lblTown[town], key);
+        EXPECT_EQ(Told(), std::vector<std::string>{heard});
+        EXPECT_EQ(NameOf(window->lblTown[town], QAccessible::Description),
+                  std::string("You are here. ") + heard);
+    }
     // The last day says how the game ends, and the towns' keys that no longer travel say why.
     TravelUntilDay(45);
     EXPECT_EQ(Told().back(), "Origon, day 45 of 45. Cash 2,000, debt 364,467. Sell your "
