@@ -11,6 +11,7 @@ using namespace dunemark;
 // shows, Orca speaks its name.
 struct ScreenReaderTest : MainWindowTest, QObject {
     ScreenReaderTest() { Listen(window.get()); }
+    ~ScreenReaderTest() override { QAccessible::setActive(false); }
     void Listen(QWidget* shown) {
         for (SpokenNews* news : shown->findChildren<SpokenNews*>()) {
             EXPECT_EQ(QAccessible::queryAccessibleInterface(news)->role(),
@@ -124,6 +125,49 @@ TEST_F(ScreenReaderTest, ReturnPressesTheButtonsAndATradeIsTold) {
     for (const auto& [widget, role, name] : named)
         EXPECT_EQ(std::pair(QAccessible::queryAccessibleInterface(widget)->role(), NameOf(widget)),
                   std::pair(role, name));
+}
+
+// The amount box asks what the amount is for and the most it can be. A player who hears it and
+// types gets the amount typed; what the box rewrites, with or without a reader, is told before OK.
+TEST_F(ScreenReaderTest, TheAmountTypedIsTheAmountTakenOrToldWhyNot) {
+    vars.HasPyramidBank = VbTrue, vars.BankBalance = 1000;
+    const std::tuple<bool, QPushButton * frmFinances::*, const char*, std::string,
+                     std::vector<std::string>>
+        cases[] = {
+            {true,
+             &frmFinances::cmdDeposit,
+             "500\r",
+             "How much do you deposit? At most 2,000.",
+             {"Deposited 500. Cash 1,500, debt 5,000. Bank 1,500."}},
+            {false,
+             &frmFinances::cmdPayLoan,
+             "5\r",
+             "How much of the loan do you pay back? At most 1,500.",
+             {"The box holds 1,500: at most 1,500.",
+              "Paid 1,500 of the loan. Cash 0, debt 3,500. Bank 1,500."}},
+            {true,
+             &frmFinances::cmdWithdraw,
+             "9000\r",
+             "How much do you withdraw? At most 1,500.",
+             {"The box holds 1,500: at most 1,500.",
+              "Withdrew 1,500. Cash 1,500, debt 3,500. Bank 0."}},
+        };
+    for (const auto& [reader, button, typed, asked, heard] : cases) {
+        QAccessible::setActive(reader);
+        std::string question;
+        Next<frmFinances>([&, button, typed](frmFinances& finances) {
+            Listen(&finances);
+            Next<frmGetNumber>([&, typed](frmGetNumber& box) {
+                Listen(&box);
+                question = NameOf(box.txtMoney);
+                QTest::keyClicks(box.txtMoney, typed);
+            });
+            (finances.*button)->click();
+        });
+        window->cmdFinances->click();
+        EXPECT_EQ(question, asked);
+        EXPECT_EQ(Told(), heard) << asked;
+    }
 }
 
 // Every figure in a box is one stretch of text from its first character to its last.
