@@ -12,6 +12,7 @@
 #include "widgets/Assets.h"
 #include "widgets/Grid.h"
 #include "widgets/Look.h"
+#include "widgets/ScreenReader.h"
 #include "widgets/Speech.h"
 #include "widgets/TownLabel.h"
 
@@ -153,8 +154,12 @@ void frmMain::ShowMarket() {
         Grid1->SetTextMatrix(r, 0, GoodName(CellText(item[NameField][vars_.CurrentTown])));
         Grid1->SetTextMatrix(r, 1, Money(CellNumber(item[PriceField][vars_.CurrentTown])));
     }
-    // Until the player picks a row, Buy offers the last item.
-    Grid1->setCurrentCell(ItemCount - 1, 1);
+    // Until the player picks a row, Buy offers the last item. A player who hears the grid keeps
+    // the row he picked, or starts at the first: he finds rows by moving from where he is.
+    int row = ItemCount - 1;
+    if (ScreenReaderOn())
+        row = std::max(Grid1->currentRow(), 0);
+    Grid1->setCurrentCell(row, 1);
 }
 
 void frmMain::lblTown_Click(int index) {
