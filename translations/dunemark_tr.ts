@@ -925,6 +925,11 @@ You received a cash bonus of %1</source>
         <source>Prices of %1 seen day by day</source>
         <translation>Gün gün görülen %1 fiyatları</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Spoken in a ledger table: a column&apos;s name (a town, &quot;Day&quot;, &quot;Money&quot;), then its figure.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmMain</name>

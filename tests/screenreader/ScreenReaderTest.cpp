@@ -1,6 +1,7 @@
 // What a screen reader hears, as the events and texts Qt hands it: Orca speaks a focus change,
 // a notification that shows, and the text of a box as the stretches of formatting it is told.
 #include "Doubles.h"
+#include "ledger/frmLedger.h"
 #include "screenreader/SpokenNews.h"
 
 #include <utility>
@@ -197,6 +198,34 @@ TEST_F(ScreenReaderTest, WithAReaderTheRowsAreWhereThePlayerLeftThem) {
             heard.push_back(window->Grid2->Row());
         }
         EXPECT_EQ(heard, rows) << reader;
+    }
+}
+
+// The ledger's tables tell each figure with its day and its town or series, whichever cells of
+// the row are empty; the words of the burials are told as they are.
+TEST_F(ScreenReaderTest, TheLedgerTablesTellTheDayAndTheColumnOfEachFigure) {
+    window->SetLedgerModule(QStringLiteral(DUNEMARK_LEDGER_MODULE));
+    window->lblTown_Click(1);
+    window->mnuLedger->trigger();
+    auto* ledger = qobject_cast<frmLedger*>(window->LedgerWindow());
+    ASSERT_NE(ledger, nullptr);
+    const auto price = [ledger](int row, int town) {
+        return ledger->grdPrices->item(row, town)->text().toStdString();
+    };
+    const std::tuple<QTableWidget*, int, std::vector<std::string>> rows[] = {
+        {ledger->grdPrices, 0, {"Day 0", "Origon " + price(0, 1), "", ""}},
+        {ledger->grdPrices, 1, {"Day 1", "", "Wailey " + price(1, 2), ""}},
+        {ledger->grdFortune,
+         1,
+         {"Day 1", "Money -3,500", "Worth -3,500", "tossed into the desert"}},
+    };
+    for (const auto& [table, row, heard] : rows) {
+        QAccessibleTableInterface* cells =
+            QAccessible::queryAccessibleInterface(table)->tableInterface();
+        std::vector<std::string> names;
+        for (int column = 0; column < cells->columnCount(); ++column)
+            names.push_back(cells->cellAt(row, column)->text(QAccessible::Name).toStdString());
+        EXPECT_EQ(names, heard);
     }
 }
 
