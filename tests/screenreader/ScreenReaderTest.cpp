@@ -1,9 +1,12 @@
 // What a screen reader hears, as the events and texts Qt hands it: Orca speaks a focus change,
 // a notification that shows, and the text of a box as the stretches of formatting it is told.
 #include "Doubles.h"
+#include "forms/frmHowToPlay.h"
 #include "ledger/frmLedger.h"
 #include "screenreader/SpokenNews.h"
 
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <utility>
 
 using namespace dunemark;
@@ -226,6 +229,28 @@ TEST_F(ScreenReaderTest, TheLedgerTablesTellTheDayAndTheColumnOfEachFigure) {
         for (int column = 0; column < cells->columnCount(); ++column)
             names.push_back(cells->cellAt(row, column)->text(QAccessible::Name).toStdString());
         EXPECT_EQ(names, heard);
+    }
+}
+
+// How to Play is read section by section: Tab tells an entry of the contents, and Return on it
+// takes the caret, which a screen reader follows, to the start of the section's heading.
+TEST_F(ScreenReaderTest, HowToPlaysContentsLeadToTheirSections) {
+    window->mnuHowToPlay->trigger();
+    frmHowToPlay* help = window->HowToPlay();
+    Listen(help);
+    QTextBrowser* rules = help->txtRules;
+    for (const auto& [entry, title] : {std::pair(1, "The game"), {3, "The market"}, {11, "Keys"}}) {
+        rules->moveCursor(QTextCursor::Start);
+        for (int tab = 0; tab < entry; ++tab)
+            QTest::keyClick(rules, Qt::Key_Tab);
+        const std::vector<std::string> told = Told(); // each entry passed, then this one
+        EXPECT_EQ(std::pair(told.size(), told.empty() ? "" : told.back()),
+                  std::pair(std::size_t(entry), std::string(title)));
+        QTest::keyClick(rules, Qt::Key_Return);
+        const QTextCursor caret = rules->textCursor();
+        EXPECT_EQ(std::pair(caret.block().text().toStdString(), caret.positionInBlock()),
+                  std::pair(std::string(title), 0));
+        EXPECT_EQ(caret.blockFormat().headingLevel(), 2);
     }
 }
 
