@@ -114,8 +114,10 @@ std::int32_t frmFinances::AskAmount(std::int32_t limit, const QString& question)
     vars_.AmountLimit = limit;
     vars_.AmountEntered = 0;
     frmGetNumber dialog(vars_, this);
-    // A screen reader tells what the amount is for and the most it can be.
+    // A screen reader tells what the amount is for and the most it can be. Orca names a box by
+    // the label that names it before its own name: the caption no longer names it.
     dialog.txtMoney->setAccessibleName(question.arg(SpokenMoney(limit)));
+    dialog.Label1->setBuddy(nullptr);
     platform_.modal.ShowModal(dialog);
     return vars_.AmountEntered;
 }

@@ -163,7 +163,10 @@ TEST_F(ScreenReaderTest, TheAmountTypedIsTheAmountTakenOrToldWhyNot) {
             Listen(&finances);
             Next<frmGetNumber>([&, typed](frmGetNumber& box) {
                 Listen(&box);
-                question = NameOf(box.txtMoney);
+                question = NameOf(box.txtMoney); // and no caption names the box before it
+                EXPECT_TRUE(QAccessible::queryAccessibleInterface(box.txtMoney)
+                                ->relations(QAccessible::Label)
+                                .isEmpty());
                 QTest::keyClicks(box.txtMoney, typed);
             });
             (finances.*button)->click();
