@@ -39,7 +39,7 @@ QTableWidget* FigureTable(const QStringList& headers, QWidget* parent) {
 }
 
 // Figures stand to the right, as in the market grid; days in the middle; words to the left.
-// A screen reader hears a figure or a day with its column's name, "Wailey 26" or "Day 3": it
+// A screen reader hears a figure or a day with its column's name, "Wailey: 26" or "Day: 3": it
 // passes over the empty cells of a row, and with them the place that told whose figure it was.
 void SetCell(QTableWidget* table, int row, int column, const QString& text,
              Qt::Alignment place = Qt::AlignRight | Qt::AlignVCenter) {
@@ -54,7 +54,7 @@ void SetCell(QTableWidget* table, int row, int column, const QString& text,
         //: Spoken in a ledger table: a column's name (a town, "Day", "Money"), then its figure.
         cell->setData(
             Qt::AccessibleTextRole,
-            frmLedger::tr("%1 %2").arg(table->horizontalHeaderItem(column)->text(), text));
+            frmLedger::tr("%1: %2").arg(table->horizontalHeaderItem(column)->text(), text));
     else
         cell->setData(Qt::AccessibleTextRole, QVariant());
 }

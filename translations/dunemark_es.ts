@@ -927,9 +927,9 @@ Recibes una prima de %1</translation>
         <translation>%1: precios vistos día a día</translation>
     </message>
     <message>
-        <source>%1 %2</source>
+        <source>%1: %2</source>
         <extracomment>Spoken in a ledger table: a column&apos;s name (a town, &quot;Day&quot;, &quot;Money&quot;), then its figure.</extracomment>
-        <translation>%1 %2</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

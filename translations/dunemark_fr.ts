@@ -927,9 +927,9 @@ Tu reçois une prime de %1</translation>
         <translation>%1&#xa0;: les prix vus jour après jour</translation>
     </message>
     <message>
-        <source>%1 %2</source>
+        <source>%1: %2</source>
         <extracomment>Spoken in a ledger table: a column&apos;s name (a town, &quot;Day&quot;, &quot;Money&quot;), then its figure.</extracomment>
-        <translation>%1 %2</translation>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>

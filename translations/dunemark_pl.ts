@@ -928,9 +928,9 @@ Dostajesz premię w wysokości %1</translation>
         <translation>Ceny towaru „%1” widziane dzień po dniu</translation>
     </message>
     <message>
-        <source>%1 %2</source>
+        <source>%1: %2</source>
         <extracomment>Spoken in a ledger table: a column&apos;s name (a town, &quot;Day&quot;, &quot;Money&quot;), then its figure.</extracomment>
-        <translation>%1 %2</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

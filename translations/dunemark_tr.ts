@@ -926,9 +926,9 @@ You received a cash bonus of %1</source>
         <translation>Gün gün görülen %1 fiyatları</translation>
     </message>
     <message>
-        <source>%1 %2</source>
+        <source>%1: %2</source>
         <extracomment>Spoken in a ledger table: a column&apos;s name (a town, &quot;Day&quot;, &quot;Money&quot;), then its figure.</extracomment>
-        <translation>%1 %2</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

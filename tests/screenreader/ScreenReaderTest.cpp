@@ -219,11 +219,11 @@ TEST_F(ScreenReaderTest, TheLedgerTablesTellTheDayAndTheColumnOfEachFigure) {
         return ledger->grdPrices->item(row, town)->text().toStdString();
     };
     const std::tuple<QTableWidget*, int, std::vector<std::string>> rows[] = {
-        {ledger->grdPrices, 0, {"Day 0", "Origon " + price(0, 1), "", ""}},
-        {ledger->grdPrices, 1, {"Day 1", "", "Wailey " + price(1, 2), ""}},
+        {ledger->grdPrices, 0, {"Day: 0", "Origon: " + price(0, 1), "", ""}},
+        {ledger->grdPrices, 1, {"Day: 1", "", "Wailey: " + price(1, 2), ""}},
         {ledger->grdFortune,
          1,
-         {"Day 1", "Money -3,500", "Worth -3,500", "tossed into the desert"}},
+         {"Day: 1", "Money: -3,500", "Worth: -3,500", "tossed into the desert"}},
     };
     for (const auto& [table, row, heard] : rows) {
         QAccessibleTableInterface* cells =
