@@ -61,6 +61,7 @@ void frmHowToPlay::GoToSection(const QUrl& entry) {
             if (fragment.fragment().charFormat().anchorNames().contains(entry.fragment())) {
                 txtRules->setTextCursor(QTextCursor(block));
                 txtRules->scrollToAnchor(entry.fragment());
+                news_->Tell(block.text()); // Orca is silent on a caret it did not move
                 return;
             }
         }

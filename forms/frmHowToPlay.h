@@ -33,7 +33,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Puts the caret at the start of the heading an entry of the contents names.
+    // Puts the caret at the start of the heading an entry of the contents names, and tells it.
     void GoToSection(const QUrl& entry);
 
     SpokenNews* news_;

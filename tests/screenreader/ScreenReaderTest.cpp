@@ -236,7 +236,7 @@ TEST_F(ScreenReaderTest, TheLedgerTablesTellTheDayAndTheColumnOfEachFigure) {
 }
 
 // How to Play is read section by section: Tab tells an entry of the contents, and Return on it
-// takes the caret, which a screen reader follows, to the start of the section's heading.
+// takes the caret, which a screen reader follows, to the start of the section's heading, told.
 TEST_F(ScreenReaderTest, HowToPlaysContentsLeadToTheirSections) {
     window->mnuHowToPlay->trigger();
     frmHowToPlay* help = window->HowToPlay();
@@ -250,6 +250,7 @@ TEST_F(ScreenReaderTest, HowToPlaysContentsLeadToTheirSections) {
         EXPECT_EQ(std::pair(told.size(), told.empty() ? "" : told.back()),
                   std::pair(std::size_t(entry), std::string(title)));
         QTest::keyClick(rules, Qt::Key_Return);
+        EXPECT_EQ(Told(), std::vector<std::string>{title}) << "the heading reached";
         const QTextCursor caret = rules->textCursor();
         EXPECT_EQ(std::pair(caret.block().text().toStdString(), caret.positionInBlock()),
                   std::pair(std::string(title), 0));
