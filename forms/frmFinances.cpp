@@ -77,7 +77,7 @@ void frmFinances::Form_Load() {
 
 void frmFinances::cmdDeposit_Click() {
     const std::int32_t cash = vars_.Cash;
-    Deposit(vars_, AskAmount(vars_.Cash));
+    Deposit(vars_, AskAmount(vars_.Cash, tr("How much do you deposit? At most %1.")));
     Form_Load();
     if (vars_.Cash != cash)
         TellDone(tr("Deposited %1.").arg(SpokenMoney(cash - vars_.Cash)));
@@ -85,7 +85,7 @@ void frmFinances::cmdDeposit_Click() {
 
 void frmFinances::cmdWithdraw_Click() {
     const std::int32_t cash = vars_.Cash;
-    Withdraw(vars_, AskAmount(vars_.BankBalance));
+    Withdraw(vars_, AskAmount(vars_.BankBalance, tr("How much do you withdraw? At most %1.")));
     Form_Load();
     if (vars_.Cash != cash)
         TellDone(tr("Withdrew %1.").arg(SpokenMoney(vars_.Cash - cash)));
@@ -95,7 +95,8 @@ void frmFinances::cmdPayLoan_Click() {
     if (vars_.Debt == 0)
         return;
     const std::int32_t cash = vars_.Cash;
-    PayLoan(vars_, AskAmount(PayLoanLimit(vars_.Cash, vars_.Debt)));
+    PayLoan(vars_, AskAmount(PayLoanLimit(vars_.Cash, vars_.Debt),
+                             tr("How much of the loan do you pay back? At most %1.")));
     Form_Load();
     if (vars_.Cash != cash)
         TellDone(tr("Paid %1 of the loan.").arg(SpokenMoney(cash - vars_.Cash)));
@@ -109,10 +110,14 @@ void frmFinances::cmdOK_Click() {
     accept();
 }
 
-std::int32_t frmFinances::AskAmount(std::int32_t limit) {
+std::int32_t frmFinances::AskAmount(std::int32_t limit, const QString& question) {
     vars_.AmountLimit = limit;
     vars_.AmountEntered = 0;
     frmGetNumber dialog(vars_, this);
+    // A screen reader tells what the amount is for and the most it can be. Orca names a box by
+    // the label that names it before its own name: the caption no longer names it.
+    dialog.txtMoney->setAccessibleName(question.arg(SpokenMoney(limit)));
+    dialog.Label1->setBuddy(nullptr);
     platform_.modal.ShowModal(dialog);
     return vars_.AmountEntered;
 }

@@ -44,7 +44,8 @@ public:
 
 private:
     // Shows the amount dialog with the given limit and returns the amount chosen, 0 if none.
-    std::int32_t AskAmount(std::int32_t limit);
+    // `question` is what a screen reader asks, with %1 for the limit.
+    std::int32_t AskAmount(std::int32_t limit, const QString& question);
 
     // Tells a screen reader what was done, with the money it leaves.
     void TellDone(const QString& done);

@@ -2,9 +2,11 @@
 
 #include "core/NumberText.h"
 #include "core/Saturate.h"
+#include "screenreader/SpokenNews.h"
 #include "widgets/Look.h"
 #include "widgets/NumberBox.h"
 #include "widgets/NumberEdit.h"
+#include "widgets/ScreenReader.h"
 #include "widgets/SvgPicture.h"
 
 #include <QKeyEvent>
@@ -23,7 +25,8 @@ frmGetNumber::frmGetNumber(DeclareVars& vars, QWidget* parent)
     , cmdOK(new QPushButton(tr("OK"), this))
     , cmdCancel(new QPushButton(tr("Cancel"), this))
     , Image1(new SvgPicture(QStringLiteral(":/assets/amount_deco.svg"), this))
-    , vars_(vars) {
+    , vars_(vars)
+    , news_(new SpokenNews(this)) {
     setWindowTitle(tr("Financial situation"));
     setFont(SansSerif());
     setFixedSize(250, 96);
@@ -36,6 +39,8 @@ frmGetNumber::frmGetNumber(DeclareVars& vars, QWidget* parent)
     cmdOK->setDefault(true);
 
     connect(txtMoney, &QLineEdit::textChanged, this, &frmGetNumber::txtMoney_Change);
+    connect(txtMoney, &QLineEdit::textEdited, this, [this] { proposed_ = false; });
+    txtMoney->installEventFilter(this);
     connect(cmdOK, &QPushButton::clicked, this, &frmGetNumber::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmGetNumber::cmdCancel_Click);
     Form_Load();
@@ -55,9 +60,28 @@ void frmGetNumber::setVisible(bool visible) {
 }
 
 void frmGetNumber::txtMoney_Change() {
-    const std::string text = txtMoney->text().toStdString();
-    RewriteNumberBox(txtMoney, QString::fromStdString(
-                                   NumberBoxText(text, vars_.AmountLimit, LimitCheck::Exact)));
+    const QString typed = txtMoney->text();
+    const QString valid = QString::fromStdString(
+        NumberBoxText(typed.toStdString(), vars_.AmountLimit, LimitCheck::Exact));
+    RewriteNumberBox(txtMoney, valid);
+    // The player who cannot see the box rewritten hears what it holds now, and why.
+    if (valid != typed)
+        //: Spoken when the amount box has rewritten what was typed: %1 what it holds, %2 the most.
+        news_->Tell(tr("The box holds %1: at most %2.")
+                        .arg(SpokenMoney(LeadingNumber(valid.toStdString())),
+                             SpokenMoney(vars_.AmountLimit)));
+}
+
+bool frmGetNumber::eventFilter(QObject* box, QEvent* event) {
+    // The amount is proposed unselected, so a key typed adds to it. A player who hears the box
+    // but cannot see where the caret stands types an amount of his own: it takes the place of
+    // the proposal, untouched until then.
+    if (box == txtMoney && event->type() == QEvent::KeyPress && proposed_ && ScreenReaderOn()) {
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        if (!typed.isEmpty() && typed.at(0).isPrint() && !typed.at(0).isSpace())
+            txtMoney->selectAll();
+    }
+    return QDialog::eventFilter(box, event);
 }
 
 void frmGetNumber::cmdOK_Click() {

@@ -10,6 +10,7 @@ class QPushButton;
 
 namespace dunemark {
 
+class SpokenNews;
 class SvgPicture;
 
 // Asks for an amount of money from 0 to AmountLimit. OK hands the whole amount back in
@@ -34,9 +35,12 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* box, QEvent* event) override;
 
 private:
     DeclareVars& vars_;
+    SpokenNews* news_;
+    bool proposed_ = true; // the box holds the amount proposed, untouched by the player
 };
 
 } // namespace dunemark

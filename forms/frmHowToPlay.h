@@ -5,8 +5,11 @@
 #include <QDialog>
 
 class QTextBrowser;
+class QUrl;
 
 namespace dunemark {
+
+class SpokenNews;
 
 // How to play: the rules of the game for players, in sections with a list of contents, every
 // figure taken from the rules themselves. A window of its own beside the game, owned by the main
@@ -25,6 +28,15 @@ public:
     static QString RulesHtml(const MainTables& tables);
 
     QTextBrowser* txtRules;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Puts the caret at the start of the heading an entry of the contents names, and tells it.
+    void GoToSection(const QUrl& entry);
+
+    SpokenNews* news_;
 };
 
 } // namespace dunemark

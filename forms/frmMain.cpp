@@ -12,6 +12,7 @@
 #include "widgets/Assets.h"
 #include "widgets/Grid.h"
 #include "widgets/Look.h"
+#include "widgets/ScreenReader.h"
 #include "widgets/Speech.h"
 #include "widgets/TownLabel.h"
 
@@ -153,20 +154,24 @@ void frmMain::ShowMarket() {
         Grid1->SetTextMatrix(r, 0, GoodName(CellText(item[NameField][vars_.CurrentTown])));
         Grid1->SetTextMatrix(r, 1, Money(CellNumber(item[PriceField][vars_.CurrentTown])));
     }
-    // Until the player picks a row, Buy offers the last item.
-    Grid1->setCurrentCell(ItemCount - 1, 1);
+    // Until the player picks a row, Buy offers the last item. A player who hears the grid keeps
+    // the row he picked, or starts at the first: he finds rows by moving from where he is.
+    int row = ItemCount - 1;
+    if (ScreenReaderOn())
+        row = std::max(Grid1->currentRow(), 0);
+    Grid1->setCurrentCell(row, 1);
 }
 
 void frmMain::lblTown_Click(int index) {
     const MoveResult moved =
         MoveToTown(vars_, tables_, static_cast<std::int16_t>(index), services_, *this);
     // A journey, or a press on the town the player is in, is told: the town, the day and the
-    // money. A town button that has the focus tells it itself, as its description changes.
-    const bool toldByTown = moved == MoveResult::DayBegun && lblTown[index]->hasFocus();
+    // money. So is one made from a town button that has the focus: a screen reader need not
+    // read the change of its description.
     QString news = Whereabouts();
     if (tables_.CurrentDay == tables_.LastDay)
         news += QLatin1Char(' ') + tr("Sell your goods, then press Finish to end the game.");
-    if (isVisible() && moved != MoveResult::GameEnded && !toldByTown)
+    if (isVisible() && moved != MoveResult::GameEnded)
         news_->Tell(news);
 }
 

@@ -161,6 +161,7 @@ void frmMain::CreateControls() {
     Grid2->setColumnWidth(1, Px(750));
     Grid2->setColumnWidth(2, Px(750) - (itemColumn - Px(1300)));
     Grid2->SetRow(1);
+    Grid2->PassEmptyRows();
     DescribeGrids();
     connect(Grid2, &Grid::rowSelected, this, &frmMain::Grid2_SelChange);
     // Enter in a grid presses the button that acts on its row, when that button can be pressed.

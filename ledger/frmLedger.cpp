@@ -38,7 +38,9 @@ QTableWidget* FigureTable(const QStringList& headers, QWidget* parent) {
     return table;
 }
 
-// Figures stand to the right, as in the market grid; days in the middle.
+// Figures stand to the right, as in the market grid; days in the middle; words to the left.
+// A screen reader hears a figure or a day with its column's name, "Wailey: 26" or "Day: 3": it
+// passes over the empty cells of a row, and with them the place that told whose figure it was.
 void SetCell(QTableWidget* table, int row, int column, const QString& text,
              Qt::Alignment place = Qt::AlignRight | Qt::AlignVCenter) {
     QTableWidgetItem* cell = table->item(row, column);
@@ -48,6 +50,13 @@ void SetCell(QTableWidget* table, int row, int column, const QString& text,
         table->setItem(row, column, cell);
     }
     cell->setText(text);
+    if (!text.isEmpty() && !(place & Qt::AlignLeft))
+        //: Spoken in a ledger table: a column's name (a town, "Day", "Money"), then its figure.
+        cell->setData(
+            Qt::AccessibleTextRole,
+            frmLedger::tr("%1: %2").arg(table->horizontalHeaderItem(column)->text(), text));
+    else
+        cell->setData(Qt::AccessibleTextRole, QVariant());
 }
 
 void SetDay(QTableWidget* table, int day) {

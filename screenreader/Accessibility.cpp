@@ -2,6 +2,7 @@
 
 #include "screenreader/SpokenNews.h"
 #include "widgets/NumberEdit.h"
+#include "widgets/ScreenReader.h"
 #include "widgets/ValueLabel.h"
 
 #include <QAccessibleWidget>
@@ -122,6 +123,7 @@ QAccessibleInterface* MakeAccessible(const QString& className, QObject* object) 
 void InstallAccessibility() {
     [[maybe_unused]] static const bool installed = [] {
         QAccessible::installFactory(MakeAccessible);
+        ScreenReaderOn(); // from now on, a reader that comes or goes is known
         return true;
     }();
 }

@@ -467,6 +467,18 @@ Recibes una prima de %1</translation>
         <source>Paid %1 of the loan.</source>
         <translation>Has pagado %1 de la deuda.</translation>
     </message>
+    <message>
+        <source>How much do you deposit? At most %1.</source>
+        <translation>¿Cuánto ingresas? Como máximo %1.</translation>
+    </message>
+    <message>
+        <source>How much do you withdraw? At most %1.</source>
+        <translation>¿Cuánto retiras? Como máximo %1.</translation>
+    </message>
+    <message>
+        <source>How much of the loan do you pay back? At most %1.</source>
+        <translation>¿Cuánto de la deuda pagas? Como máximo %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -485,6 +497,11 @@ Recibes una prima de %1</translation>
     <message>
         <source>Financial situation</source>
         <translation>Situación financiera</translation>
+    </message>
+    <message>
+        <source>The box holds %1: at most %2.</source>
+        <extracomment>Spoken when the amount box has rewritten what was typed: %1 what it holds, %2 the most.</extracomment>
+        <translation>La casilla tiene %1: como máximo %2.</translation>
     </message>
 </context>
 <context>
@@ -928,6 +945,11 @@ Recibes una prima de %1</translation>
     <message>
         <source>Prices of %1 seen day by day</source>
         <translation>%1: precios vistos día a día</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Spoken in a ledger table: a column&apos;s name (a town, &quot;Day&quot;, &quot;Money&quot;), then its figure.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -467,6 +467,18 @@ Tu reçois une prime de %1</translation>
         <source>Paid %1 of the loan.</source>
         <translation>Tu as remboursé %1 du prêt.</translation>
     </message>
+    <message>
+        <source>How much do you deposit? At most %1.</source>
+        <translation>Combien déposes-tu ? Au plus %1.</translation>
+    </message>
+    <message>
+        <source>How much do you withdraw? At most %1.</source>
+        <translation>Combien retires-tu ? Au plus %1.</translation>
+    </message>
+    <message>
+        <source>How much of the loan do you pay back? At most %1.</source>
+        <translation>Combien du prêt rembourses-tu ? Au plus %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -485,6 +497,11 @@ Tu reçois une prime de %1</translation>
     <message>
         <source>Financial situation</source>
         <translation>Situation financière</translation>
+    </message>
+    <message>
+        <source>The box holds %1: at most %2.</source>
+        <extracomment>Spoken when the amount box has rewritten what was typed: %1 what it holds, %2 the most.</extracomment>
+        <translation>La case contient %1 : au plus %2.</translation>
     </message>
 </context>
 <context>
@@ -928,6 +945,11 @@ Tu reçois une prime de %1</translation>
     <message>
         <source>Prices of %1 seen day by day</source>
         <translation>%1&#xa0;: les prix vus jour après jour</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Spoken in a ledger table: a column&apos;s name (a town, &quot;Day&quot;, &quot;Money&quot;), then its figure.</extracomment>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>

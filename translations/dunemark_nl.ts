@@ -467,6 +467,18 @@ Je krijgt een bonus van %1</translation>
         <source>Paid %1 of the loan.</source>
         <translation>%1 van de lening afgelost.</translation>
     </message>
+    <message>
+        <source>How much do you deposit? At most %1.</source>
+        <translation>Hoeveel stort je? Hoogstens %1.</translation>
+    </message>
+    <message>
+        <source>How much do you withdraw? At most %1.</source>
+        <translation>Hoeveel neem je op? Hoogstens %1.</translation>
+    </message>
+    <message>
+        <source>How much of the loan do you pay back? At most %1.</source>
+        <translation>Hoeveel van de lening los je af? Hoogstens %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -485,6 +497,11 @@ Je krijgt een bonus van %1</translation>
     <message>
         <source>Financial situation</source>
         <translation>Financiële situatie</translation>
+    </message>
+    <message>
+        <source>The box holds %1: at most %2.</source>
+        <extracomment>Spoken when the amount box has rewritten what was typed: %1 what it holds, %2 the most.</extracomment>
+        <translation>Het vak bevat %1: hoogstens %2.</translation>
     </message>
 </context>
 <context>
@@ -928,6 +945,11 @@ Je krijgt een bonus van %1</translation>
     <message>
         <source>Prices of %1 seen day by day</source>
         <translation>Geziene prijzen van %1, dag na dag</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Spoken in a ledger table: a column&apos;s name (a town, &quot;Day&quot;, &quot;Money&quot;), then its figure.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -468,6 +468,18 @@ Dostajesz premię w wysokości %1</translation>
         <source>Paid %1 of the loan.</source>
         <translation>Spłacono %1 długu.</translation>
     </message>
+    <message>
+        <source>How much do you deposit? At most %1.</source>
+        <translation>Ile wpłacasz? Najwyżej %1.</translation>
+    </message>
+    <message>
+        <source>How much do you withdraw? At most %1.</source>
+        <translation>Ile wypłacasz? Najwyżej %1.</translation>
+    </message>
+    <message>
+        <source>How much of the loan do you pay back? At most %1.</source>
+        <translation>Ile długu spłacasz? Najwyżej %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -486,6 +498,11 @@ Dostajesz premię w wysokości %1</translation>
     <message>
         <source>Financial situation</source>
         <translation>Sytuacja finansowa</translation>
+    </message>
+    <message>
+        <source>The box holds %1: at most %2.</source>
+        <extracomment>Spoken when the amount box has rewritten what was typed: %1 what it holds, %2 the most.</extracomment>
+        <translation>W polu jest %1: najwyżej %2.</translation>
     </message>
 </context>
 <context>
@@ -929,6 +946,11 @@ Dostajesz premię w wysokości %1</translation>
     <message>
         <source>Prices of %1 seen day by day</source>
         <translation>Ceny towaru „%1” widziane dzień po dniu</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Spoken in a ledger table: a column&apos;s name (a town, &quot;Day&quot;, &quot;Money&quot;), then its figure.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -467,6 +467,18 @@ Você ganhou um bônus de %1</translation>
         <source>Paid %1 of the loan.</source>
         <translation>Você pagou %1 do empréstimo.</translation>
     </message>
+    <message>
+        <source>How much do you deposit? At most %1.</source>
+        <translation>Quanto você deposita? No máximo %1.</translation>
+    </message>
+    <message>
+        <source>How much do you withdraw? At most %1.</source>
+        <translation>Quanto você saca? No máximo %1.</translation>
+    </message>
+    <message>
+        <source>How much of the loan do you pay back? At most %1.</source>
+        <translation>Quanto do empréstimo você paga? No máximo %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -485,6 +497,11 @@ Você ganhou um bônus de %1</translation>
     <message>
         <source>Financial situation</source>
         <translation>Situação financeira</translation>
+    </message>
+    <message>
+        <source>The box holds %1: at most %2.</source>
+        <extracomment>Spoken when the amount box has rewritten what was typed: %1 what it holds, %2 the most.</extracomment>
+        <translation>A caixa tem %1: no máximo %2.</translation>
     </message>
 </context>
 <context>
@@ -928,6 +945,11 @@ Você ganhou um bônus de %1</translation>
     <message>
         <source>Prices of %1 seen day by day</source>
         <translation>Preços de %1 vistos dia a dia</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Spoken in a ledger table: a column&apos;s name (a town, &quot;Day&quot;, &quot;Money&quot;), then its figure.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -468,6 +468,18 @@ You received a cash bonus of %1</source>
         <source>Paid %1 of the loan.</source>
         <translation>Выплачено %1 долга.</translation>
     </message>
+    <message>
+        <source>How much do you deposit? At most %1.</source>
+        <translation>Сколько внести? Не больше %1.</translation>
+    </message>
+    <message>
+        <source>How much do you withdraw? At most %1.</source>
+        <translation>Сколько снять? Не больше %1.</translation>
+    </message>
+    <message>
+        <source>How much of the loan do you pay back? At most %1.</source>
+        <translation>Сколько долга выплатить? Не больше %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -486,6 +498,11 @@ You received a cash bonus of %1</source>
     <message>
         <source>Financial situation</source>
         <translation>Сумма</translation>
+    </message>
+    <message>
+        <source>The box holds %1: at most %2.</source>
+        <extracomment>Spoken when the amount box has rewritten what was typed: %1 what it holds, %2 the most.</extracomment>
+        <translation>В поле %1: не больше %2.</translation>
     </message>
 </context>
 <context>
@@ -929,6 +946,11 @@ You received a cash bonus of %1</source>
     <message>
         <source>Prices of %1 seen day by day</source>
         <translation>Известные цены на товар «%1» по дням</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Spoken in a ledger table: a column&apos;s name (a town, &quot;Day&quot;, &quot;Money&quot;), then its figure.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

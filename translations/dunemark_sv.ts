@@ -467,6 +467,18 @@ Du fick en bonus på %1</translation>
         <source>Paid %1 of the loan.</source>
         <translation>Betalade %1 av lånet.</translation>
     </message>
+    <message>
+        <source>How much do you deposit? At most %1.</source>
+        <translation>Hur mycket sätter du in? Högst %1.</translation>
+    </message>
+    <message>
+        <source>How much do you withdraw? At most %1.</source>
+        <translation>Hur mycket tar du ut? Högst %1.</translation>
+    </message>
+    <message>
+        <source>How much of the loan do you pay back? At most %1.</source>
+        <translation>Hur mycket av lånet betalar du tillbaka? Högst %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -485,6 +497,11 @@ Du fick en bonus på %1</translation>
     <message>
         <source>Financial situation</source>
         <translation>Ekonomiskt läge</translation>
+    </message>
+    <message>
+        <source>The box holds %1: at most %2.</source>
+        <extracomment>Spoken when the amount box has rewritten what was typed: %1 what it holds, %2 the most.</extracomment>
+        <translation>Rutan har %1: högst %2.</translation>
     </message>
 </context>
 <context>
@@ -928,6 +945,11 @@ Du fick en bonus på %1</translation>
     <message>
         <source>Prices of %1 seen day by day</source>
         <translation>Priser på %1 sedda dag för dag</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Spoken in a ledger table: a column&apos;s name (a town, &quot;Day&quot;, &quot;Money&quot;), then its figure.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

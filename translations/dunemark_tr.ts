@@ -466,6 +466,18 @@ You received a cash bonus of %1</source>
         <source>Paid %1 of the loan.</source>
         <translation>Borcun %1 kadarı ödendi.</translation>
     </message>
+    <message>
+        <source>How much do you deposit? At most %1.</source>
+        <translation>Ne kadar yatırıyorsun? En çok %1.</translation>
+    </message>
+    <message>
+        <source>How much do you withdraw? At most %1.</source>
+        <translation>Ne kadar çekiyorsun? En çok %1.</translation>
+    </message>
+    <message>
+        <source>How much of the loan do you pay back? At most %1.</source>
+        <translation>Borcun ne kadarını ödüyorsun? En çok %1.</translation>
+    </message>
 </context>
 <context>
     <name>dunemark::frmGetNumber</name>
@@ -484,6 +496,11 @@ You received a cash bonus of %1</source>
     <message>
         <source>Financial situation</source>
         <translation>Mali durum</translation>
+    </message>
+    <message>
+        <source>The box holds %1: at most %2.</source>
+        <extracomment>Spoken when the amount box has rewritten what was typed: %1 what it holds, %2 the most.</extracomment>
+        <translation>Kutuda %1 var: en çok %2.</translation>
     </message>
 </context>
 <context>
@@ -927,6 +944,11 @@ You received a cash bonus of %1</source>
     <message>
         <source>Prices of %1 seen day by day</source>
         <translation>Gün gün görülen %1 fiyatları</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Spoken in a ledger table: a column&apos;s name (a town, &quot;Day&quot;, &quot;Money&quot;), then its figure.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

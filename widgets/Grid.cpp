@@ -2,6 +2,7 @@
 
 #include "widgets/Keys.h"
 #include "widgets/Look.h"
+#include "widgets/ScreenReader.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -85,6 +86,19 @@ void Grid::keyPressEvent(QKeyEvent* event) {
         emit rowChosen(Row());
         return;
     }
+    // The keys that move between rows as Qt has them: Home and End with Ctrl, the others alone.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool movesRow =
+        QList{Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown}.contains(event->key())
+            ? modifiers == Qt::NoModifier
+            : QList{Qt::Key_Home, Qt::Key_End}.contains(event->key()) &&
+                  modifiers == Qt::ControlModifier;
+    if (movesRow && passEmptyRows_ && ScreenReaderOn() && FilledRowFor(Qt::Key_Home, -1) >= 0) {
+        // Past the first or last filled row the key goes no further, as at the grid's edge.
+        if (const int row = FilledRowFor(event->key(), currentRow()); row >= 0)
+            setCurrentCell(row, std::max(currentColumn(), 0));
+        return;
+    }
     QTableWidget::keyPressEvent(event);
 }
 
@@ -98,7 +112,39 @@ void Grid::focusOutEvent(QFocusEvent* event) {
     focusRing_->hide();
 }
 
+int Grid::FilledRowFor(int key, int row) const {
+    int from = row;
+    int step = 0;
+    switch (key) {
+    case Qt::Key_Up:
+        step = -1;
+        break;
+    case Qt::Key_Down:
+        step = 1;
+        break;
+    case Qt::Key_Home:
+    case Qt::Key_PageUp:
+        from = -1, step = 1;
+        break;
+    case Qt::Key_End:
+    case Qt::Key_PageDown:
+        from = rowCount(), step = -1;
+        break;
+    default:
+        return -1;
+    }
+    for (int r = from + step; r >= 0 && r < rowCount(); r += step)
+        if (Filled(r))
+            return r;
+    return -1;
+}
+
 void Grid::focusInEvent(QFocusEvent* event) {
+    if (passEmptyRows_ && ScreenReaderOn() && !Filled(std::max(currentRow(), 0))) {
+        const int filled = FilledRowFor(Qt::Key_Home, -1);
+        if (filled >= 0)
+            setCurrentCell(filled, std::max(currentColumn(), 0));
+    }
     QTableWidget::focusInEvent(event);
     focusRing_->setGeometry(rect());
     focusRing_->raise();

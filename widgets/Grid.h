@@ -20,6 +20,10 @@ public:
     // What a screen reader says of a cell in place of its text; the empty text for the text.
     void SetSpokenText(int row, int col, const QString& text);
 
+    // With a screen reader, rows whose first cell is empty are passed over while any is filled:
+    // the focus comes in on a filled row, and Up, Down, Home and End move between filled rows.
+    void PassEmptyRows() { passEmptyRows_ = true; }
+
     // Whole rows are shown: scrolling to a cell moves only up and down.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
@@ -38,6 +42,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The filled row (0-based) that a key moving between rows goes to from `row`; -1 for none.
+    int FilledRowFor(int key, int row) const;
+    bool Filled(int row) const { return !item(row, 0)->text().isEmpty(); }
+
+    bool passEmptyRows_ = false;
     QWidget* focusRing_;
 };
 

@@ -1,5 +1,6 @@
 """The player of scripts/orca-play.sh: presses keys as a blind player would and prints, for each
-step, what Orca said (its debug log's speech lines since the keys were sent)."""
+step, what Orca said (its debug log's speech lines since the keys were sent), and for each day
+the keys pressed and the words heard."""
 import os
 import re
 import subprocess
@@ -40,8 +41,13 @@ def said_since(offset):
     return [u for u in SPEECH.findall(log_text()[offset:]) if u.strip().lower() not in ECHO]
 
 
+# What the player pressed and heard since the day began.
+tally = {"keys": 0, "words": 0}
+
+
 def keys(*names):
     for name in names:
+        tally["keys"] += len(name[5:]) if name.startswith("type:") else 1
         if name.startswith("orca+"):
             subprocess.run(["xdotool", "keydown", "Insert", "key", name[5:], "keyup", "Insert"])
         elif name.startswith("type:"):
@@ -56,11 +62,38 @@ def step(label, *names):
     keys(*names)
     wait_quiet()
     said = said_since(offset)
+    tally["words"] += sum(len(u.split()) for u in said)
     print(f"## {label}" + (f"  [{' '.join(names)}]" if names else ""))
     for utterance in said:
         print(f'   "{utterance}"')
     sys.stdout.flush()
     return said
+
+
+def day_done(label):
+    """Prints the keys pressed and the words heard since the last day was done."""
+    print(f"== {label}: {tally['keys']} keys, {tally['words']} words")
+    tally.update(keys=0, words=0)
+
+
+def tab_to(label, words, key="Tab", most=12):
+    """Presses `key` until Orca names what `words` is in (it is then where the player wants)."""
+    for _ in range(most):
+        said = step(label, key)
+        if any(words in u for u in said):
+            return said
+    return []
+
+
+def plain_day(day):
+    """A plain day from the market: a journey, the ten prices, one purchase and one sale."""
+    close_alerts(step(f"Travel (day {day})", f"ctrl+{day % 3 + 1}"))
+    step("Hear the ten prices", "ctrl+Home", *["Down"] * 9)
+    step("Buy one Water, the fourth row", "ctrl+Home", *["Down"] * 3, "Return", "type:1", "Return")
+    step("Tab into the goods carried", "Tab")
+    close_alerts(step("Sell what the row holds (Return, Return)", "Return", "Return"))
+    step("Back to the market", "shift+Tab")
+    day_done(f"day {day}, a plain day")
 
 
 def close_alerts(said):
@@ -86,21 +119,42 @@ def main():
         step(f"Type {market}, Return", f"type:{market}", "Return")
         step("Yes, a new game", "y")
     step("Where am I", "KP_Enter")
-    close_alerts(step("Travel to Wailey", "ctrl+2"))
-    step("Back to the money buttons: Finances", "shift+Tab", "shift+Tab", "shift+Tab")
+    day_done("day 0")
+    step("Tab to Wailey's button", "Tab")
+    close_alerts(step("A journey by the town's button (Return)", "Return"))
+    tab_to("Tab to Finances", "Finances")
     step("Press Return on Finances", "Return")
-    step("Tab to the cash", "Tab")
-    step("Tab on", "Tab")
-    step("Pay Loan", "Tab")
+    tab_to("Tab to Pay Loan", "Pay Loan")
     step("Press Pay Loan", "Return")
-    step("Type 100 and Return", "ctrl+a", "type:100", "Return")
+    step("Type 500, as a player who cannot see the box", "type:500")
+    step("Return", "Return")
     step("Close Finances", "Escape")
-    step("Tab into the market", "Tab")
+    tab_to("Tab into the market", "Items you can buy")
     step("Down to Grapes, the third row", "ctrl+Home", "Down", "Down")
     step("Buy them (Return)", "Return")
     step("Buy 5 (type 5, Return)", "type:5", "Return")
     step("Tab into the goods carried", "Tab")
-    for day in range(2, 46):
+    step("Down in the goods carried", "Down")
+    step("Back to the market", "shift+Tab")
+    day_done("day 1")
+    for day in range(2, 5):
+        plain_day(day)
+    step("Open the ledger", "ctrl+l")
+    for page, table in (("alt+p", "day by day"), ("alt+f", "Money and worth")):
+        step("The page", page)
+        if page == "alt+p":
+            step("Show the figures as a table", "alt+t")
+        tab_to("Tab to the table", table)
+        step("Read the days", "Down", "Down")
+    for label, *names in (("Close the ledger", "Escape"), ("How to Play", "F1"),
+                          ("Tab to the first entry of the contents", "Tab"),
+                          ("Tab on twice", "Tab", "Tab"), ("Follow it (Return)", "Return"),
+                          ("Read on", "Down"), ("Close How to Play", "Escape")):
+        step(label, *names)
+    day_done("day 4, the ledger and How to Play")
+    if os.environ.get("ORCA_SHORT"):
+        return
+    for day in range(5, 46):
         close_alerts(step(f"Travel (day {day})", f"ctrl+{day % 3 + 1}"))
     for _ in range(12):
         if any("Finish" in u for u in step("Tab", "Tab")):

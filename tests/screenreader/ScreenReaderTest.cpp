@@ -1,8 +1,12 @@
 // What a screen reader hears, as the events and texts Qt hands it: Orca speaks a focus change,
 // a notification that shows, and the text of a box as the stretches of formatting it is told.
 #include "Doubles.h"
+#include "forms/frmHowToPlay.h"
+#include "ledger/frmLedger.h"
 #include "screenreader/SpokenNews.h"
 
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <utility>
 
 using namespace dunemark;
@@ -11,6 +15,7 @@ using namespace dunemark;
 // shows, Orca speaks its name.
 struct ScreenReaderTest : MainWindowTest, QObject {
     ScreenReaderTest() { Listen(window.get()); }
+    ~ScreenReaderTest() override { QAccessible::setActive(false); }
     void Listen(QWidget* shown) {
         for (SpokenNews* news : shown->findChildren<SpokenNews*>()) {
             EXPECT_EQ(QAccessible::queryAccessibleInterface(news)->role(),
@@ -45,12 +50,17 @@ TEST_F(ScreenReaderTest, AJourneyTellsTheTownTheDayAndTheMoney) {
     foxton->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     ASSERT_TRUE(QTest::qWaitFor([this] { return vars.CurrentTown == 2; }, 10'000));
     EXPECT_EQ(Told(), std::vector<std::string>{"Foxton, day 2 of 45. Cash 2,000, debt 6,050."});
-    // With the focus on the town travelled to, its description tells the news, and only it.
-    window->lblTown[0]->setFocus();
-    QTest::keyClick(window->lblTown[0], Qt::Key_Return);
-    EXPECT_EQ(Told(), std::vector<std::string>{});
-    EXPECT_EQ(NameOf(window->lblTown[0], QAccessible::Description),
-              "You are here. Origon, day 3 of 45. Cash 2,000, debt 6,655.");
+    // Return and Space on a town button that has the focus travel and are told as the keys are;
+    // the town travelled to says so in its description too.
+    for (const auto& [town, key, heard] :
+         {std::tuple(0, Qt::Key_Return, "Origon, day 3 of 45. Cash 2,000, debt 6,655."),
+          {1, Qt::Key_Space, "Wailey, day 4 of 45. Cash 2,000, debt 7,321."}}) {
+        window->lblTown[town]->setFocus();
+        QTest::keyClick(window->lblTown[town], key);
+        EXPECT_EQ(Told(), std::vector<std::string>{heard});
+        EXPECT_EQ(NameOf(window->lblTown[town], QAccessible::Description),
+                  std::string("You are here. ") + heard);
+    }
     // The last day says how the game ends, and the towns' keys that no longer travel say why.
     TravelUntilDay(45);
     EXPECT_EQ(Told().back(), "Origon, day 45 of 45. Cash 2,000, debt 364,467. Sell your "
@@ -119,6 +129,133 @@ TEST_F(ScreenReaderTest, ReturnPressesTheButtonsAndATradeIsTold) {
     for (const auto& [widget, role, name] : named)
         EXPECT_EQ(std::pair(QAccessible::queryAccessibleInterface(widget)->role(), NameOf(widget)),
                   std::pair(role, name));
+}
+
+// The amount box asks what the amount is for and the most it can be. A player who hears it and
+// types gets the amount typed; what the box rewrites, with or without a reader, is told before OK.
+TEST_F(ScreenReaderTest, TheAmountTypedIsTheAmountTakenOrToldWhyNot) {
+    vars.HasPyramidBank = VbTrue, vars.BankBalance = 1000;
+    const std::tuple<bool, QPushButton * frmFinances::*, const char*, std::string,
+                     std::vector<std::string>>
+        cases[] = {
+            {true,
+             &frmFinances::cmdDeposit,
+             "500\r",
+             "How much do you deposit? At most 2,000.",
+             {"Deposited 500. Cash 1,500, debt 5,000. Bank 1,500."}},
+            {false,
+             &frmFinances::cmdPayLoan,
+             "5\r",
+             "How much of the loan do you pay back? At most 1,500.",
+             {"The box holds 1,500: at most 1,500.",
+              "Paid 1,500 of the loan. Cash 0, debt 3,500. Bank 1,500."}},
+            {true,
+             &frmFinances::cmdWithdraw,
+             "9000\r",
+             "How much do you withdraw? At most 1,500.",
+             {"The box holds 1,500: at most 1,500.",
+              "Withdrew 1,500. Cash 1,500, debt 3,500. Bank 0."}},
+        };
+    for (const auto& [reader, button, typed, asked, heard] : cases) {
+        QAccessible::setActive(reader);
+        std::string question;
+        Next<frmFinances>([&, button, typed](frmFinances& finances) {
+            Listen(&finances);
+            Next<frmGetNumber>([&, typed](frmGetNumber& box) {
+                Listen(&box);
+                question = NameOf(box.txtMoney); // and no caption names the box before it
+                EXPECT_TRUE(QAccessible::queryAccessibleInterface(box.txtMoney)
+                                ->relations(QAccessible::Label)
+                                .isEmpty());
+                QTest::keyClicks(box.txtMoney, typed);
+            });
+            (finances.*button)->click();
+        });
+        window->cmdFinances->click();
+        EXPECT_EQ(question, asked);
+        EXPECT_EQ(Told(), heard) << asked;
+    }
+}
+
+// A player who hears the grids finds his rows where he left them: the goods carried pass over the
+// empty rows, and a journey leaves the market on the row he picked. Without a reader the grids
+// move as they always have, and a journey offers the market's last item.
+TEST_F(ScreenReaderTest, WithAReaderTheRowsAreWhereThePlayerLeftThem) {
+    for (const int row : {3, 7})
+        vars.Holdings[row] = {std::string("Grapes"), 20.0, 5.0};
+    window->ShowHoldings();
+    ASSERT_TRUE(Activate(window.get()));
+    const QKeyCombination down = Qt::Key_Down, up = Qt::Key_Up, first = Qt::CTRL | Qt::Key_Home;
+    const std::tuple<bool, std::vector<QKeyCombination>, std::vector<int>, int> cases[] = {
+        {false, {down, down, Qt::CTRL | Qt::Key_End, first}, {1, 2, 3, 10, 1}, 10},
+        {true, {down, down, up, up, Qt::Key_PageDown, first}, {3, 7, 7, 3, 3, 7, 3}, 5},
+    };
+    for (const auto& [reader, keys, rows, market] : cases) {
+        QAccessible::setActive(reader);
+        window->Grid1->SetRow(5);
+        window->lblTown_Click(vars.CurrentTown == 0 ? 1 : 0);
+        EXPECT_EQ(window->Grid1->Row(), market) << reader;
+        window->Grid2->SetRow(1);
+        window->Grid1->setFocus();
+        QTest::keyClick(window->Grid1, Qt::Key_Tab);
+        std::vector<int> heard{window->Grid2->Row()};
+        for (const QKeyCombination key : keys) {
+            QTest::keyClick(window->Grid2, key.key(), key.keyboardModifiers());
+            heard.push_back(window->Grid2->Row());
+        }
+        EXPECT_EQ(heard, rows) << reader;
+    }
+}
+
+// The ledger's tables tell each figure with its day and its town or series, whichever cells of
+// the row are empty; the words of the burials are told as they are.
+TEST_F(ScreenReaderTest, TheLedgerTablesTellTheDayAndTheColumnOfEachFigure) {
+    window->SetLedgerModule(QStringLiteral(DUNEMARK_LEDGER_MODULE));
+    window->lblTown_Click(1);
+    window->mnuLedger->trigger();
+    auto* ledger = qobject_cast<frmLedger*>(window->LedgerWindow());
+    ASSERT_NE(ledger, nullptr);
+    const auto price = [ledger](int row, int town) {
+        return ledger->grdPrices->item(row, town)->text().toStdString();
+    };
+    const std::tuple<QTableWidget*, int, std::vector<std::string>> rows[] = {
+        {ledger->grdPrices, 0, {"Day: 0", "Origon: " + price(0, 1), "", ""}},
+        {ledger->grdPrices, 1, {"Day: 1", "", "Wailey: " + price(1, 2), ""}},
+        {ledger->grdFortune,
+         1,
+         {"Day: 1", "Money: -3,500", "Worth: -3,500", "tossed into the desert"}},
+    };
+    for (const auto& [table, row, heard] : rows) {
+        QAccessibleTableInterface* cells =
+            QAccessible::queryAccessibleInterface(table)->tableInterface();
+        std::vector<std::string> names;
+        for (int column = 0; column < cells->columnCount(); ++column)
+            names.push_back(cells->cellAt(row, column)->text(QAccessible::Name).toStdString());
+        EXPECT_EQ(names, heard);
+    }
+}
+
+// How to Play is read section by section: Tab tells an entry of the contents, and Return on it
+// takes the caret, which a screen reader follows, to the start of the section's heading, told.
+TEST_F(ScreenReaderTest, HowToPlaysContentsLeadToTheirSections) {
+    window->mnuHowToPlay->trigger();
+    frmHowToPlay* help = window->HowToPlay();
+    Listen(help);
+    QTextBrowser* rules = help->txtRules;
+    for (const auto& [entry, title] : {std::pair(1, "The game"), {3, "The market"}, {11, "Keys"}}) {
+        rules->moveCursor(QTextCursor::Start);
+        for (int tab = 0; tab < entry; ++tab)
+            QTest::keyClick(rules, Qt::Key_Tab);
+        const std::vector<std::string> told = Told(); // each entry passed, then this one
+        EXPECT_EQ(std::pair(told.size(), told.empty() ? "" : told.back()),
+                  std::pair(std::size_t(entry), std::string(title)));
+        QTest::keyClick(rules, Qt::Key_Return);
+        EXPECT_EQ(Told(), std::vector<std::string>{title}) << "the heading reached";
+        const QTextCursor caret = rules->textCursor();
+        EXPECT_EQ(std::pair(caret.block().text().toStdString(), caret.positionInBlock()),
+                  std::pair(std::string(title), 0));
+        EXPECT_EQ(caret.blockFormat().headingLevel(), 2);
+    }
 }
 
 // Every figure in a box is one stretch of text from its first character to its last.
