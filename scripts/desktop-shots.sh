@@ -10,6 +10,7 @@
 #   SHOTS_LOOK=light|dark  the colours (default light); dark is Qt's GTK platform theme with the
 #                          dark Adwaita theme, which gives a dark palette from Qt 6.5 on
 #   SHOTS_SCALE=N          the desktop's scale (default 1; Wayland only, e.g. 1.5)
+#   SHOTS_MARKET=N         the market played (default 30), so that two runs show the same figures
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -65,6 +66,7 @@ if [ "$on" = wayland ]; then
     # window that saw the seat lose its keyboard may not take keys from the next one.
     "${run[@]}" wtype -s 3600000 &
     desktop_pids+=($!)
+    type_text=wtype
     key() { "${run[@]}" wtype -k "$1" && sleep 0.4; }
     chord() { "${run[@]}" wtype -M "$1" -k "$2" -m "$1" && sleep 0.4; }
     picture() { "${run[@]}" grim "$1"; }
@@ -86,6 +88,7 @@ else
     desktop_pids+=("$XVFB_PID")
     openbox >/dev/null 2>&1 &
     desktop_pids+=($!)
+    type_text="xdotool type"
     key() { xdotool key "$1" && sleep 0.4; }
     chord() { xdotool key "$1+$2" && sleep 0.4; }
     picture() { "${run[@]}" import -window root "$1"; }
@@ -109,6 +112,10 @@ shot() {
 
 shot story
 key space
+chord ctrl m
+"${run[@]}" ${type_text} "${SHOTS_MARKET:-30}"
+key Return
+key Return # yes, a new game
 shot main
 # From the first town back to the market's grid, then to the buttons above it.
 for _ in 1 2; do key BackTab; done

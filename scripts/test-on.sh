@@ -4,6 +4,8 @@
 # `make` added, a clean clone of this checkout's HEAD copied in, then `make test` there. Then
 # `make package`, the package installed with apt and started on a private X server.
 #   scripts/test-on.sh CODENAME        bookworm (Debian 12), trixie (Debian 13), forky (testing)
+#   TEST_ON_SHOTS=FOLDER   then also pictures every window of the installed game there, under
+#                          Wayland light and dark and under X11 dark (scripts/desktop-shots.sh)
 # Needs root (chroot and mounts); installs mmdebstrap when it is missing.
 #
 # The minimal system is kept in DUNEMARK_TEST_ON_CACHE (/var/cache/dunemark-test-on/CODENAME/base)
@@ -110,7 +112,7 @@ echo "== $codename: make test, make package, the package installed and started (
 status=0
 chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    DEBIAN_FRONTEND=noninteractive /bin/bash -euo pipefail -c '
+    DEBIAN_FRONTEND=noninteractive SHOTS="${TEST_ON_SHOTS:+1}" /bin/bash -euo pipefail -c '
         cd /root/dunemark
         cat /etc/debian_version
         make test 2>&1 | tee /root/test.log
@@ -118,7 +120,17 @@ chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
         apt-get install -y -qq ./build/dunemark_*.deb
         scripts/screenshot.sh /usr/games/dunemark /root/installed.png
         dpkg-query -W -f="\${Package} \${Version}: \${Depends}\n" dunemark
+        if [ -n "$SHOTS" ]; then
+            for desktop in wayland-light wayland-dark x11-dark; do
+                SHOTS_ON=${desktop%-*} SHOTS_LOOK=${desktop#*-} scripts/desktop-shots.sh \
+                    /usr/games/dunemark "/root/shots/$desktop"
+            done
+        fi
     ' || status=$?
+if [ -n "${TEST_ON_SHOTS:-}" ]; then
+    mkdir -p "$TEST_ON_SHOTS"
+    cp -r "$root/root/shots/." "$root/root/installed.png" "$TEST_ON_SHOTS/" 2>/dev/null || true
+fi
 
 find "$root/var/cache/apt/archives" -maxdepth 1 -name '*.deb' -exec cp -n -t "$debs/" {} +
 summary=$(grep -E 'tests passed|tests failed' "$root/root/test.log" 2>/dev/null | tail -n 1 || true)
