@@ -1,8 +1,10 @@
 #include "widgets/SvgPicture.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace dunemark {
 
@@ -13,18 +15,45 @@ SvgPicture::SvgPicture(const QString& resourcePath, QWidget* parent)
 
 void SvgPicture::SetPicture(const QString& resourcePath) {
     resourcePath_ = resourcePath;
-    if (resourcePath.isEmpty() || !QFile::exists(resourcePath))
-        renderer_.load(QByteArray());
-    else
-        renderer_.load(resourcePath);
+    renderer_.reset();
     update();
 }
 
+QSvgRenderer& SvgPicture::Renderer() {
+    if (!renderer_) {
+        renderer_ = std::make_unique<QSvgRenderer>();
+        if (!resourcePath_.isEmpty() && QFile::exists(resourcePath_))
+            renderer_->load(resourcePath_);
+    }
+    return *renderer_;
+}
+
+QPixmap SvgPicture::Prerendered() const {
+    if (!resourcePath_.startsWith(QLatin1String(":/")))
+        return {};
+    const qreal scale = devicePixelRatioF();
+    const QString raster = QStringLiteral(":/prerendered/%1@%2x.png")
+                               .arg(QFileInfo(resourcePath_).completeBaseName())
+                               .arg(scale);
+    if (!QFile::exists(raster))
+        return {};
+    QPixmap picture(raster);
+    // Drawn for a widget of this size only.
+    const QSize pixels(int(std::ceil(width() * scale)), int(std::ceil(height() * scale)));
+    if (picture.size() != pixels)
+        return {};
+    picture.setDevicePixelRatio(scale);
+    return picture;
+}
+
 void SvgPicture::paintEvent(QPaintEvent*) {
-    if (!renderer_.isValid())
-        return;
     QPainter painter(this);
-    renderer_.render(&painter, rect());
+    if (const QPixmap raster = Prerendered(); !raster.isNull()) {
+        painter.drawPixmap(0, 0, raster);
+        return;
+    }
+    if (Renderer().isValid())
+        Renderer().render(&painter, rect());
 }
 
 void SvgPicture::mouseReleaseEvent(QMouseEvent* event) {

@@ -2,12 +2,15 @@
 
 #include <QSvgRenderer>
 #include <QWidget>
+#include <memory>
 
 namespace dunemark {
 
 // A picture from the program's resources, drawn from its vector source at whatever size the
-// widget has, so it stays crisp on any screen. A missing picture leaves the widget's own
-// background showing.
+// widget has, so it stays crisp on any screen. Where the program carries the picture already
+// drawn at the widget's size for the screen's scale (":/prerendered/NAME@SCALEx.png"), that
+// raster is shown instead, and the vector source is not read at all. A missing picture leaves the
+// widget's own background showing.
 class SvgPicture : public QWidget {
     Q_OBJECT
 public:
@@ -15,7 +18,6 @@ public:
 
     void SetPicture(const QString& resourcePath);
     const QString& ResourcePath() const { return resourcePath_; }
-    bool HasPicture() const { return renderer_.isValid(); }
 
 signals:
     void clicked();
@@ -25,8 +27,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QSvgRenderer& Renderer();
+    // The picture as the program carries it drawn for this screen, or a null pixmap.
+    QPixmap Prerendered() const;
+
     QString resourcePath_;
-    QSvgRenderer renderer_;
+    std::unique_ptr<QSvgRenderer> renderer_; // read when first needed
 };
 
 } // namespace dunemark

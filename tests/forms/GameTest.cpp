@@ -10,6 +10,7 @@
 #include "platform/qt/QtClipboard.h"
 #include "screenreader/SpokenNews.h"
 
+#include <QPainter>
 #include <QScreen>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -64,8 +65,19 @@ static void Key(Qt::Key key, const char* text) {
 
 // The story is the first and only window, its text what a screen reader finds. A click or a key
 // that types a character opens the game; the close box ends the program, other keys do nothing.
-// From the menu, the story stands beside the game.
+// From the menu, the story stands beside the game. Its parchment, which the program carries
+// already drawn, is the one its picture gives.
 TEST(StartUpTest, TheStoryComesFirstAndLeadsToTheGame) {
+    {
+        frmStory story({});
+        const QImage shown = story.Image2->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage drawn(shown.size(), QImage::Format_RGB32);
+        drawn.fill(story.palette().color(QPalette::Window));
+        QPainter painter(&drawn);
+        QSvgRenderer(story.Image2->ResourcePath()).render(&painter, QRectF(drawn.rect()));
+        painter.end();
+        EXPECT_EQ(shown, drawn);
+    }
     const std::pair<std::function<void(frmStory&)>, bool> cases[] = {
         {[](frmStory& s) { QTest::mouseClick(s.lblStory, Qt::LeftButton); }, true},
         {[](frmStory& s) { QTest::mouseClick(s.Image2, Qt::LeftButton); }, true},
