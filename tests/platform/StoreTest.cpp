@@ -36,6 +36,7 @@ struct StoreTest : ::testing::Test {
     // the file, as in the next run of the game, not from what QSettings remembers.
     void UseNewDir(const QByteArray& contents = {}) {
         dir_ = std::make_unique<QTemporaryDir>();
+        helper_ = QStringLiteral(DUNEMARK_STORE_HELPER);
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_->path()));
         QDir().mkpath(QFileInfo(ConfPath()).path());
         if (QFile file(ConfPath()); !contents.isNull() && file.open(QIODevice::WriteOnly))
@@ -54,15 +55,15 @@ struct StoreTest : ::testing::Test {
 
     // Another run of the game on this store (tests/platform/StoreHelperMain.cpp); `setUp` runs in
     // it before it starts.
-    static void Start(QProcess& helper, const QStringList& arguments,
-                      const std::function<void()>& setUp = {}) {
+    void Start(QProcess& helper, const QStringList& arguments,
+               const std::function<void()>& setUp = {}) const {
         helper.setChildProcessModifier(setUp ? setUp : [] {});
-        helper.start(QStringLiteral(DUNEMARK_STORE_HELPER), arguments);
+        helper.start(helper_, arguments);
         ASSERT_TRUE(helper.waitForStarted());
     }
     // Its exit code and what it printed, or "hung" when it has not finished in 25 s: less than Qt
     // waits for a lock left empty, more than a loaded machine needs.
-    static std::string Run(const QStringList& arguments, const std::function<void()>& setUp = {}) {
+    std::string Run(const QStringList& arguments, const std::function<void()>& setUp = {}) const {
         QProcess helper;
         Start(helper, arguments, setUp);
         if (!helper.waitForFinished(25'000) || helper.exitStatus() != QProcess::NormalExit)
@@ -71,11 +72,16 @@ struct StoreTest : ::testing::Test {
     }
     // A set-up for the helper: run as root, it runs as a player (uid and gid 4321) instead, in a
     // store folder made his. Files the test makes after that stay root's: the player's own copy
-    // may not open what root's copy of the game left behind.
+    // may not open what root's copy of the game left behind. The helper runs from a copy in that
+    // folder, where the player may reach it wherever the build is (under root's home, say).
     std::function<void()> AsPlayer() {
         if (geteuid() != 0)
             return {};
-        for (QString path = ConfPath(); path.startsWith(dir_->path()); path = QFileInfo(path).path())
+        helper_ = dir_->path() + QStringLiteral("/store_helper");
+        if (!QFile::exists(helper_))
+            static_cast<void>(QFile::copy(QStringLiteral(DUNEMARK_STORE_HELPER), helper_));
+        for (QString path = ConfPath(); path.startsWith(dir_->path());
+             path = QFileInfo(path).path())
             static_cast<void>(chown(QFile::encodeName(path).constData(), Player, Player));
         return [] {
             static_cast<void>(setgid(Player));
@@ -84,6 +90,7 @@ struct StoreTest : ::testing::Test {
     }
     static constexpr uid_t Player = 4321;
     std::unique_ptr<QTemporaryDir> dir_;
+    QString helper_; // the store helper's program
     QtSettingsStore store;
     FakeClock clock;
 };
@@ -107,7 +114,8 @@ TEST_F(StoreTest, TheFileReadsAsQSettingsWroteItAndABrokenOneIsMendedByTheNextEn
         // an unknown escape dropped, a backslash before a CR LF, a text ending in ")"
         {S + "Name0=a\\qb\nTime0=7\\\r\n0\nDate0=(x)", {"ab", "(x)", 70}},
         // the table's keys in another section, the file ending inside an escape
-        {S + "Name0=Ann\nTime0=12\n[Other]\nName0=Bob\nTime0=5\n[Scores]\nDate0=d\\", {"Ann", "d", 12}},
+        {S + "Name0=Ann\nTime0=12\n[Other]\nName0=Bob\nTime0=5\n[Scores]\nDate0=d\\",
+         {"Ann", "d", 12}},
         {S + "Name0=@@x\\x41\\102\nDate0=\"a;b\" ; note\nTime0=7\\\n0", {"@xAB", "a;b", 70}},
         {S + "Name0=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\nTime0=@Variant("
              "\\0\\0\\0\\x2\\0\\0\\0\\x5)",
@@ -246,8 +254,8 @@ TEST_F(StoreTest, ASaveKeepsThePlayersOwnFilesAndTheStoresPermissions) {
     const uid_t owner = geteuid() == 0 ? 4321 : geteuid();
     ASSERT_EQ(chown(QFile::encodeName(ConfPath()).constData(), owner, static_cast<gid_t>(-1)), 0);
     // A file the player made read-only stays as it is: the save is refused and says so.
-    for (const auto& [mode, refusal] : {std::pair<mode_t, const char*>(0444, " read-only"),
-                                        {0604, ""}}) {
+    for (const auto& [mode, refusal] :
+         {std::pair<mode_t, const char*>(0444, " read-only"), {0604, ""}}) {
         ASSERT_EQ(chmod(QFile::encodeName(ConfPath()).constData(), mode), 0);
         const QByteArray before = ReadConf();
         ASSERT_EQ(Run({"add", "Ann", QString::number(2000 + mode), "1"}),
