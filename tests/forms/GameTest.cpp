@@ -165,19 +165,10 @@ TEST_F(MainWindowTest, TabGoesRoundTheWindowAndTownsAreReachedByKeys) {
         EXPECT_EQ(QApplication::focusWidget(), next);
     }
     EXPECT_EQ(told, (std::vector<int>{10, 1}));
-    // Space or the keypad's Enter on a town travels there, and so does its shortcut from
-    // anywhere (the town already there begins no day: ScreenReaderTest).
-    const std::tuple<std::vector<QKeyCombination>, int, int> cases[] = {
-        {{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}, 2, 1},
-        {{Qt::Key_Tab, Qt::KeypadModifier | Qt::Key_Enter}, 1, 1},
-        {{Qt::Key_Backtab, Qt::ControlModifier | Qt::Key_3}, 2, 1}};
-    for (const auto& [keys, town, day] : cases) {
-        messages.answers = {MsgResult::Yes};
-        window->mnuNewGame->trigger();
-        window->lblTown[0]->setFocus();
-        Type(window.get(), keys);
-        EXPECT_EQ(vars.CurrentTown * 100 + window->Tables().CurrentDay, town * 100 + day);
-    }
+    // The keypad's Enter on a town travels there (Return, Space and the towns' shortcuts from
+    // anywhere, and the town already there beginning no day: ScreenReaderTest).
+    Type(window.get(), {Qt::Key_Tab, Qt::KeypadModifier | Qt::Key_Enter});
+    EXPECT_EQ(vars.CurrentTown * 100 + window->Tables().CurrentDay, 101);
     // On the last day the towns under Finish are out of reach.
     TravelUntilDay(45);
     window->Grid2->setFocus();

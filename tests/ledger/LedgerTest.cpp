@@ -145,6 +145,20 @@ TEST_F(LedgerTest, AWholeGameShowsEveryPriceSeenTheLastOfEachTownAndEachDaysMone
     };
     EXPECT_TRUE(named(next));
     EXPECT_FALSE(next > 0 && named(next - 1));
+    // A screen reader hears each figure of the tables with its day and its town or series,
+    // whichever cells of the row are empty, and the words of the burials as they are.
+    const auto heard = [](QTableWidget* table, int row) {
+        QAccessibleTableInterface* cells =
+            QAccessible::queryAccessibleInterface(table)->tableInterface();
+        QStringList names;
+        for (int column = 0; column < cells->columnCount(); ++column)
+            names << cells->cellAt(row, column)->text(QAccessible::Name);
+        return names.join('|');
+    };
+    EXPECT_EQ(heard(ledger->grdPrices, 1), "Day: 1||Wailey: " + grids[1][0] + '|');
+    EXPECT_EQ(heard(ledger->grdFortune, 1), "Day: 1|Money: " + Cell(ledger->grdFortune, 1, 1) +
+                                                "|Worth: " + Cell(ledger->grdFortune, 1, 2) + '|' +
+                                                Cell(ledger->grdFortune, 1, 3));
     // The table in the chart's place is named for the good; a new game clears the ledger.
     ledger->chkTable->setChecked(true);
     EXPECT_EQ(ledger->stkPrices->currentWidget(), ledger->grdPrices);
