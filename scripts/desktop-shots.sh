@@ -42,7 +42,7 @@ unset DISPLAY WAYLAND_DISPLAY
 # sway will not run as root: as root, the desktop and the game run as the user nobody.
 run=(env)
 if [ "$(id -u)" -eq 0 ]; then
-    chown -R nobody:nogroup "$work" "$out"
+    chown -R nobody:nogroup "$work"
     run=(setpriv --reuid=65534 --regid=65534 --clear-groups env)
 fi
 if [ "$look" = dark ]; then
@@ -105,7 +105,9 @@ fi
 game_pid=$!
 shot() {
     sleep 1.5 # drawn, and the desktop settled
-    picture "$out/$1.png"
+    # Taken into the desktop's own folder, which its user may write, then copied out.
+    picture "$work/shot.png"
+    cp "$work/shot.png" "$out/$1.png"
     echo "$1.png"
     places
 }
