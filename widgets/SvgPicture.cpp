@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResource>
 #include <cmath>
 
 namespace dunemark {
@@ -28,28 +29,28 @@ QSvgRenderer& SvgPicture::Renderer() {
     return *renderer_;
 }
 
-QPixmap SvgPicture::Prerendered() const {
+QImage SvgPicture::Prerendered() const {
     if (!resourcePath_.startsWith(QLatin1String(":/")))
         return {};
     const qreal scale = devicePixelRatioF();
-    const QString raster = QStringLiteral(":/prerendered/%1@%2x.png")
+    const QResource raster(QStringLiteral(":/prerendered/%1@%2x.rgb")
                                .arg(QFileInfo(resourcePath_).completeBaseName())
-                               .arg(scale);
-    if (!QFile::exists(raster))
-        return {};
-    QPixmap picture(raster);
-    // Drawn for a widget of this size only.
+                               .arg(scale));
+    // Drawn for a widget of this size only, and kept as it was drawn.
     const QSize pixels(int(std::ceil(width() * scale)), int(std::ceil(height() * scale)));
-    if (picture.size() != pixels)
+    if (!raster.isValid() || raster.compressionAlgorithm() != QResource::NoCompression ||
+        raster.size() != qint64(pixels.width()) * pixels.height() * 4)
         return {};
+    QImage picture(raster.data(), pixels.width(), pixels.height(), pixels.width() * 4,
+                   QImage::Format_RGB32);
     picture.setDevicePixelRatio(scale);
     return picture;
 }
 
 void SvgPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (const QPixmap raster = Prerendered(); !raster.isNull()) {
-        painter.drawPixmap(0, 0, raster);
+    if (const QImage raster = Prerendered(); !raster.isNull()) {
+        painter.drawImage(0, 0, raster);
         return;
     }
     if (Renderer().isValid())
