@@ -6,7 +6,9 @@
 // With DUNEMARK_STORE_FAULT=read, every read of the store's file past its first bytes fails;
 // with DUNEMARK_STORE_FAULT=sync, every sync fails; with DUNEMARK_STORE_FAULT=folder-sync, every
 // sync of a folder fails, and a file's succeeds; with DUNEMARK_STORE_FAULT=no-tmpfile, the file
-// system makes no unnamed files (O_TMPFILE), as some do not.
+// system makes no unnamed files (O_TMPFILE), as some do not; with DUNEMARK_STORE_FAULT=slow, every
+// other read of the store is interrupted and writes take a byte at a time; with
+// DUNEMARK_STORE_FAULT=name-taken, the first name given to an unnamed file is taken.
 //   store_helper stop NAME TOTAL       adds one entry, but once it holds the store's lock, just
 //                                      before the entry is stored, prints a line and stops itself
 //   store_helper show                  prints the ten places, one "name<TAB>date<TAB>total" a line,
@@ -28,6 +30,7 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 using namespace dunemark;
 
@@ -58,10 +61,13 @@ const char* const Reasons[] = {"",
                                " read-only",
                                " unsynced"};
 
-// The store's reads, failing as a broken disk does once the first bytes are read.
+// The store's reads, failing as a broken disk does once the first bytes are read, or interrupted.
 extern "C" ssize_t read(int fd, void* buffer, size_t size) {
     constexpr off_t Readable = 16;
     static const auto real = Real<ssize_t (*)(int, void*, size_t)>("read");
+    static bool interrupted = false;
+    if (Fault("slow") && IsStoreFile(fd) && (interrupted = !interrupted))
+        return errno = EINTR, -1;
     if (Fault("read") && IsStoreFile(fd)) {
         const off_t at = lseek(fd, 0, SEEK_CUR);
         if (at >= Readable)
@@ -87,6 +93,19 @@ extern "C" int open(const char* name, int flags, ...) {
 }
 // The same open, under the name that code built for large files calls.
 extern "C" int open64(const char* name, int flags, ...) __attribute__((alias("open")));
+
+extern "C" ssize_t write(int fd, const void* data, size_t size) {
+    static const auto real = Real<ssize_t (*)(int, const void*, size_t)>("write");
+    return real(fd, data, Fault("slow") ? std::min<size_t>(size, 1) : size);
+}
+
+extern "C" int linkat(int fromFolder, const char* from, int toFolder, const char* to, int flags) {
+    static const auto real = Real<int (*)(int, const char*, int, const char*, int)>("linkat");
+    static bool taken = Fault("name-taken");
+    if (std::exchange(taken, false))
+        return errno = EEXIST, -1;
+    return real(fromFolder, from, toFolder, to, flags);
+}
 
 extern "C" int fsync(int fd) {
     static const auto real = Real<int (*)(int)>("fsync");
