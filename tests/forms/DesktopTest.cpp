@@ -74,6 +74,9 @@ TEST(PicturesTest, TheButtonsTheFlagAndTheWindowIconAreDrawnWithoutQtsPictureExt
 // Every text of the main window and the ledger, and the burial window's frame, in the light look
 // and on a dark desktop; then which grid has the keys, in both.
 TEST(DarkDesktopTest, NoTextReadsWorseThanInTheLightLookUnlessItReadsWell) {
+    // The measure itself gives the ratios of the web's guidelines.
+    EXPECT_NEAR(Contrast(QColor(0, 0, 255), QColor(0x32, 0x32, 0x32)), 1.49, 0.01);
+    EXPECT_NEAR(Contrast(Qt::white, Qt::black), 21, 0.01);
     const DesktopLook desktop;
     std::map<QString, double> lightLook;
     for (const bool dark : {false, true}) {
