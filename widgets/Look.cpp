@@ -83,15 +83,21 @@ double Contrast(const QColor& a, const QColor& b) {
     return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
+namespace {
+bool IsDarkColour(const QColor& colour) {
+    return colour.lightnessF() < 0.5;
+}
+} // namespace
+
 bool IsDark(const QPalette& palette) {
-    return palette.color(QPalette::Window).lightnessF() < 0.5;
+    return IsDarkColour(palette.color(QPalette::Window));
 }
 
 QColor StandingOut(const QColor& colour, const QColor& background, double contrast) {
     constexpr int MixSteps = 64;
     // Mixed a step at a time towards white on a dark background, towards black on a light one:
     // at the end of the way it stands at the most contrast there is.
-    const double towards = background.lightnessF() < 0.5 ? 1.0 : 0.0;
+    const double towards = IsDarkColour(background) ? 1.0 : 0.0;
     const auto mix = [towards](double c, double part) { return float(c + (towards - c) * part); };
     QColor shown = colour;
     for (int step = 1; Contrast(shown, background) < contrast && step <= MixSteps; ++step) {
@@ -103,7 +109,7 @@ QColor StandingOut(const QColor& colour, const QColor& background, double contra
 }
 
 QColor ReadableOn(const QColor& colour, const QColor& background) {
-    return background.lightnessF() < 0.5 ? StandingOut(colour, background) : colour;
+    return IsDarkColour(background) ? StandingOut(colour, background) : colour;
 }
 
 namespace {
