@@ -6,6 +6,7 @@
 #include "core/DeclareVars.h"
 #include "forms/frmHighScores.h"
 #include "platform/ClockSeededRandom.h"
+#include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtInputBox.h"
 #include "platform/qt/QtLinkOpener.h"
 #include "platform/qt/QtMessageBox.h"
@@ -107,7 +108,7 @@ int main(int argc, char* argv[]) {
     ClockSeededRandom random(1);
     QtLinkOpener links;
     QtModalShower modal;
-    FakeClipboard clipboard;
+    QtClipboard clipboard;
     Platform platform{messages, input, settings, clock, random, links, modal, clipboard};
 
     const struct {
