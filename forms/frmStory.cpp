@@ -36,9 +36,9 @@ frmStory::frmStory(std::function<void()> showMain, QWidget* parent)
     QFont font = NarrowSans(9.75);
     font.setItalic(true);
     lblStory->setFont(font);
-    // The text holds the focus, so a screen reader reads the story itself, not just the title;
-    // the keys it does not take come on to the window.
-    lblStory->setFocusPolicy(Qt::StrongFocus);
+    // The text takes the focus once it is on the screen (see TakeTheFocus), so that a label able
+    // to hold the focus, which lays its text out a second time as a document, costs the first
+    // frame nothing.
     setFocusProxy(lblStory);
     Image2->installEventFilter(this);
     lblStory->installEventFilter(this);
@@ -101,7 +101,18 @@ void frmStory::mouseReleaseEvent(QMouseEvent* event) {
         Form_Click();
 }
 
+void frmStory::TakeTheFocus() {
+    // The text holds the focus, so a screen reader reads the story itself, not just the title;
+    // the keys it does not take come on to the window. Before this the keys go to the window.
+    lblStory->setFocusPolicy(Qt::StrongFocus);
+    lblStory->setFocus(Qt::OtherFocusReason);
+}
+
 bool frmStory::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lblStory && event->type() == QEvent::Paint && !focusAsked_) {
+        focusAsked_ = true;
+        QMetaObject::invokeMethod(this, &frmStory::TakeTheFocus, Qt::QueuedConnection);
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         if (watched == lblStory)
             lblStory_Click();

@@ -33,9 +33,11 @@ protected:
 
 private:
     void CloseStory();
+    void TakeTheFocus();
     static bool TypesCharacter(const QKeyEvent& event);
 
     std::function<void()> showMain_;
+    bool focusAsked_ = false; // the text drawn once, its taking of the focus is on its way
 };
 
 } // namespace dunemark

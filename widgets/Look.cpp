@@ -36,11 +36,11 @@ QFont ArialBlack(double points) {
 }
 
 QFont NarrowSans(double points) {
-    const QStringList narrow{QStringLiteral("Arial Narrow"),
-                             QStringLiteral("Liberation Sans Narrow")};
-    if (std::ranges::any_of(narrow,
-                            [](const QString& face) { return QFontDatabase::hasFamily(face); }))
-        return Face(narrow, points);
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& face :
+         {QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow")})
+        if (installed.contains(face, Qt::CaseInsensitive))
+            return Face({face}, points);
     // Arial Narrow is Arial drawn at 82% of its width, and Liberation Sans Narrow the same of
     // Liberation Sans: without either narrow face the wide one so narrowed breaks the lines at
     // the same words.

@@ -91,6 +91,9 @@ TEST(StartUpTest, TheStoryComesFirstAndLeadsToTheGame) {
         StartUp startUp(doubles.platform);
         startUp.Begin();
         ASSERT_TRUE(Activate(startUp.Story()));
+        // The text takes the keys once drawn.
+        startUp.Story()->repaint();
+        QApplication::sendPostedEvents();
         EXPECT_EQ(NameOf(QApplication::focusWidget()),
                   startUp.Story()->lblStory->text().toStdString());
         act(*startUp.Story());
