@@ -4,7 +4,6 @@
 #include "Doubles.h"
 #include "forms/frmHowToPlay.h"
 #include "platform/qt/QtInputBox.h"
-#include "platform/qt/QtMessageBox.h"
 
 #include <QChartView>
 #include <QInputDialog>

@@ -51,10 +51,6 @@ TEST_F(MainWindowTest, AScriptedGameFromTheFirstMarketToTheHighScores) {
     EXPECT_TRUE(clipboard.copied.empty());
     window->mnuHighS->trigger();
     EXPECT_EQ(input.asked.size(), 1u) << "the menu only shows the table";
-    window->mnuNewGame->trigger(); // answered No
-    EXPECT_EQ(messages.shown.back(),
-              (ShownMessage{"Are you sure you wish to start a new game?", "Dunemark",
-                            MsgIcon::Question, MsgButtons::YesNo}));
 }
 
 // A key with the text the window system sends with it, to whatever has the focus.
@@ -181,22 +177,27 @@ TEST_F(MainWindowTest, TabGoesRoundTheWindowAndTownsAreReachedByKeys) {
     EXPECT_EQ(window->Tables().CurrentDay, 45) << "no journey";
 }
 
-TEST_F(MainWindowTest, BuyAndSellFromTheGridsByKeys) {
+// Return presses the picture buttons as Space does; Enter on a grid, or Alt+B and Alt+S from
+// anywhere, trade the row picked in the grid of the trade.
+TEST_F(MainWindowTest, TheButtonsAndTheGridsOpenTheirWindowsByKeys) {
     constexpr int Water = 4, Grapes = 3;
     vars.Holdings[Grapes] = {std::string("Grapes"), 20.0, 5.0};
     vars.ItemsCarried = 5;
     window->ShowHoldings();
     // (Enter on an empty row of the goods carried opens nothing: ScreenReaderTest.)
-    const std::tuple<Grid*, QKeyCombination, QString> cases[] = {
+    const std::tuple<QWidget*, QKeyCombination, QString> cases[] = {
+        {window->cmdFinances, Qt::Key_Return, "Finances"},
+        {window->cmdBuy, Qt::Key_Return, "Buy - Water"},
+        {window->cmdSpecial, Qt::Key_Return, "Special items"},
         {window->Grid2, Qt::AltModifier | Qt::Key_B, "Buy - Water"},
         {window->Grid1, Qt::Key_Return, "Buy - Water"},
         {window->Grid1, Qt::AltModifier | Qt::Key_S, "Sell - Grapes"},
         {window->Grid2, Qt::Key_Return, "Sell - Grapes"}};
-    for (const auto& [grid, key, opened] : cases) {
+    for (const auto& [focus, key, opened] : cases) {
         modal.shownTitles = {""};
         window->Grid1->SetRow(Water);
         window->Grid2->SetRow(Grapes);
-        grid->setFocus();
+        focus->setFocus();
         Type(window.get(), {key});
         EXPECT_EQ(modal.shownTitles.back(), opened);
     }
@@ -208,17 +209,18 @@ using MarketGameTest = MainWindowTest;
 // scripted game above).
 TEST_F(MarketGameTest, TheFileMenuStartsAMarketByItsNumberOrByTheDateAndItsEndCopiesItsLine) {
     TravelUntilDay(2);
-    const std::string refusal = "A market number is written in digits only, from 1 to 99999999.";
-    // Cancel asks nothing more; anything but a number in the range is refused; the last number
-    // is refused at the question that follows it.
-    input.answers = {"", "12a", "100000000", "0", "30"};
-    for (int ask = 0; ask < 5; ++ask)
+    // Cancel asks nothing more; what is not a market number is refused (which are: MarketNumber);
+    // a number is refused at the question that follows it, answered No.
+    input.answers = {"", "12a", "30"};
+    for (int ask = 0; ask < 3; ++ask)
         window->mnuMarketNumber->trigger();
     EXPECT_EQ(input.asked.front().first + '|' + input.asked.front().second,
               "The number of the market to play (digits only, from 1 to 99999999):|Dunemark");
-    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{refusal, refusal, refusal,
-                                                          "Are you sure you wish to start a new "
-                                                          "game?"}));
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text,
+              "A market number is written in digits only, from 1 to 99999999.");
+    EXPECT_EQ(messages.shown[1], (ShownMessage{"Are you sure you wish to start a new game?",
+                                               "Dunemark", MsgIcon::Question, MsgButtons::YesNo}));
     EXPECT_EQ(window->windowTitle(), "Dunemark - Day 2");
     EXPECT_FALSE(window->Tables().MarketNumber);
 

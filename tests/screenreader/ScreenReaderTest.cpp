@@ -71,14 +71,9 @@ TEST_F(ScreenReaderTest, AJourneyTellsTheTownTheDayAndTheMoney) {
               "You are here. Origon, day 45 of 45. Cash 2,000, debt 364,467. Bank 1,000.");
 }
 
-// Return presses the picture buttons as Space does, and a trade is told with the new cash. Every
-// control has its name, the money its caption.
-TEST_F(ScreenReaderTest, ReturnPressesTheButtonsAndATradeIsTold) {
+// A trade is told with the new cash. Every control has its name, the money its caption.
+TEST_F(ScreenReaderTest, ATradeIsToldAndEveryControlHasItsName) {
     window->Grid1->SetRow(3);
-    for (QToolButton* button : {window->cmdFinances, window->cmdBuy, window->cmdSpecial})
-        button->setFocus(), QTest::keyClick(button, Qt::Key_Return);
-    EXPECT_EQ(modal.shownTitles,
-              (std::vector<QString>{"Finances", "Buy - Grapes", "Special items"}));
     Next<frmBuy>([](frmBuy& buy) { QTest::keyClicks(buy.txtQuantity, "20\r"); });
     window->cmdBuy->click();
     window->Grid2->SetRow(3);
@@ -141,7 +136,6 @@ TEST_F(ScreenReaderTest, TheAmountTypedIsTheAmountTakenOrToldWhyNot) {
             Next<frmGetNumber>([&, typed](frmGetNumber& box) {
                 Listen(&box);
                 question = NameOf(box.txtMoney); // and no caption names the box before it
-                EXPECT_EQ(box.windowTitle(), "Financial situation");
                 EXPECT_TRUE(QAccessible::queryAccessibleInterface(box.txtMoney)
                                 ->relations(QAccessible::Label)
                                 .isEmpty());
