@@ -76,6 +76,9 @@ TEST(DarkDesktopTest, NoTextReadsWorseThanInTheLightLookUnlessItReadsWell) {
     // The measure itself gives the ratios of the web's guidelines.
     EXPECT_NEAR(Contrast(QColor(0, 0, 255), QColor(0x32, 0x32, 0x32)), 1.49, 0.01);
     EXPECT_NEAR(Contrast(Qt::white, Qt::black), 21, 0.01);
+    // A colour that does not read is changed no more than it takes to read.
+    const QColor blue(0, 0, 255), dark(0x32, 0x32, 0x32);
+    EXPECT_NEAR(Contrast(ReadableOn(blue, dark), dark), 4.5, 0.15);
     const DesktopLook desktop;
     std::map<QString, double> lightLook;
     for (const bool dark : {false, true}) {
@@ -94,7 +97,7 @@ TEST(DarkDesktopTest, NoTextReadsWorseThanInTheLightLookUnlessItReadsWell) {
                 const QRect place(label->mapTo(shown, QPoint()), label->size());
                 const double contrast = ShownContrast(picture, place);
                 if (!dark)
-                    lightLook[label->text()] = contrast;
+                    EXPECT_GT(lightLook[label->text()] = contrast, 1.1) << "drawn";
                 else
                     EXPECT_GE(contrast, std::min(lightLook[label->text()], 4.5) - 0.05)
                         << label->text().toStdString();

@@ -67,6 +67,20 @@ TEST_F(DialogsTest, TheQuantityBoxKeepsANumberAndTheCaretWhereThePlayerTypes) {
               std::pair(13.0, 2000 - 7));
 }
 
+// Ctrl+Tab and Ctrl+Shift+Tab turn the special products' tabs round, past a tab that is off.
+TEST_F(DialogsTest, TheSpecialProductsTabsTurnBothWaysPastOneThatIsOff) {
+    vars.HasPyramidBank = VbTrue;
+    frmSpecial special(vars, platform, nullptr, nullptr);
+    ASSERT_TRUE(Activate(&special));
+    std::vector<bool> shown{special.picSlaves->isVisible()};
+    for (const QKeyCombination key :
+         {Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::SHIFT | Qt::Key_Tab})
+        QTest::keyClick(&special, key.key(), key.keyboardModifiers()),
+            shown.push_back(special.picSlaves->isVisible());
+    EXPECT_EQ(shown, (std::vector<bool>{true, false, true, false}));
+    EXPECT_FALSE(special.picPyramid->isVisible());
+}
+
 // The picture (or the desert's story) and the caption of the rank, with the same margin all
 // round; only a click on them closes the window.
 TEST_F(DialogsTest, TheBurialShowsTheRankAndClosesOnAClickOnIt) {

@@ -156,14 +156,14 @@ TEST_F(ScreenReaderTest, TheAmountTypedIsTheAmountTakenOrToldWhyNot) {
 // empty rows, and a journey leaves the market on the row he picked. Without a reader the grids
 // move as they always have, and a journey offers the market's last item.
 TEST_F(ScreenReaderTest, WithAReaderTheRowsAreWhereThePlayerLeftThem) {
-    for (const int row : {1, 4, 7})
+    for (const int row : {1, 4, 8})
         vars.Holdings[row] = {std::string("Grapes"), 20.0, 5.0};
     window->ShowHoldings();
     ASSERT_TRUE(Activate(window.get()));
     const QKeyCombination down = Qt::Key_Down, up = Qt::Key_Up, first = Qt::CTRL | Qt::Key_Home;
     const std::tuple<bool, std::vector<QKeyCombination>, std::vector<int>, int> cases[] = {
         {false, {down, down, Qt::CTRL | Qt::Key_End, first}, {2, 3, 4, 10, 1}, 10},
-        {true, {down, down, up, up, Qt::Key_PageDown, first}, {1, 4, 7, 4, 1, 7, 1}, 5},
+        {true, {down, down, up, up, Qt::Key_PageDown, first}, {1, 4, 8, 4, 1, 8, 1}, 5},
     };
     for (const auto& [reader, keys, rows, market] : cases) {
         QAccessible::setActive(reader);
